@@ -1,0 +1,6 @@
+# Never overwrite the database in the program directory: it may hold the user's data.
+if(NOT EXISTS "${TARGET}")
+    get_filename_component(dir "${TARGET}" DIRECTORY)
+    file(MAKE_DIRECTORY "${dir}")
+    file(COPY_FILE "${SOURCE}" "${TARGET}")
+endif()

@@ -1,0 +1,69 @@
+-- The four tables of the archive, created empty; the program itself never creates or alters a table.
+-- Keys are auto-increment integers, booleans are 0/1 and never null, date-times are ISO 8601 text
+-- (YYYY-MM-DD HH:MM:SS, dates YYYY-MM-DD) so that ordering and MAX are chronological.
+
+CREATE TABLE tab_sites (
+    siteID      INTEGER PRIMARY KEY AUTOINCREMENT,
+    name        TEXT COLLATE NOCASE,
+    homePage    TEXT,
+    submitUrl   TEXT COLLATE NOCASE,
+    rank        INTEGER,
+    userID      TEXT,
+    password    TEXT,
+    notes       TEXT,
+    autoUpdate  INTEGER NOT NULL DEFAULT 0 CHECK (autoUpdate IN (0, 1)),
+    authReq     INTEGER NOT NULL DEFAULT 0 CHECK (authReq IN (0, 1)),
+    bookmark    INTEGER NOT NULL DEFAULT 0 CHECK (bookmark IN (0, 1)),
+    insertDate  TEXT,
+    updateDate  TEXT
+);
+
+CREATE TABLE tab_products (
+    productID        INTEGER PRIMARY KEY AUTOINCREMENT,
+    name             TEXT COLLATE NOCASE,
+    padURL           TEXT,
+    version          TEXT,
+    author           TEXT,
+    emailAuthor      TEXT,
+    sizeKB           TEXT,
+    programURL       TEXT,
+    screenShot       TEXT,
+    exeDownload_1    TEXT,
+    exeDownload_2    TEXT,
+    shortDescription TEXT,
+    longDescription  TEXT,
+    keywords         TEXT,
+    icoURL           TEXT,
+    linkBack         TEXT,
+    buyURL           TEXT,
+    paymentRegNow    TEXT,
+    paymentShareIt   TEXT,
+    limitations      TEXT,
+    recentChanges    TEXT,
+    fullChangeLog    TEXT,
+    releaseDate      TEXT
+);
+
+CREATE TABLE tab_productStatus (
+    IDproductStatus INTEGER PRIMARY KEY AUTOINCREMENT,
+    siteID          INTEGER NOT NULL,
+    productID       INTEGER NOT NULL,
+    submitStatus    INTEGER NOT NULL,
+    oldVersion      INTEGER NOT NULL DEFAULT 0 CHECK (oldVersion IN (0, 1)),
+    notes           TEXT,
+    insertDate      TEXT NOT NULL,
+    updateDate      TEXT NOT NULL
+);
+-- The site list asks for one product's statuses on every rebuild.
+CREATE INDEX ix_productStatus_product ON tab_productStatus (productID, siteID);
+
+CREATE TABLE tab_productHistory (
+    IDproductHistory INTEGER PRIMARY KEY AUTOINCREMENT,
+    siteID           INTEGER NOT NULL,
+    productID        INTEGER NOT NULL,
+    submitStatus     INTEGER NOT NULL,
+    version          TEXT NOT NULL,
+    opDate           TEXT NOT NULL,
+    notes            TEXT
+);
+CREATE INDEX ix_productHistory_pair ON tab_productHistory (siteID, productID, opDate);

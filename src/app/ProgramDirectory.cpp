@@ -1,0 +1,7 @@
+#include "ProgramDirectory.h"
+
+#include <QCoreApplication>
+
+QString ProgramDirectory() {
+    return QCoreApplication::applicationDirPath();
+}

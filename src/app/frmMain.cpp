@@ -1,0 +1,406 @@
+#include "frmMain.h"
+
+#include "AppInfo.h"
+#include "ExternalOpen.h"
+#include "Shell.h"
+#include "Trap.h"
+#include "WebBrowser.h"
+#include "cViewFilter.h"
+#include "modMain.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString kBannerText = QStringLiteral(" Quillomar Pad Submitter");
+// The panes keep at least this much after a drag (1000 twips); only the toggle hides the list pane.
+constexpr int kMinPaneWidth = 67;
+
+QIcon icon(const QString& name) {
+    return QIcon(QStringLiteral(":/icons/%1.svg").arg(name));
+}
+
+template <class Widget> Widget* named(Widget* widget, const char* name) {
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+} // namespace
+
+frmMain::frmMain() {
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("Quillomar PAD submitter"));
+    setWindowIcon(icon(QStringLiteral("quillomar")));
+    setMinimumSize(200, 400);
+    resize(1144, 640);
+
+    buildToolbar();
+    auto* central = new QWidget(this);
+    auto* centralLayout = new QVBoxLayout(central);
+    centralLayout->setContentsMargins(0, 0, 0, 0);
+    centralLayout->setSpacing(0);
+    buildBanner(central);
+
+    vSplitter = named(new QSplitter(Qt::Horizontal, central), "vSplitter");
+    vSplitter->setHandleWidth(5);
+    vSplitter->setChildrenCollapsible(false);
+    vSplitter->addWidget(buildSiteListPane());
+    vSplitter->addWidget(buildBrowserPane());
+    vSplitter->setStretchFactor(0, 0);
+    vSplitter->setStretchFactor(1, 1);
+    vSplitter->setSizes({width() / 3, width() - width() / 3});
+    centralLayout->addWidget(vSplitter, 1);
+    setCentralWidget(central);
+
+    StatusBar1Panel1 = named(new QLabel(this), "StatusBar1Panel1");
+    statusBar()->setObjectName(QStringLiteral("StatusBar1"));
+    statusBar()->addWidget(StatusBar1Panel1, 1);
+    buildMenus();
+}
+
+void frmMain::buildToolbar() {
+    Toolbar1 = named(new QToolBar(QStringLiteral("Sites"), this), "Toolbar1");
+    Toolbar1->setMovable(false);
+    Toolbar1->setIconSize(QSize(24, 24));
+    addToolBar(Qt::TopToolBarArea, Toolbar1);
+    struct Button {
+        const char* key;
+        const char* icon;
+        const char* toolTip;
+    };
+    static constexpr Button buttons[] = {
+        {"ShowHideListView", "show-hide-list", "Show/Hide ListView"},
+        {"SiteNew", "site-new", "New PAD Site"},
+        {"SiteProperty", "site-property", "PAD Site Property"},
+        {"SiteNotSubmitted", "site-not-submitted", "Change status to Not Submitted"},
+        {"SiteSubmitted", "site-submitted", "Change status to Submitted"},
+        {"SitePublished", "site-published", "Change status to Published"},
+        {"SiteHistory", "site-history", "Show product history log for selected site"},
+        {"SiteOldVersion", "site-old-version", "Set \"Old Version\"  flag"},
+    };
+    for (const Button& button : buttons) {
+        const QString key = QString::fromLatin1(button.key);
+        toolbarAction(Toolbar1, key, QString::fromLatin1(button.icon), QString(), QString::fromLatin1(button.toolTip));
+        if (key == QLatin1String("ShowHideListView"))
+            Toolbar1->addSeparator();
+    }
+}
+
+QAction* frmMain::toolbarAction(QToolBar* bar, const QString& key, const QString& iconName, const QString& text,
+                                const QString& toolTip) {
+    QAction* action = bar->addAction(icon(iconName), text.isEmpty() ? toolTip : text);
+    action->setObjectName(key);
+    action->setToolTip(toolTip);
+    action->setData(key);
+    connect(action, &QAction::triggered, this, [this, bar, key] {
+        if (bar == Toolbar1)
+            Toolbar1_ButtonClick(key);
+        else
+            tbProduct_ButtonClick(key);
+    });
+    return action;
+}
+
+void frmMain::buildBanner(QWidget* parent) {
+    auto* banner = named(new QWidget(parent), "imgFolderName");
+    banner->setAttribute(Qt::WA_StyledBackground);
+    banner->setStyleSheet(QStringLiteral(
+        "#imgFolderName { background: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 #000033, stop:1 #2f5fd0); }"));
+    auto* layout = new QHBoxLayout(banner);
+    layout->setContentsMargins(6, 3, 6, 3);
+    lblFolderName = named(new QLabel(kBannerText, banner), "lblFolderName");
+    QFont font(QStringLiteral("Tahoma"));
+    font.setPointSize(14);
+    font.setBold(true);
+    lblFolderName->setFont(font);
+    lblFolderName->setStyleSheet(QStringLiteral("color: white;"));
+    picFolder = named(new QLabel(banner), "picFolder");
+    picFolder->setPixmap(icon(QStringLiteral("banner-folder")).pixmap(32, 32));
+    layout->addWidget(lblFolderName, 1);
+    layout->addWidget(picFolder);
+    parent->layout()->addWidget(banner);
+}
+
+QWidget* frmMain::buildSiteListPane() {
+    picLeft = named(new QWidget(this), "picLeft");
+    picLeft->setMinimumWidth(kMinPaneWidth);
+    auto* layout = new QVBoxLayout(picLeft);
+    layout->setContentsMargins(4, 4, 0, 0);
+
+    auto* filterRow = new QHBoxLayout;
+    auto* lblFilter1 = named(new QLabel(QStringLiteral("Filter:"), picLeft), "lblFilter1");
+    cboFilterStatus = named(new QComboBox(picLeft), "cboFilterStatus");
+    lblFilter1->setBuddy(cboFilterStatus);
+    chkOldVersionOnly = named(new QCheckBox(QStringLiteral("Old version only"), picLeft), "chkOldVersionOnly");
+    filterRow->addWidget(lblFilter1);
+    filterRow->addWidget(cboFilterStatus, 1);
+    filterRow->addWidget(chkOldVersionOnly);
+    layout->addLayout(filterRow);
+
+    auto* searchRow = new QHBoxLayout;
+    auto* lblSearch = named(new QLabel(QStringLiteral("Search:"), picLeft), "lblSearch");
+    txtSearch = named(new QLineEdit(picLeft), "txtSearch");
+    txtSearch->setPlaceholderText(QStringLiteral("part of a submit address"));
+    lblSearch->setBuddy(txtSearch);
+    cmdClearFilter = named(new QPushButton(QStringLiteral("Clear Filter"), picLeft), "cmdClearFilter");
+    searchRow->addWidget(lblSearch);
+    searchRow->addWidget(txtSearch, 1);
+    searchRow->addWidget(cmdClearFilter);
+    layout->addLayout(searchRow);
+
+    lvwSites = named(new QTreeWidget(picLeft), "lvwSites");
+    lvwSites->setRootIsDecorated(false);
+    lvwSites->setUniformRowHeights(true);
+    lvwSites->setAllColumnsShowFocus(true);
+    lvwSites->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    lvwSites->header()->setStretchLastSection(false);
+    lvwSites->installEventFilter(this);
+    layout->addWidget(lvwSites, 1);
+
+    connect(cboFilterStatus, &QComboBox::activated, this, &frmMain::cboFilterStatus_Click);
+    connect(txtSearch, &QLineEdit::textChanged, this, &frmMain::txtSearch_Change);
+    connect(chkOldVersionOnly, &QCheckBox::toggled, this, &frmMain::chkOldVersionOnly_Click);
+    connect(cmdClearFilter, &QPushButton::clicked, this, &frmMain::cmdClearFilter_Click);
+    return picLeft;
+}
+
+QWidget* frmMain::buildBrowserPane() {
+    picRight = named(new QWidget(this), "picRight");
+    picRight->setMinimumWidth(kMinPaneWidth);
+    auto* layout = new QVBoxLayout(picRight);
+    layout->setContentsMargins(0, 4, 4, 0);
+
+    auto* navigation = new QHBoxLayout;
+    cmdGoBack = named(new QToolButton(picRight), "cmdGoBack");
+    cmdGoBack->setIcon(icon(QStringLiteral("go-back")));
+    cmdGoBack->setToolTip(QStringLiteral("Back"));
+    cmdGoForward = named(new QToolButton(picRight), "cmdGoForward");
+    cmdGoForward->setIcon(icon(QStringLiteral("go-forward")));
+    cmdGoForward->setToolTip(QStringLiteral("Forward"));
+    cmdHome = named(new QPushButton(icon(QStringLiteral("go-home")), QStringLiteral("Home"), picRight), "cmdHome");
+    txtWebStatusBar = named(new QLineEdit(picRight), "txtWebStatusBar");
+    txtWebStatusBar->setReadOnly(true);
+    txtWebStatusBar->setFocusPolicy(Qt::NoFocus);
+    ProgressBar1 = named(new QProgressBar(picRight), "ProgressBar1");
+    ProgressBar1->setRange(0, 100);
+    ProgressBar1->setMaximumWidth(120);
+    ProgressBar1->setTextVisible(false);
+    ProgressBar1->hide();
+    lblProgress = named(new QLabel(picRight), "lblProgress");
+    lblProgress->setMinimumWidth(90);
+    cmdResetForm = named(new QPushButton(QStringLiteral("Clear form values"), picRight), "cmdResetForm");
+    navigation->addWidget(cmdGoBack);
+    navigation->addWidget(cmdGoForward);
+    navigation->addWidget(cmdHome);
+    navigation->addWidget(txtWebStatusBar, 1);
+    navigation->addWidget(ProgressBar1);
+    navigation->addWidget(lblProgress);
+    navigation->addWidget(cmdResetForm);
+    layout->addLayout(navigation);
+
+    webSite = named(new WebBrowser(picRight), "webSite");
+    layout->addWidget(webSite, 1);
+    layout->addWidget(buildProductBar());
+
+    connect(cmdHome, &QPushButton::clicked, this, &frmMain::cmdHome_Click);
+    return picRight;
+}
+
+QWidget* frmMain::buildProductBar() {
+    picButtons = named(new QWidget(picRight), "picButtons");
+    auto* layout = new QHBoxLayout(picButtons);
+    layout->setContentsMargins(0, 4, 0, 4);
+
+    auto* productColumn = new QVBoxLayout;
+    auto* productRow = new QHBoxLayout;
+    auto* lblProduct = named(new QLabel(QStringLiteral("Product:"), picButtons), "lblProduct");
+    cboProducts = named(new QComboBox(picButtons), "cboProducts");
+    cboProducts->setMinimumWidth(200);
+    cboProducts->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    lblProduct->setBuddy(cboProducts);
+    productRow->addWidget(lblProduct);
+    productRow->addWidget(cboProducts, 1);
+    productColumn->addLayout(productRow);
+    tbProduct = named(new QToolBar(picButtons), "tbProduct");
+    tbProduct->setIconSize(QSize(20, 20));
+    tbProduct->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    toolbarAction(tbProduct, QStringLiteral("New"), QStringLiteral("product-new"), QStringLiteral("New"),
+                  QStringLiteral("New"));
+    toolbarAction(tbProduct, QStringLiteral("Modify"), QStringLiteral("product-modify"), QStringLiteral("Property"),
+                  QStringLiteral("Modify"));
+    toolbarAction(tbProduct, QStringLiteral("Delete"), QStringLiteral("product-delete"), QStringLiteral("Delete"),
+                  QStringLiteral("Delete"));
+    productColumn->addWidget(tbProduct);
+    layout->addLayout(productColumn, 2);
+
+    cmdMagic = named(new QPushButton(QStringLiteral("AUTO"), picButtons), "cmdMagic");
+    cmdMagic->setToolTip(QStringLiteral("Fill the page's form from the product"));
+    cmdMagic->setMinimumSize(72, 56);
+    QFont bold = cmdMagic->font();
+    bold.setBold(true);
+    cmdMagic->setFont(bold);
+    layout->addWidget(cmdMagic);
+
+    // Two rows of three: PAD, Email, Username over Author, RegNow, Password.
+    auto* pasteGrid = new QGridLayout;
+    pasteGrid->setSpacing(4);
+    static constexpr const char* captions[] = {"PAD", "Email", "Author", "RegNow", "Username", "Password"};
+    static constexpr int rows[] = {0, 0, 1, 1, 0, 1};
+    static constexpr int columns[] = {0, 1, 0, 1, 2, 2};
+    for (int i = 0; i < 6; ++i) {
+        auto* button = new QPushButton(QString::fromLatin1(captions[i]), picButtons);
+        button->setObjectName(QStringLiteral("cmdPADurl_%1").arg(i));
+        button->setMinimumWidth(72);
+        cmdPADurl << button;
+        pasteGrid->addWidget(button, rows[i], columns[i]);
+    }
+    layout->addLayout(pasteGrid);
+
+    fraPadOtherElements = named(new QGroupBox(QStringLiteral("Other elements"), picButtons), "fraPadOtherElements");
+    auto* otherLayout = new QHBoxLayout(fraPadOtherElements);
+    otherLayout->setContentsMargins(6, 2, 6, 4);
+    cboPad = named(new QComboBox(fraPadOtherElements), "cboPad");
+    cboPad->setMinimumWidth(140);
+    cmdPaste = named(new QPushButton(QStringLiteral("Paste"), fraPadOtherElements), "cmdPaste");
+    otherLayout->addWidget(cboPad, 1);
+    otherLayout->addWidget(cmdPaste);
+    layout->addWidget(fraPadOtherElements, 1);
+
+    connect(cboProducts, &QComboBox::activated, this, &frmMain::cboProducts_Click);
+    return picButtons;
+}
+
+void frmMain::buildMenus() {
+    const auto addItem = [this](QMenu* menu, const char* name, const QString& caption, auto handler) {
+        QAction* action = menu->addAction(caption);
+        action->setObjectName(QString::fromLatin1(name));
+        connect(action, &QAction::triggered, this, handler);
+        return action;
+    };
+    const auto addMenu = [this](const char* name, const QString& caption) {
+        QMenu* menu = menuBar()->addMenu(caption);
+        menu->setObjectName(QString::fromLatin1(name));
+        return menu;
+    };
+    const auto later = [](QAction* action) { action->setEnabled(false); };
+
+    QMenu* file = addMenu("mnuFile", QStringLiteral("File"));
+    addItem(file, "miFileExit", QStringLiteral("Exit"), [this] { close(); });
+
+    QMenu* site = addMenu("mnuSite", QStringLiteral("PAD Sites"));
+    later(addItem(site, "miSiteNew", QStringLiteral("New site"), [] {}));
+    later(addItem(site, "miSiteProperty", QStringLiteral("Site property"), [] {}));
+    site->addSeparator()->setObjectName(QStringLiteral("miSiteSep1"));
+    addItem(site, "miSiteSelectAll", QStringLiteral("Select all"), [this] { lvwSites->selectAll(); });
+    addItem(site, "miSiteSelectNone", QStringLiteral("Select none"), [this] { lvwSites->clearSelection(); });
+    site->addSeparator()->setObjectName(QStringLiteral("miSiteSep2"));
+    later(addItem(site, "miSiteImportFromFile", QStringLiteral("Import from file..."), [] {}));
+
+    QMenu* product = addMenu("mnuProduct", QStringLiteral("Products"));
+    addItem(product, "miProductAdd", QStringLiteral("Add product"), [this] { ProductAdd(); });
+    addItem(product, "miProductProperty", QStringLiteral("Product property"), [this] { ProductProperty(); });
+
+    QMenu* tools = addMenu("mnuTools", QStringLiteral("Tools"));
+    later(addItem(tools, "miOptions", QStringLiteral("Options"), [] {}));
+
+    QMenu* help = addMenu("mnuHelp", QStringLiteral("Help"));
+    addItem(help, "miHelpDownloadSites", QStringLiteral("Download Sites List"), [] {
+        QString address = AppInfo::PadSitesList;
+        VisitSite(address);
+    });
+    later(addItem(help, "miHelpManual", QStringLiteral("Contents"), [] {}));
+    addItem(help, "miHelpWebSite", QStringLiteral("Quillomar Pad Submitter Web Site"), [] {
+        QString address = AppInfo::ProductWebPage;
+        VisitSite(address);
+    });
+    addItem(help, "miHelpFacebook", QStringLiteral("Facebook"),
+            [] { ShellOpen(QStringLiteral("Open"), AppInfo::SocialPage); });
+    help->addSeparator()->setObjectName(QStringLiteral("miHelpSep1"));
+    later(addItem(help, "miHelpAbout", QStringLiteral("About Quillomar Pad Submitter"), [] {}));
+}
+
+void frmMain::Form_Load() {
+    Trap(QStringLiteral("Error in Form_Load: "), [&] {
+        webSite->setSilent(true);
+        gViewFilter = new cViewFilter;
+        LoadStaticHtml(QString());
+        LoadComboProducts();
+        setWindowTitle(QStringLiteral(" Quillomar Pad Submitter ") + AppInfo::Version);
+        QString makerSite = AppInfo::MakerWebSite;
+        VisitSite(makerSite);
+        LoadComboFilterStatus();
+        MakeLvwSitesColumns();
+        MakeLvwSitesContents(-1);
+        EnableSubmitButtons(false);
+    });
+    while (QApplication::overrideCursor())
+        QApplication::restoreOverrideCursor();
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    event->accept();
+    Form_Unload();
+}
+
+void frmMain::Form_Unload() {
+    delete gViewFilter;
+    gViewFilter = nullptr;
+    // Pop-up browser windows may still be open: the program ends with the main window all the same.
+    QApplication::quit();
+}
+
+void frmMain::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    // The banner shows the chosen product's name only until the window is next resized.
+    lblFolderName->setText(kBannerText);
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    // Every change of the list's width sets the columns back to their shares.
+    if (watched == lvwSites && event->type() == QEvent::Resize)
+        MakeLvwSitesColumns();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void frmMain::Toolbar1_ButtonClick(const QString& key) {
+    Trap(QStringLiteral("Error in Toolbar1_ButtonClick: "), [&] {
+        if (key == QLatin1String("ShowHideListView")) {
+            if (picLeft->isVisible()) {
+                picLeft->hide();
+            } else {
+                picLeft->show();
+                const int total = vSplitter->width();
+                vSplitter->setSizes({total / 3, total - total / 3});
+            }
+        }
+    });
+}
+
+void frmMain::tbProduct_ButtonClick(const QString& key) {
+    Trap(QStringLiteral("Error in tbProduct_ButtonClick: "), [&] {
+        if (key == QLatin1String("New"))
+            ProductAdd();
+        else if (key == QLatin1String("Modify"))
+            ProductProperty();
+        else if (key == QLatin1String("Delete"))
+            ProductDeleteCommand();
+    });
+}

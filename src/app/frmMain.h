@@ -1,0 +1,108 @@
+#pragma once
+
+#include <QList>
+#include <QMainWindow>
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QProgressBar;
+class QPushButton;
+class QSplitter;
+class QToolBar;
+class QToolButton;
+class QTreeWidget;
+class WebBrowser;
+
+// The program's only long-lived window: the site list on the left, the embedded browser with the
+// product bar on the right. Closing it ends the program.
+class frmMain final : public QMainWindow {
+    Q_OBJECT
+public:
+    frmMain();
+
+    void Form_Load();
+
+    // Home page
+    void LoadStaticHtml(const QString& strBody);
+    void cmdHome_Click();
+
+    // Product selection and product commands
+    void LoadComboProducts();
+    void cboProducts_Click();
+    void EnableSubmitButtons(bool enabled);
+    void ProductAdd();
+    void ProductProperty();
+    void ProductDeleteCommand();
+    void ProductDelete(qint32 productID);
+    // The chosen product's identifier, 0 while "Select one" or nothing is chosen.
+    qint32 SelectedProductID() const;
+
+    // Site list
+    void LoadComboFilterStatus();
+    void MakeLvwSitesColumns();
+    void MakeLvwSitesContents(qint32 filter);
+    void cboFilterStatus_Click();
+    void txtSearch_Change();
+    void chkOldVersionOnly_Click();
+    void cmdClearFilter_Click();
+    // The filter value of the status combo: -1 while it has no selection.
+    qint32 CurrentFilter() const;
+
+    // Log-in data of a site on the "Username" and "Password" buttons.
+    void LoadUsernamePassword(qint32 siteID);
+
+    // Command dispatch
+    void Toolbar1_ButtonClick(const QString& key);
+    void tbProduct_ButtonClick(const QString& key);
+
+    // Panes and controls, named as the program names them.
+    QToolBar* Toolbar1 = nullptr;
+    QLabel* lblFolderName = nullptr;
+    QLabel* picFolder = nullptr;
+    QSplitter* vSplitter = nullptr;
+    QWidget* picLeft = nullptr;
+    QComboBox* cboFilterStatus = nullptr;
+    QLineEdit* txtSearch = nullptr;
+    QPushButton* cmdClearFilter = nullptr;
+    QCheckBox* chkOldVersionOnly = nullptr;
+    QTreeWidget* lvwSites = nullptr;
+    QWidget* picRight = nullptr;
+    QToolButton* cmdGoBack = nullptr;
+    QToolButton* cmdGoForward = nullptr;
+    QPushButton* cmdHome = nullptr;
+    QLineEdit* txtWebStatusBar = nullptr;
+    QProgressBar* ProgressBar1 = nullptr;
+    QLabel* lblProgress = nullptr;
+    QPushButton* cmdResetForm = nullptr;
+    WebBrowser* webSite = nullptr;
+    QWidget* picButtons = nullptr;
+    QComboBox* cboProducts = nullptr;
+    QToolBar* tbProduct = nullptr;
+    QPushButton* cmdMagic = nullptr;
+    QList<QPushButton*> cmdPADurl;
+    QGroupBox* fraPadOtherElements = nullptr;
+    QComboBox* cboPad = nullptr;
+    QPushButton* cmdPaste = nullptr;
+    QLabel* StatusBar1Panel1 = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildBanner(QWidget* parent);
+    QWidget* buildSiteListPane();
+    QWidget* buildBrowserPane();
+    QWidget* buildProductBar();
+    void buildToolbar();
+    void buildMenus();
+    QAction* toolbarAction(QToolBar* bar, const QString& key, const QString& icon, const QString& text,
+                           const QString& toolTip);
+    void Form_Unload();
+};

@@ -1,0 +1,157 @@
+// Product selection and the product commands of the main window.
+#include "MessageBox.h"
+#include "ProductQueries.h"
+#include "SiteQueries.h"
+#include "SiteRow.h"
+#include "Trap.h"
+#include "cViewFilter.h"
+#include "frmMain.h"
+#include "modMain.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QToolBar>
+#include <QTreeWidget>
+
+namespace {
+
+// The product columns the "Other elements" paste can insert, in the order the drop-down offers them.
+const QStringList kOtherElements{QStringLiteral("Name"),
+                                 QStringLiteral("LinkBack"),
+                                 QStringLiteral("BuyURL"),
+                                 QStringLiteral("Version"),
+                                 QStringLiteral("sizeKB"),
+                                 QStringLiteral("programURL"),
+                                 QStringLiteral("ScreenShot"),
+                                 QStringLiteral("ExeDownload_1"),
+                                 QStringLiteral("ExeDownload_2"),
+                                 QStringLiteral("ShortDescription"),
+                                 QStringLiteral("LongDescription"),
+                                 QStringLiteral("PaymentShareIt")};
+
+enum PasteButton { PadButton, EmailButton, AuthorButton, RegNowButton, UsernameButton, PasswordButton };
+
+void setTag(QPushButton* button, const QString& value) {
+    button->setProperty("Tag", value);
+}
+
+} // namespace
+
+qint32 frmMain::SelectedProductID() const {
+    return cboProducts->currentIndex() >= 1 ? cboProducts->currentData().toInt() : 0;
+}
+
+void frmMain::LoadComboProducts() {
+    Trap(QStringLiteral("Error in LoadComboProductsErr: "), [&] {
+        const QList<ProductName> products = ReadProductNames();
+        const QSignalBlocker quiet(cboProducts);
+        cboProducts->clear();
+        cboProducts->addItem(QStringLiteral("Select one"), -1);
+        for (const ProductName& product : products)
+            cboProducts->addItem(product.name, product.productID);
+        cboProducts->setCurrentIndex(-1);
+    });
+}
+
+void frmMain::cboProducts_Click() {
+    Trap(QStringLiteral("Error in cboProducts_Click: "), [&] {
+        const qint32 productID = SelectedProductID();
+        if (productID == 0) {
+            lblFolderName->setText(QStringLiteral(" Quillomar Pad Submitter"));
+            cboPad->clear();
+            MakeLvwSitesContents(-1);
+            EnableSubmitButtons(false);
+            return;
+        }
+        EnableSubmitButtons(true);
+        // The log-in buttons follow the site selected in the list, if any.
+        if (const QTreeWidgetItem* site = SiteRow::SelectedItem(lvwSites)) {
+            LoadUsernamePassword(SiteRow::IdOf(site));
+        } else {
+            for (const int i : {UsernameButton, PasswordButton}) {
+                setTag(cmdPADurl[i], QString());
+                cmdPADurl[i]->setEnabled(false);
+            }
+        }
+        cboPad->clear();
+        if (const auto product = ReadProductBar(productID)) {
+            if (!product->name.isNull())
+                lblFolderName->setText(QStringLiteral(" Quillomar Pad Submitter - ") + product->name.toString());
+            setTag(cmdPADurl[PadButton], product->padUrl);
+            setTag(cmdPADurl[EmailButton], product->emailAuthor);
+            setTag(cmdPADurl[AuthorButton], product->author);
+            setTag(cmdPADurl[RegNowButton], product->paymentRegNow);
+            cboPad->addItems(kOtherElements);
+        }
+        MakeLvwSitesContents(CurrentFilter());
+    });
+}
+
+void frmMain::EnableSubmitButtons(bool enabled) {
+    Trap(QStringLiteral("Error in EnableSubmitButtons: "), [&] {
+        cmdMagic->setEnabled(enabled);
+        for (QPushButton* button : std::as_const(cmdPADurl))
+            button->setEnabled(enabled);
+        fraPadOtherElements->setEnabled(enabled);
+        cboPad->setEnabled(enabled);
+        cmdPaste->setEnabled(enabled);
+        for (QAction* action : tbProduct->actions()) {
+            if (action->data() == QLatin1String("Modify") || action->data() == QLatin1String("Delete"))
+                action->setEnabled(enabled);
+        }
+    });
+}
+
+void frmMain::ProductAdd() {
+    Trap(QStringLiteral("Error in ProductAdd: "), [&] { gViewFilter->EditingModeProductID = 0; });
+}
+
+void frmMain::ProductProperty() {
+    Trap(QStringLiteral("Error in ProductProperty: "), [&] {
+        if (SelectedProductID() == 0) {
+            MsgBox(QStringLiteral("Select in the combo box the program to modify"), Msg::Buttons::Ok,
+                   Msg::Icon::Exclamation);
+            return;
+        }
+        gViewFilter->EditingModeProductID = SelectedProductID();
+    });
+}
+
+void frmMain::ProductDeleteCommand() {
+    if (SelectedProductID() == 0) {
+        MsgBox(QStringLiteral("Select in the combo box the program to delete"), Msg::Buttons::Ok,
+               Msg::Icon::Exclamation);
+        return;
+    }
+    const QString name = cboProducts->currentText();
+    if (MsgBox(QStringLiteral("Are you sure you want to delete product '") + name + QStringLiteral("' ? "),
+               Msg::Buttons::YesNo, Msg::Icon::Question, Msg::Answer::No,
+               QStringLiteral("Deleting Product '") + name + QStringLiteral("'")) != Msg::Answer::Yes)
+        return;
+    ProductDelete(SelectedProductID());
+    LoadComboProducts();
+    cboProducts_Click();
+    LoadStaticHtml(QString());
+}
+
+void frmMain::ProductDelete(qint32 productID) {
+    Trap(QStringLiteral("Error in ProductDelete: "), [&] { DeleteProduct(productID); });
+}
+
+void frmMain::LoadUsernamePassword(qint32 siteID) {
+    Trap(QStringLiteral("Erro in LoadUsernamePassword: "), [&] {
+        const auto login = ReadSiteLogin(siteID);
+        if (!login)
+            return;
+        const std::pair<QVariant, PasteButton> values[] = {{login->userID, UsernameButton},
+                                                           {login->password, PasswordButton}};
+        for (const auto& [value, index] : values) {
+            const bool present = !value.isNull() && !value.toString().trimmed().isEmpty();
+            setTag(cmdPADurl[index], present ? value.toString() : QString());
+            cmdPADurl[index]->setEnabled(present);
+        }
+    });
+}

@@ -1,0 +1,76 @@
+#include "modMain.h"
+
+#include "IniFile.h"
+#include "MessageBox.h"
+#include "SettingValue.h"
+#include "Trap.h"
+#include "frmMain.h"
+#include "frmSplash.h"
+
+#include <QApplication>
+#include <QFileInfo>
+
+QString gIniFile;
+QString gAppPath;
+QString gArchiveFile;
+qint16 gSitesOrder = 0;
+qint16 gPopUpBlock = 0;
+frmMain* gMainWindow = nullptr;
+cViewFilter* gViewFilter = nullptr;
+
+namespace {
+
+const QString kSection = QStringLiteral("preferences");
+
+// A missing key or an empty value gives the default.
+qint16 readSetting(const QString& key, qint16 defaultValue) {
+    const QString text = IniRead(gIniFile, kSection, key);
+    return text.isEmpty() ? defaultValue : SettingToInt16(text);
+}
+
+} // namespace
+
+bool ReadSettings(const QString& programDirectory) {
+    if (programDirectory.isEmpty()) {
+        MsgBox(QStringLiteral("Error n° 1 The program directory is unknown\r in ReadSettings"), Msg::Buttons::Ok,
+               Msg::Icon::Critical);
+        return false;
+    }
+    gAppPath = programDirectory;
+    gArchiveFile = gAppPath + QStringLiteral("/kwz.db");
+    if (!QFileInfo(gArchiveFile).isFile())
+        MsgBox(QStringLiteral("Specified archive file does not exist. Check menu tools->options"), Msg::Buttons::Ok,
+               Msg::Icon::Critical);
+
+    gConnectionString = ConnectionStringFor(gArchiveFile);
+    gIniFile = gAppPath + QStringLiteral("/kwz.ini");
+    if (!QFileInfo(gIniFile).isFile()) {
+        MsgBox(QStringLiteral("I cannot read ini file.\r\nCheck presence of file .ini in program directory!"),
+               Msg::Buttons::Ok, Msg::Icon::Critical);
+        gSitesOrder = 1;
+        gPopUpBlock = 0;
+        return true;
+    }
+    gSitesOrder = readSetting(QStringLiteral("SitesOrder"), 1);
+    gPopUpBlock = readSetting(QStringLiteral("PopUpBlock"), 0);
+    return true;
+}
+
+bool Main(const QString& programDirectory) {
+    Trap(QStringLiteral("Error in Main: "), [&] {
+        if (!ReadSettings(programDirectory)) {
+            MsgBox(QStringLiteral("Error in Sub Main reading settings"), Msg::Buttons::Ok, Msg::Icon::Critical);
+            return;
+        }
+        frmSplash splash;
+        splash.show();
+        splash.repaint();
+        QApplication::processEvents();
+
+        gMainWindow = new frmMain;
+        gMainWindow->Form_Load();
+        splash.close();
+        gMainWindow->show();
+    });
+    return gMainWindow && gMainWindow->isVisible();
+}

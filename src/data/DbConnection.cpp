@@ -1,0 +1,72 @@
+#include "DbConnection.h"
+
+#include "DbError.h"
+
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QUrl>
+
+#include <atomic>
+
+QString gConnectionString;
+
+namespace {
+
+QString uniqueConnectionName() {
+    static std::atomic<quint64> counter{0};
+    return QStringLiteral("quill-%1").arg(++counter);
+}
+
+} // namespace
+
+QString ConnectionStringFor(const QString& path) {
+    return QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded) + QStringLiteral("?mode=rw");
+}
+
+DbConnection::DbConnection() : m_name(uniqueConnectionName()) {
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
+    db.setDatabaseName(gConnectionString);
+    db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=2000"));
+    if (!db.open()) {
+        const QString text = db.lastError().text();
+        db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(m_name);
+        throw DbError(text);
+    }
+}
+
+DbConnection::~DbConnection() {
+    QSqlDatabase::database(m_name, false).close();
+    QSqlDatabase::removeDatabase(m_name);
+}
+
+QSqlQuery DbConnection::run(const QString& sql, const QVariantList& values) const {
+    QSqlQuery q(QSqlDatabase::database(m_name, false));
+    q.setForwardOnly(true);
+    if (!q.prepare(sql))
+        throw DbError(q.lastError().text());
+    for (const QVariant& value : values)
+        q.addBindValue(value);
+    if (!q.exec())
+        throw DbError(q.lastError().text());
+    return q;
+}
+
+QSqlQuery DbConnection::query(const QString& sql, const QVariantList& values) const {
+    return run(sql, values);
+}
+
+int DbConnection::execute(const QString& sql, const QVariantList& values) const {
+    return run(sql, values).numRowsAffected();
+}
+
+qint64 DbConnection::insert(const QString& sql, const QVariantList& values) const {
+    return run(sql, values).lastInsertId().toLongLong();
+}
+
+QString SqlIdList(const QList<qint64>& ids) {
+    QString list;
+    for (const qint64 id : ids)
+        list += QStringLiteral(", ") + QString::number(id);
+    return list.mid(1);
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QList>
+#include <QSqlQuery>
+#include <QString>
+#include <QVariantList>
+
+// Where the archive is: set once at start-up. The connection is opened as an SQLite URI in read-write mode,
+// so a missing file is an error and never a new empty database.
+extern QString gConnectionString;
+
+// The connection string for the database file at path.
+QString ConnectionStringFor(const QString& path);
+
+// One database operation's connection: opened on construction, closed when the scope ends.
+// Every value goes in bound, never pasted into statement text. Failures throw DbError.
+class DbConnection final {
+public:
+    DbConnection();
+    ~DbConnection();
+    DbConnection(const DbConnection&) = delete;
+    DbConnection& operator=(const DbConnection&) = delete;
+
+    // Runs a statement that returns rows, read front to back.
+    QSqlQuery query(const QString& sql, const QVariantList& values = {}) const;
+    // Runs an INSERT, UPDATE or DELETE; returns the number of rows it changed.
+    int execute(const QString& sql, const QVariantList& values = {}) const;
+    // Runs an INSERT; returns the key the database gave the new row.
+    qint64 insert(const QString& sql, const QVariantList& values = {}) const;
+
+private:
+    QSqlQuery run(const QString& sql, const QVariantList& values) const;
+
+    QString m_name;
+};
+
+// The text of an identifier list for "IN (...)": built from integers only, so nothing else can get in.
+QString SqlIdList(const QList<qint64>& ids);

@@ -1,0 +1,32 @@
+#include "SiteQueries.h"
+
+#include "DbConnection.h"
+
+void ForEachSite(const QString& search, qint16 sitesOrder, const std::function<void(const SiteListRow&)>& row) {
+    QString sql = QStringLiteral("SELECT siteID, submitUrl, userID, rank, authReq, bookmark, autoUpdate "
+                                 "FROM tab_sites WHERE 1 = 1");
+    QVariantList values;
+    // Blanks around the text count only for deciding whether to search: they stand in the pattern.
+    if (!search.trimmed().isEmpty()) {
+        sql += QStringLiteral(" AND submitUrl LIKE '%' || ? || '%'");
+        values << search;
+    }
+    if (sitesOrder == 0)
+        sql += QStringLiteral(" ORDER BY rank DESC");
+    else if (sitesOrder == 1)
+        sql += QStringLiteral(" ORDER BY submitUrl ASC");
+
+    DbConnection db;
+    QSqlQuery q = db.query(sql, values);
+    while (q.next())
+        row(SiteListRow{q.value(0).toInt(), q.value(1), q.value(2), q.value(3), q.value(4).toInt() == 1,
+                        q.value(5).toInt() == 1, q.value(6).toInt() == 1});
+}
+
+std::optional<SiteLogin> ReadSiteLogin(qint32 siteID) {
+    DbConnection db;
+    QSqlQuery q = db.query(QStringLiteral("SELECT userID, password FROM tab_sites WHERE siteID = ?"), {siteID});
+    if (!q.next())
+        return std::nullopt;
+    return SiteLogin{q.value(0), q.value(1)};
+}

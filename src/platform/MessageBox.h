@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+// The one gateway to message boxes: nothing else in the program shows one.
+namespace Msg {
+enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel };
+enum class Icon { None, Critical, Question, Exclamation, Information };
+enum class Answer { None, Ok, Cancel, Yes, No };
+} // namespace Msg
+
+inline const QString AppTitle = QStringLiteral("QuillomarPADsubmitter");
+
+struct MsgBoxRecord {
+    QString text;
+    Msg::Buttons buttons;
+    Msg::Icon icon;
+    Msg::Answer defaultButton;
+    QString title;
+};
+
+// Shows a modal box; an empty title shows the application title. Returns the button pressed.
+Msg::Answer MsgBox(const QString& text, Msg::Buttons buttons = Msg::Buttons::Ok, Msg::Icon icon = Msg::Icon::None,
+                   Msg::Answer defaultButton = Msg::Answer::None, const QString& title = {});
+
+// Tests answer boxes instead of a user; an empty interceptor restores real boxes.
+using MsgBoxInterceptor = std::function<Msg::Answer(const MsgBoxRecord&)>;
+void SetMsgBoxInterceptor(MsgBoxInterceptor interceptor);

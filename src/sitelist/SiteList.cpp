@@ -1,0 +1,133 @@
+#include "SiteList.h"
+
+#include "BusyGuard.h"
+#include "MessageBox.h"
+#include "SiteQueries.h"
+#include "SiteRow.h"
+#include "StatusCache.h"
+#include "Trap.h"
+
+#include <QHeaderView>
+#include <QTreeWidget>
+
+namespace {
+
+enum Column { ColId, ColUrl, ColStatus, ColOld, ColRank, ColAutoUpdate };
+
+const QString kHttp = QStringLiteral("http://");
+
+QString statusIconKey(qint32 status) {
+    switch (status) {
+    case 0:
+        return QStringLiteral("notSubmitted");
+    case 1:
+        return QStringLiteral("submitted");
+    case 2:
+        return QStringLiteral("published");
+    default:
+        return QStringLiteral("empty");
+    }
+}
+
+QTreeWidgetItem* makeRow(const SiteListRow& site) {
+    auto* row = new QTreeWidgetItem;
+    row->setText(ColId, QString::number(site.siteID));
+    if (site.submitUrl.isNull()) {
+        MsgBox(QStringLiteral("Error SubmitUrl is null"));
+    } else {
+        const QString url = site.submitUrl.toString();
+        row->setText(ColUrl, url.startsWith(kHttp) ? url.mid(kHttp.size()) : url);
+    }
+    QString loginIcon = QStringLiteral("empty");
+    if (site.authReq && !site.userID.isNull())
+        loginIcon = site.userID.toString().isEmpty() ? QStringLiteral("user_req") : QStringLiteral("user_ok");
+    SiteRow::SetIcon(row, ColUrl, loginIcon);
+    if (site.bookmark)
+        SiteRow::SetIcon(row, ColId, QStringLiteral("bookmark"));
+    row->setData(ColId, SiteRow::KeyRole, SiteRow::KeyFor(site.siteID));
+    row->setData(ColId, SiteRow::TagRole, site.submitUrl.toString());
+    row->setText(ColStatus, QStringLiteral("?"));
+    SiteRow::SetIcon(row, ColStatus, QStringLiteral("empty"));
+    row->setText(ColOld, QStringLiteral("?"));
+    row->setText(ColRank, site.rank.isNull() ? QString() : QString::number(site.rank.toInt()));
+    row->setText(ColAutoUpdate, site.autoUpdate ? QStringLiteral("X") : QString());
+    return row;
+}
+
+void applyStatus(QTreeWidgetItem* row, const StatusCache& cache, qint32 productID) {
+    const qint32 siteID = SiteRow::IdOf(row);
+    const qint16 status = cache.GetProductStatus(siteID, productID);
+    if (status >= 0 && status <= 2) {
+        SiteRow::SetIcon(row, ColStatus, statusIconKey(status));
+        row->setText(ColStatus, QStringLiteral(" "));
+    }
+    const qint16 old = cache.GetProductVersionPublished(siteID, productID);
+    if (old == 0 || old == 1)
+        row->setText(ColOld, old == 1 ? QStringLiteral("X") : QString());
+}
+
+bool keptByFilter(const QTreeWidgetItem* row, const SiteListFilter& filter) {
+    if (filter.filter < 0 || filter.filter > 2)
+        return true;
+    return SiteRow::IconKey(row, ColStatus) == statusIconKey(filter.filter);
+}
+
+} // namespace
+
+void MakeSiteListColumns(QTreeWidget* list) {
+    struct Spec {
+        const char* caption;
+        int share;
+        const char* sortType;
+    };
+    static constexpr Spec columns[] = {{"ID", 15, "NUMBER"},     {"Submit Url", 45, "STRING"}, {"Status", 10, "STRING"},
+                                       {"Old V.", 10, "STRING"}, {"Rank", 9, "NUMBER"},        {"AU.", 5, "STRING"}};
+    auto* header = list->headerItem();
+    list->setColumnCount(int(std::size(columns)));
+    const int width = list->viewport()->width();
+    for (int i = 0; i < int(std::size(columns)); ++i) {
+        header->setText(i, QString::fromLatin1(columns[i].caption));
+        header->setData(i, SortTypeRole, QString::fromLatin1(columns[i].sortType));
+        list->setColumnWidth(i, width * columns[i].share / 100);
+    }
+}
+
+void BuildSiteList(QTreeWidget* list, const SiteListFilter& filter,
+                   const std::function<void(const QString&)>& statusText) {
+    BusyGuard busy(list);
+    list->clear();
+
+    // Rows are built off the list and added in one go: adding and then removing thousands one by one is slow.
+    QList<QTreeWidgetItem*> rows;
+    try {
+        ForEachSite(filter.search, filter.sitesOrder, [&](const SiteListRow& site) {
+            rows << makeRow(site);
+            if (rows.size() % 500 == 0)
+                statusText(QStringLiteral("Loading... %1").arg(rows.size()));
+        });
+    } catch (...) {
+        list->addTopLevelItems(rows);
+        throw;
+    }
+
+    const bool productChosen = filter.productID > 0;
+    if (productChosen) {
+        StatusCache cache;
+        Trap(QStringLiteral("Error in SetProductStatus: "), [&] { cache.SetProductStatus(filter.productID); });
+        for (QTreeWidgetItem* row : rows)
+            applyStatus(row, cache, filter.productID);
+    }
+    if (productChosen || filter.filter != -1) {
+        const auto dropped = [&](QTreeWidgetItem* row) {
+            const bool drop =
+                !keptByFilter(row, filter) || (filter.oldVersionOnly && row->text(ColOld).trimmed().isEmpty());
+            if (drop)
+                delete row;
+            return drop;
+        };
+        rows.removeIf(dropped);
+    }
+    list->addTopLevelItems(rows);
+    list->setCurrentItem(nullptr);
+    statusText(QStringLiteral("Quillomar PAD Submitter - Elements: %1").arg(list->topLevelItemCount()));
+}

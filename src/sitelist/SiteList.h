@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class QTreeWidget;
+
+// What the site list shows: the chosen product (0 for none), the status filter (-1 all, 0, 1, 2),
+// the search text, the "Old version only" check and the ordering setting.
+struct SiteListFilter {
+    qint32 productID = 0;
+    qint32 filter = -1;
+    QString search;
+    bool oldVersionOnly = false;
+    qint16 sitesOrder = 1;
+};
+
+// The six columns with their captions, widths as shares of the list's width and sort types.
+void MakeSiteListColumns(QTreeWidget* list);
+
+// Rebuilds every row from the database and reports "Loading... N" and then the element count through
+// statusText. On a failure the rows built so far stay and the failure is thrown on.
+void BuildSiteList(QTreeWidget* list, const SiteListFilter& filter,
+                   const std::function<void(const QString&)>& statusText);
+
+// The column sort type kept in a header section: "NUMBER", "DATE" or "STRING".
+inline constexpr int SortTypeRole = 0x0103; // Qt::UserRole + 3

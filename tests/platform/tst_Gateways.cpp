@@ -1,0 +1,67 @@
+#include "BusyGuard.h"
+#include "Failure.h"
+#include "Shell.h"
+#include "Spies.h"
+#include "Trap.h"
+
+#include <QApplication>
+#include <QTest>
+
+class tst_Gateways final : public QObject {
+    Q_OBJECT
+
+private slots:
+    void boxWithoutTitleCarriesApplicationTitle() {
+        MsgBoxSpy boxes;
+        boxes.answer(Msg::Answer::No);
+        QCOMPARE(MsgBox("Sure?", Msg::Buttons::YesNo, Msg::Icon::Question, Msg::Answer::No, "Deleting"),
+                 Msg::Answer::No);
+        QCOMPARE(MsgBox("Done", Msg::Buttons::Ok, Msg::Icon::Information), Msg::Answer::Ok);
+        QCOMPARE(boxes.shown().size(), 2);
+        QCOMPARE(boxes.shown()[0].title, QString("Deleting"));
+        QCOMPARE(boxes.shown()[1].title, QString("QuillomarPADsubmitter"));
+    }
+
+    void unansweredQuestionTakesItsDefault() {
+        MsgBoxSpy boxes;
+        QCOMPARE(MsgBox("Sure?", Msg::Buttons::YesNo, Msg::Icon::Question, Msg::Answer::No), Msg::Answer::No);
+        QCOMPARE(MsgBox("Sure?", Msg::Buttons::YesNo, Msg::Icon::Question), Msg::Answer::Yes);
+    }
+
+    void trapShowsPrefixAndDescriptionOnce() {
+        MsgBoxSpy boxes;
+        bool after = false;
+        QVERIFY(!Trap("Error in Demo: ", [&] {
+            throw Failure("it's broken – ü");
+            after = true;
+        }));
+        QVERIFY(!after);
+        QCOMPARE(boxes.texts(), QStringList{"Error in Demo: it's broken – ü"});
+        QCOMPARE(boxes.shown()[0].icon, Msg::Icon::Critical);
+        QVERIFY(Trap("Error in Demo: ", [] {}));
+        QCOMPARE(boxes.shown().size(), 1);
+    }
+
+    void busyGuardUndoesOnEveryPath() {
+        QWidget list;
+        try {
+            BusyGuard busy(&list);
+            QVERIFY(!list.updatesEnabled());
+            QCOMPARE(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+            throw Failure("midway");
+        } catch (const Failure&) {
+        }
+        QVERIFY(list.updatesEnabled());
+        QVERIFY(!QApplication::overrideCursor());
+    }
+
+    void shellSpyRecordsInsteadOfOpening() {
+        ShellSpy shell;
+        ShellOpen("Open", "mailto:someone@quillomar.example");
+        QCOMPARE(shell.targets(), QStringList{"mailto:someone@quillomar.example"});
+        QCOMPARE(shell.opened()[0].first, QString("Open"));
+    }
+};
+
+QTEST_MAIN(tst_Gateways)
+#include "tst_Gateways.moc"

@@ -1,0 +1,59 @@
+#include "Spies.h"
+
+#include "FileDialog.h"
+#include "Shell.h"
+
+namespace {
+
+Msg::Answer firstButton(Msg::Buttons buttons) {
+    return buttons == Msg::Buttons::Ok || buttons == Msg::Buttons::OkCancel ? Msg::Answer::Ok : Msg::Answer::Yes;
+}
+
+} // namespace
+
+MsgBoxSpy::MsgBoxSpy() {
+    SetMsgBoxInterceptor([this](const MsgBoxRecord& record) {
+        m_shown << record;
+        if (!m_answers.isEmpty())
+            return m_answers.dequeue();
+        return record.defaultButton != Msg::Answer::None ? record.defaultButton : firstButton(record.buttons);
+    });
+}
+
+MsgBoxSpy::~MsgBoxSpy() {
+    SetMsgBoxInterceptor({});
+}
+
+QStringList MsgBoxSpy::texts() const {
+    QStringList result;
+    for (const MsgBoxRecord& record : m_shown)
+        result << record.text;
+    return result;
+}
+
+ShellSpy::ShellSpy() {
+    SetShellInterceptor(
+        [this](const QString& operation, const QString& target) { m_opened << qMakePair(operation, target); });
+}
+
+ShellSpy::~ShellSpy() {
+    SetShellInterceptor({});
+}
+
+QStringList ShellSpy::targets() const {
+    QStringList result;
+    for (const auto& entry : m_opened)
+        result << entry.second;
+    return result;
+}
+
+FileDialogSpy::FileDialogSpy() {
+    SetFileDialogInterceptor([this](const QString&, const QString&) {
+        ++m_asked;
+        return m_choices.isEmpty() ? QString() : m_choices.dequeue();
+    });
+}
+
+FileDialogSpy::~FileDialogSpy() {
+    SetFileDialogInterceptor({});
+}

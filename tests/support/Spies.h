@@ -1,0 +1,59 @@
+#pragma once
+
+#include "MessageBox.h"
+
+#include <QList>
+#include <QPair>
+#include <QQueue>
+#include <QString>
+#include <QStringList>
+
+// Answers message boxes while it lives: scripted answers first, then each box's default
+// (or its first button). Every box shown is logged.
+class MsgBoxSpy final {
+public:
+    MsgBoxSpy();
+    ~MsgBoxSpy();
+    MsgBoxSpy(const MsgBoxSpy&) = delete;
+    MsgBoxSpy& operator=(const MsgBoxSpy&) = delete;
+
+    void answer(Msg::Answer next) { m_answers.enqueue(next); }
+    const QList<MsgBoxRecord>& shown() const { return m_shown; }
+    QStringList texts() const;
+    void clear() { m_shown.clear(); }
+
+private:
+    QList<MsgBoxRecord> m_shown;
+    QQueue<Msg::Answer> m_answers;
+};
+
+// Records what would be opened in an external program while it lives.
+class ShellSpy final {
+public:
+    ShellSpy();
+    ~ShellSpy();
+    ShellSpy(const ShellSpy&) = delete;
+    ShellSpy& operator=(const ShellSpy&) = delete;
+
+    QStringList targets() const;
+    const QList<QPair<QString, QString>>& opened() const { return m_opened; }
+
+private:
+    QList<QPair<QString, QString>> m_opened;
+};
+
+// Chooses files for the file-open dialog while it lives; an empty answer is a cancel.
+class FileDialogSpy final {
+public:
+    FileDialogSpy();
+    ~FileDialogSpy();
+    FileDialogSpy(const FileDialogSpy&) = delete;
+    FileDialogSpy& operator=(const FileDialogSpy&) = delete;
+
+    void choose(const QString& path) { m_choices.enqueue(path); }
+    int asked() const { return m_asked; }
+
+private:
+    QQueue<QString> m_choices;
+    int m_asked = 0;
+};

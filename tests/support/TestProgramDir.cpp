@@ -1,0 +1,35 @@
+#include "TestProgramDir.h"
+
+#include "DbConnection.h"
+
+#include <QFile>
+#include <QSqlQuery>
+#include <QTest>
+
+TestProgramDir::TestProgramDir(bool withDatabase) {
+    if (withDatabase && !QFile::copy(QStringLiteral(QUILL_EMPTY_DB), dbPath()))
+        qFatal("cannot copy the empty database %s", QUILL_EMPTY_DB);
+    QFile::setPermissions(dbPath(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    gConnectionString = ConnectionStringFor(dbPath());
+}
+
+TestProgramDir::~TestProgramDir() {
+    gConnectionString.clear();
+}
+
+void TestProgramDir::writeFile(const QString& name, const QByteArray& content) const {
+    QFile file(filePath(name));
+    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
+        qFatal("cannot write %s", qPrintable(name));
+}
+
+void TestProgramDir::sql(const QString& statement, const QVariantList& values) const {
+    DbConnection db;
+    db.execute(statement, values);
+}
+
+QVariant TestProgramDir::scalar(const QString& statement, const QVariantList& values) const {
+    DbConnection db;
+    QSqlQuery q = db.query(statement, values);
+    return q.next() ? q.value(0) : QVariant();
+}
