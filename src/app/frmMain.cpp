@@ -172,7 +172,7 @@ QWidget* frmMain::buildSiteListPane() {
     lvwSites->setAllColumnsShowFocus(true);
     lvwSites->setSelectionMode(QAbstractItemView::ExtendedSelection);
     lvwSites->header()->setStretchLastSection(false);
-    lvwSites->installEventFilter(this);
+    lvwSites->viewport()->installEventFilter(this);
     layout->addWidget(lvwSites, 1);
 
     connect(cboFilterStatus, &QComboBox::activated, this, &frmMain::cboFilterStatus_Click);
@@ -248,6 +248,7 @@ QWidget* frmMain::buildProductBar() {
                   QStringLiteral("Modify"));
     toolbarAction(tbProduct, QStringLiteral("Delete"), QStringLiteral("product-delete"), QStringLiteral("Delete"),
                   QStringLiteral("Delete"));
+    tbProduct->setMinimumWidth(tbProduct->sizeHint().width());
     productColumn->addWidget(tbProduct);
     layout->addLayout(productColumn, 2);
 
@@ -375,7 +376,7 @@ void frmMain::resizeEvent(QResizeEvent* event) {
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
     // Every change of the list's width sets the columns back to their shares.
-    if (watched == lvwSites && event->type() == QEvent::Resize)
+    if (watched == lvwSites->viewport() && event->type() == QEvent::Resize)
         MakeLvwSitesColumns();
     return QMainWindow::eventFilter(watched, event);
 }
