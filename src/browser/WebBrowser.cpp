@@ -39,7 +39,7 @@ void WebBrowser::Navigate(const QString& address) {
     if (trimmed.isEmpty())
         return;
     const QFileInfo file(trimmed);
-    // fromUserInput would read a relative-looking file name as a host name, so local files are decided first.
+    // A stored path must open that file whatever it looks like, so it is not left to fromUserInput's guessing.
     load(file.isAbsolute() && file.exists() ? QUrl::fromLocalFile(file.absoluteFilePath())
                                             : QUrl::fromUserInput(trimmed));
 }
