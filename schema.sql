@@ -54,8 +54,10 @@ CREATE TABLE tab_productStatus (
     insertDate      TEXT NOT NULL,
     updateDate      TEXT NOT NULL
 );
--- The site list asks for one product's statuses on every rebuild.
-CREATE INDEX ix_productStatus_product ON tab_productStatus (productID, siteID);
+-- The site list asks for one product's statuses on every rebuild; the home page counts them by status
+-- and by old-version flag. Both indexes cover their queries, so the table itself is not read.
+CREATE INDEX ix_productStatus_product ON tab_productStatus (productID, submitStatus, siteID, oldVersion);
+CREATE INDEX ix_productStatus_old ON tab_productStatus (productID, oldVersion);
 
 CREATE TABLE tab_productHistory (
     IDproductHistory INTEGER PRIMARY KEY AUTOINCREMENT,

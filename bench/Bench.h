@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+// One benchmark case: prepare runs once, run is timed repeatedly, finish releases what prepare made;
+// the median is printed as "CASE median_ms=X runs=N".
+struct BenchCase {
+    QString name;
+    std::function<void()> prepare;
+    std::function<void()> run;
+    std::function<void()> finish = {};
+};
+
+// Cases register themselves from their own files.
+void RegisterBenchCase(BenchCase benchCase);
+
+// A fresh archive in a temporary directory, made the program's current database.
+QString MakeBenchArchive();
+// Fills the current archive with sites, products and one status row per pair of them.
+void SeedBenchArchive(int sites, int products, bool statusPerPair);

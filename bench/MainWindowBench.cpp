@@ -1,0 +1,43 @@
+// The site list rebuild and the home page on a large archive.
+#include "Bench.h"
+#include "HomePage.h"
+#include "SiteList.h"
+
+#include <QTreeWidget>
+
+#include <memory>
+
+namespace {
+
+std::unique_ptr<QTreeWidget> gList;
+
+void rebuild(const QString& search) {
+    // Product 1 chosen, filter All, ordered by address.
+    BuildSiteList(gList.get(), SiteListFilter{1, -1, search, false, 1}, [](const QString&) {});
+}
+
+void prepareSiteList() {
+    MakeBenchArchive();
+    SeedBenchArchive(5000, 20, true);
+    gList = std::make_unique<QTreeWidget>();
+    gList->resize(600, 800);
+    MakeSiteListColumns(gList.get());
+    gList->show();
+}
+
+const bool registered = [] {
+    RegisterBenchCase(
+        {QStringLiteral("rebuild_5000x20"), prepareSiteList, [] { rebuild(QString()); }, [] { gList.reset(); }});
+    // Addresses of sites whose number ends in 7: a tenth of them.
+    RegisterBenchCase({QStringLiteral("search_5000x20"), prepareSiteList, [] { rebuild(QStringLiteral("7.example")); },
+                       [] { gList.reset(); }});
+    RegisterBenchCase({QStringLiteral("home_100"),
+                       [] {
+                           MakeBenchArchive();
+                           SeedBenchArchive(5000, 100, true);
+                       },
+                       [] { HomePageHtml(QString()); }});
+    return true;
+}();
+
+} // namespace
