@@ -2,10 +2,13 @@
 
 #include "AppInfo.h"
 #include "ExternalOpen.h"
+#include "HelpManual.h"
 #include "Shell.h"
 #include "Trap.h"
 #include "WebBrowser.h"
 #include "cViewFilter.h"
+#include "frmAbout.h"
+#include "frmOptions.h"
 #include "modMain.h"
 
 #include <QApplication>
@@ -320,14 +323,17 @@ void frmMain::buildMenus() {
     addItem(product, "miProductProperty", QStringLiteral("Product property"), [this] { ProductProperty(); });
 
     QMenu* tools = addMenu("mnuTools", QStringLiteral("Tools"));
-    later(addItem(tools, "miOptions", QStringLiteral("Options"), [] {}));
+    addItem(tools, "miOptions", QStringLiteral("Options"), [this] {
+        frmOptions options(this);
+        options.exec();
+    });
 
     QMenu* help = addMenu("mnuHelp", QStringLiteral("Help"));
     addItem(help, "miHelpDownloadSites", QStringLiteral("Download Sites List"), [] {
         QString address = AppInfo::PadSitesList;
         VisitSite(address);
     });
-    later(addItem(help, "miHelpManual", QStringLiteral("Contents"), [] {}));
+    addItem(help, "miHelpManual", QStringLiteral("Contents"), [] { HelpManual(); });
     addItem(help, "miHelpWebSite", QStringLiteral("Quillomar Pad Submitter Web Site"), [] {
         QString address = AppInfo::ProductWebPage;
         VisitSite(address);
@@ -335,7 +341,10 @@ void frmMain::buildMenus() {
     addItem(help, "miHelpFacebook", QStringLiteral("Facebook"),
             [] { ShellOpen(QStringLiteral("Open"), AppInfo::SocialPage); });
     help->addSeparator()->setObjectName(QStringLiteral("miHelpSep1"));
-    later(addItem(help, "miHelpAbout", QStringLiteral("About Quillomar Pad Submitter"), [] {}));
+    addItem(help, "miHelpAbout", QStringLiteral("About Quillomar Pad Submitter"), [this] {
+        frmAbout about(this);
+        about.exec();
+    });
 }
 
 void frmMain::Form_Load() {

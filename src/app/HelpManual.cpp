@@ -1,0 +1,24 @@
+#include "HelpManual.h"
+
+#include "MessageBox.h"
+#include "Shell.h"
+#include "Trap.h"
+#include "modMain.h"
+
+#include <QFileInfo>
+
+QString ManualPath() {
+    return gAppPath + QStringLiteral("/help/QuillomarPadSubmitter.html");
+}
+
+void HelpManual() {
+    Trap(QStringLiteral("Error in HelpManual: "), [] {
+        const QString path = ManualPath();
+        if (!QFileInfo(path).isFile()) {
+            MsgBox(QStringLiteral("The user manual was not found. It should be at ") + path, Msg::Buttons::Ok,
+                   Msg::Icon::Exclamation);
+            return;
+        }
+        ShellOpen(QStringLiteral("Open"), path);
+    });
+}

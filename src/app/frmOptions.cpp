@@ -1,0 +1,100 @@
+#include "frmOptions.h"
+
+#include "IniFile.h"
+#include "MessageBox.h"
+#include "Trap.h"
+#include "modMain.h"
+
+#include <QDialogButtonBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QGroupBox* choiceGroup(QWidget* parent, const char* heading, const char* lead, const QString& first,
+                       const QString& second, QRadioButton* (&options)[2], const char* headingName,
+                       const char* leadName, const char* optionName) {
+    auto* group = new QGroupBox(QString::fromLatin1(heading), parent);
+    group->setObjectName(QString::fromLatin1(headingName));
+    auto* layout = new QVBoxLayout(group);
+    auto* label = new QLabel(QString::fromLatin1(lead), group);
+    label->setObjectName(QString::fromLatin1(leadName));
+    layout->addWidget(label);
+    auto* row = new QHBoxLayout;
+    const QString texts[2] = {first, second};
+    for (int i = 0; i < 2; ++i) {
+        options[i] = new QRadioButton(texts[i], group);
+        options[i]->setObjectName(QStringLiteral("%1_%2").arg(QString::fromLatin1(optionName)).arg(i));
+        row->addWidget(options[i]);
+    }
+    row->addStretch();
+    layout->addLayout(row);
+    return group;
+}
+
+} // namespace
+
+frmOptions::frmOptions(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("frmOptions"));
+    setWindowTitle(QStringLiteral("Options"));
+    setFixedSize(512, 269);
+
+    auto* image = new QLabel(this);
+    image->setObjectName(QStringLiteral("Image1"));
+    image->setPixmap(QIcon(QStringLiteral(":/icons/quillomar.svg")).pixmap(64, 64));
+    image->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
+
+    auto* groups = new QVBoxLayout;
+    groups->addWidget(choiceGroup(this, "Pop up windows",
+                                  "When finding a pop window: ", QStringLiteral("&Always block"),
+                                  QStringLiteral("As&k"), optPopUp, "Label1", "Label2", "optPopUp"));
+    groups->addWidget(choiceGroup(this, "Default pad site ordering", "Default ordering method in pad site listview",
+                                  QStringLiteral("&Rank"), QStringLiteral("&PAD site name"), optOrder, "lblDefaultDb",
+                                  "Label5", "optOrder"));
+
+    auto* buttons = new QDialogButtonBox(this);
+    QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    ok->setObjectName(QStringLiteral("cmdOK"));
+    ok->setDefault(true);
+    QPushButton* close = buttons->addButton(QStringLiteral("Close"), QDialogButtonBox::RejectRole);
+    close->setObjectName(QStringLiteral("cmdClose"));
+    connect(ok, &QPushButton::clicked, this, &frmOptions::cmdOK_Click);
+    connect(close, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* body = new QHBoxLayout;
+    body->addWidget(image);
+    body->addLayout(groups, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(body, 1);
+    layout->addWidget(buttons);
+
+    Form_Load();
+}
+
+void frmOptions::Form_Load() {
+    Trap(QStringLiteral("Error in Form_Load: "), [&] {
+        optOrder[gSitesOrder == 1 ? 1 : 0]->setChecked(true);
+        optPopUp[gPopUpBlock == 1 ? 1 : 0]->setChecked(true);
+    });
+}
+
+void frmOptions::cmdOK_Click() {
+    Trap(QStringLiteral("Error in cmdOK_Click: "), [&] {
+        gSitesOrder = optOrder[1]->isChecked() ? 1 : 0;
+        const bool orderSaved = IniWrite(gIniFile, QStringLiteral("preferences"), QStringLiteral("SitesOrder"),
+                                         QString::number(gSitesOrder));
+        gPopUpBlock = optPopUp[0]->isChecked() ? 0 : 1;
+        const bool popUpSaved = IniWrite(gIniFile, QStringLiteral("preferences"), QStringLiteral("PopUpBlock"),
+                                         QString::number(gPopUpBlock));
+        // The choices apply either way; the user should know when they will not survive a restart.
+        if (!orderSaved || !popUpSaved)
+            MsgBox(QStringLiteral("The options could not be saved in ") + gIniFile +
+                       QStringLiteral(". They apply until the program ends."),
+                   Msg::Buttons::Ok, Msg::Icon::Exclamation);
+    });
+    accept();
+}
