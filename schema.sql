@@ -1,3 +1,7 @@
+-- Write-ahead logging: a row committed on its own (an imported site, a status change) costs no sync of
+-- the whole file, and readers never wait for a writer. The setting stays with the file.
+PRAGMA journal_mode = WAL;
+
 -- The four tables of the archive, created empty; the program itself never creates or alters a table.
 -- Keys are auto-increment integers, booleans are 0/1 and never null, date-times are ISO 8601 text
 -- (YYYY-MM-DD HH:MM:SS, dates YYYY-MM-DD) so that ordering and MAX are chronological.

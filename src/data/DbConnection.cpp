@@ -40,15 +40,24 @@ DbConnection::~DbConnection() {
     QSqlDatabase::removeDatabase(m_name);
 }
 
-QSqlQuery DbConnection::run(const QString& sql, const QVariantList& values) const {
+QSqlQuery DbConnection::prepare(const QString& sql) const {
     QSqlQuery q(QSqlDatabase::database(m_name, false));
     q.setForwardOnly(true);
     if (!q.prepare(sql))
         throw DbError(q.lastError().text());
-    for (const QVariant& value : values)
-        q.addBindValue(value);
-    if (!q.exec())
-        throw DbError(q.lastError().text());
+    return q;
+}
+
+void ExecPrepared(QSqlQuery& statement, const QVariantList& values) {
+    for (qsizetype i = 0; i < values.size(); ++i)
+        statement.bindValue(int(i), values[i]);
+    if (!statement.exec())
+        throw DbError(statement.lastError().text());
+}
+
+QSqlQuery DbConnection::run(const QString& sql, const QVariantList& values) const {
+    QSqlQuery q = prepare(sql);
+    ExecPrepared(q, values);
     return q;
 }
 

@@ -27,12 +27,17 @@ public:
     int execute(const QString& sql, const QVariantList& values = {}) const;
     // Runs an INSERT; returns the key the database gave the new row.
     qint64 insert(const QString& sql, const QVariantList& values = {}) const;
+    // A statement prepared once for many runs with ExecPrepared.
+    QSqlQuery prepare(const QString& sql) const;
 
 private:
     QSqlQuery run(const QString& sql, const QVariantList& values) const;
 
     QString m_name;
 };
+
+// Runs a prepared statement with these values; throws DbError.
+void ExecPrepared(QSqlQuery& statement, const QVariantList& values);
 
 // The text of an identifier list for "IN (...)": built from integers only, so nothing else can get in.
 QString SqlIdList(const QList<qint64>& ids);
