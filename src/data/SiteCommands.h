@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QList>
+#include <QtGlobal>
+
+// Flips a site's bookmark; returns whether it is set now (a missing site counts as not marked before).
+bool ToggleBookmark(qint32 siteID);
+// Clears the bookmark of every site, shown in the list or not.
+void ClearAllBookmarks();
+// Deletes the sites' rows only: their status and history rows stay.
+void DeleteSites(const QList<qint64>& siteIDs);
