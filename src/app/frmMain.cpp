@@ -176,6 +176,8 @@ QWidget* frmMain::buildSiteListPane() {
     lvwSites->setSelectionMode(QAbstractItemView::ExtendedSelection);
     lvwSites->header()->setStretchLastSection(false);
     lvwSites->viewport()->installEventFilter(this);
+    lvwSites->header()->setSectionsClickable(true);
+    connect(lvwSites->header(), &QHeaderView::sectionClicked, this, &frmMain::lvwSites_ColumnClick);
     layout->addWidget(lvwSites, 1);
 
     connect(cboFilterStatus, &QComboBox::activated, this, &frmMain::cboFilterStatus_Click);
@@ -392,6 +394,8 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
 
 void frmMain::Toolbar1_ButtonClick(const QString& key) {
     Trap(QStringLiteral("Error in Toolbar1_ButtonClick: "), [&] {
+        if (SiteStatusCommand(key))
+            return;
         if (key == QLatin1String("ShowHideListView")) {
             if (picLeft->isVisible()) {
                 picLeft->hide();

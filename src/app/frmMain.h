@@ -60,6 +60,22 @@ public:
     void Toolbar1_ButtonClick(const QString& key);
     void tbProduct_ButtonClick(const QString& key);
 
+    // Status changes of the chosen product on the selected sites, and their history log
+    void ChangeSiteStatus(qint16 Status);
+    void ChangeSiteOldVersion(bool IsOld);
+    void ShowSiteHistory();
+    // The toolbar's status buttons; false for any other key.
+    bool SiteStatusCommand(const QString& key);
+    // What the site list's context menu calls.
+    void miLvwSitesModifySiteNotSubmitted_Click();
+    void miLvwSitesModifySiteSubmitted_Click();
+    void miLvwSitesModifySitePublished_Click();
+    void miLvwSitesModifySiteOldVersion_Click();
+    void miLvwSitesModifySiteOldVersionAll_Click();
+    void miLvwSitesModifySiteActualVersion_Click();
+    void miLvwSitesModifySiteShowStatus_Click();
+    void lvwSites_ColumnClick(int column);
+
     // Panes and controls, named as the program names them.
     QToolBar* Toolbar1 = nullptr;
     QLabel* lblFolderName = nullptr;

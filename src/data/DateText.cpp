@@ -7,6 +7,11 @@ namespace {
 const QString kDbDateTimeFormat = QStringLiteral("yyyy-MM-dd HH:mm:ss");
 const QString kDbDateFormat = QStringLiteral("yyyy-MM-dd");
 
+std::function<QDateTime()>& dbClock() {
+    static std::function<QDateTime()> clock;
+    return clock;
+}
+
 QDateTime asDateTime(const QVariant& value) {
     switch (value.typeId()) {
     case QMetaType::QDateTime:
@@ -47,7 +52,11 @@ QString DbDateTimeText(const QDateTime& moment) {
 }
 
 QString DbNow() {
-    return DbDateTimeText(QDateTime::currentDateTime());
+    return DbDateTimeText(dbClock() ? dbClock()() : QDateTime::currentDateTime());
+}
+
+void SetDbClock(std::function<QDateTime()> clock) {
+    dbClock() = std::move(clock);
 }
 
 QDateTime DbReadDateTime(const QVariant& stored) {

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QVariant>
 
+#include <functional>
+
 // The program's date texts, the same on every machine: 2012-3-5 and 2012-3-5 9:7:3 (no zero padding).
 // A value that is not a date gives the empty text.
 QString DateToText(const QVariant& value);
@@ -13,6 +15,8 @@ QString DateTimeToText(const QVariant& value);
 QString DbDateText(const QDate& date);
 QString DbDateTimeText(const QDateTime& moment);
 QString DbNow();
+// The clock DbNow reads: tests put a fixed one in place to write chosen dates; an empty one restores the system's.
+void SetDbClock(std::function<QDateTime()> clock);
 // A stored date or date-time read back; invalid for null or text that is not one.
 QDateTime DbReadDateTime(const QVariant& stored);
 

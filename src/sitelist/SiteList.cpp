@@ -1,6 +1,7 @@
 #include "SiteList.h"
 
 #include "BusyGuard.h"
+#include "ListViewSorting.h"
 #include "MessageBox.h"
 #include "SiteQueries.h"
 #include "SiteRow.h"
@@ -30,7 +31,7 @@ QString statusIconKey(qint32 status) {
 }
 
 QTreeWidgetItem* makeRow(const SiteListRow& site) {
-    auto* row = new QTreeWidgetItem;
+    auto* row = new SortableItem;
     row->setText(ColId, QString::number(site.siteID));
     if (site.submitUrl.isNull()) {
         MsgBox(QStringLiteral("Error SubmitUrl is null"));
@@ -107,6 +108,7 @@ void BuildSiteList(QTreeWidget* list, const SiteListFilter& filter,
         });
     } catch (...) {
         list->addTopLevelItems(rows);
+        FollowListSort(list);
         throw;
     }
 
@@ -128,6 +130,7 @@ void BuildSiteList(QTreeWidget* list, const SiteListFilter& filter,
         rows.removeIf(dropped);
     }
     list->addTopLevelItems(rows);
+    FollowListSort(list);
     list->setCurrentItem(nullptr);
     statusText(QStringLiteral("Quillomar PAD Submitter - Elements: %1").arg(list->topLevelItemCount()));
 }

@@ -20,7 +20,8 @@ struct SiteListFilter {
 void MakeSiteListColumns(QTreeWidget* list);
 
 // Rebuilds every row from the database and reports "Loading... N" and then the element count through
-// statusText. On a failure the rows built so far stay and the failure is thrown on.
+// statusText. The rows follow the list's last column sort, if any. On a failure the rows built so far
+// stay and the failure is thrown on.
 void BuildSiteList(QTreeWidget* list, const SiteListFilter& filter,
                    const std::function<void(const QString&)>& statusText);
 

@@ -1,5 +1,6 @@
 #include "Spies.h"
 
+#include "DateText.h"
 #include "FileDialog.h"
 #include "Shell.h"
 
@@ -56,4 +57,12 @@ FileDialogSpy::FileDialogSpy() {
 
 FileDialogSpy::~FileDialogSpy() {
     SetFileDialogInterceptor({});
+}
+
+FixedClock::FixedClock(const QDateTime& moment) : m_moment(moment) {
+    SetDbClock([this] { return m_moment; });
+}
+
+FixedClock::~FixedClock() {
+    SetDbClock({});
 }

@@ -2,6 +2,7 @@
 
 #include "MessageBox.h"
 
+#include <QDateTime>
 #include <QList>
 #include <QPair>
 #include <QQueue>
@@ -56,4 +57,18 @@ public:
 private:
     QQueue<QString> m_choices;
     int m_asked = 0;
+};
+
+// Makes the database clock (the time stamps the program writes) read a chosen moment while it lives.
+class FixedClock final {
+public:
+    explicit FixedClock(const QDateTime& moment);
+    ~FixedClock();
+    FixedClock(const FixedClock&) = delete;
+    FixedClock& operator=(const FixedClock&) = delete;
+
+    void set(const QDateTime& moment) { m_moment = moment; }
+
+private:
+    QDateTime m_moment;
 };

@@ -1,0 +1,168 @@
+// The site list's status commands: status changes, old-version marks and the history log.
+#include "ListViewSorting.h"
+#include "MessageBox.h"
+#include "SiteRow.h"
+#include "StatusProcedures.h"
+#include "StatusQueries.h"
+#include "Trap.h"
+#include "frmMain.h"
+#include "frmProductHistory.h"
+
+#include <QCheckBox>
+#include <QTreeWidget>
+
+namespace {
+
+// The labels of the message after a status change.
+QString statusMessageText(qint16 status) {
+    switch (status) {
+    case 0:
+        return QStringLiteral("Not submitted");
+    case 1:
+        return QStringLiteral("Submitted");
+    case 2:
+        return QStringLiteral("Published");
+    default:
+        return {};
+    }
+}
+
+QList<qint64> selectedSiteIDs(const QTreeWidget* list) {
+    QList<qint64> ids;
+    for (int i = 0; i < list->topLevelItemCount(); ++i) {
+        if (const QTreeWidgetItem* row = list->topLevelItem(i); row->isSelected())
+            ids << SiteRow::IdOf(row);
+    }
+    return ids;
+}
+
+void exclaim(const QString& text) {
+    MsgBox(text, Msg::Buttons::Ok, Msg::Icon::Exclamation);
+}
+
+const QString kSelectProductToChange = QStringLiteral("You must select a product to change pad site status!");
+const QString kSelectSiteToChange = QStringLiteral("You must select a site to change pad site status!");
+
+} // namespace
+
+void frmMain::ChangeSiteStatus(qint16 Status) {
+    Trap(QStringLiteral("Error in ChangeSiteStatus: "), [&] {
+        const qint32 productID = SelectedProductID();
+        if (productID == 0) {
+            exclaim(kSelectProductToChange);
+            return;
+        }
+        const QTreeWidgetItem* site = SiteRow::SelectedItem(lvwSites);
+        if (!site) {
+            exclaim(kSelectSiteToChange);
+            return;
+        }
+        const qint32 siteID = SiteRow::IdOf(site);
+        WriteProductStatus(siteID, productID, Status);
+        ProductHistorySet(siteID, productID, Status, GetProductVersion(productID));
+        MsgBox(QStringLiteral("New status set is: ") + statusMessageText(Status) + QStringLiteral(" for site URL: ") +
+                   GetSitePadByID(siteID),
+               Msg::Buttons::Ok, Msg::Icon::Information);
+        cboProducts_Click();
+        // The changed site is selected again only where the rebuilt list can still show it.
+        const qint32 filter = CurrentFilter();
+        if (!chkOldVersionOnly->isChecked() && (filter == -1 || filter == Status)) {
+            if (QTreeWidgetItem* again = SiteRow::FindByKey(lvwSites, SiteRow::KeyFor(siteID)))
+                SiteRow::SelectAndShow(lvwSites, again);
+        }
+    });
+}
+
+void frmMain::ChangeSiteOldVersion(bool IsOld) {
+    Trap(QStringLiteral("Error in ChangeSiteOldVersion: "), [&] {
+        const qint32 productID = SelectedProductID();
+        if (productID == 0) {
+            exclaim(kSelectProductToChange);
+            return;
+        }
+        const QList<qint64> siteIDs = selectedSiteIDs(lvwSites);
+        if (siteIDs.isEmpty()) {
+            exclaim(kSelectSiteToChange);
+            return;
+        }
+        if (MsgBox(QStringLiteral("Are you sure you want to update status version information? "), Msg::Buttons::YesNo,
+                   Msg::Icon::Question, Msg::Answer::No,
+                   QStringLiteral("update status version information")) != Msg::Answer::Yes)
+            return;
+        const int changed = WriteOldVersionFlag(siteIDs, productID, IsOld);
+        if (changed < 1)
+            exclaim(QStringLiteral("No status updated"));
+        else
+            MsgBox(QStringLiteral("Status updated for %1 elements!").arg(changed), Msg::Buttons::Ok,
+                   Msg::Icon::Information);
+        cboProducts_Click();
+    });
+}
+
+void frmMain::ShowSiteHistory() {
+    Trap(QStringLiteral("Error in ShowSiteShowSiteHistory: "), [&] {
+        const qint32 productID = SelectedProductID();
+        if (productID == 0) {
+            exclaim(QStringLiteral("You must select a product to show pad site status!"));
+            return;
+        }
+        const QTreeWidgetItem* site = SiteRow::SelectedItem(lvwSites);
+        if (!site) {
+            exclaim(QStringLiteral("You must select a site to show pad site status!"));
+            return;
+        }
+        frmProductHistory history(this);
+        history.SelectedSite = SiteRow::IdOf(site);
+        history.SelectedProduct = productID;
+        history.exec();
+    });
+}
+
+bool frmMain::SiteStatusCommand(const QString& key) {
+    if (key == QLatin1String("SiteNotSubmitted"))
+        ChangeSiteStatus(0);
+    else if (key == QLatin1String("SiteSubmitted"))
+        ChangeSiteStatus(1);
+    else if (key == QLatin1String("SitePublished"))
+        ChangeSiteStatus(2);
+    else if (key == QLatin1String("SiteOldVersion"))
+        ChangeSiteOldVersion(true);
+    else if (key == QLatin1String("SiteHistory"))
+        ShowSiteHistory();
+    else
+        return false;
+    return true;
+}
+
+void frmMain::miLvwSitesModifySiteNotSubmitted_Click() {
+    ChangeSiteStatus(0);
+}
+
+void frmMain::miLvwSitesModifySiteSubmitted_Click() {
+    ChangeSiteStatus(1);
+}
+
+void frmMain::miLvwSitesModifySitePublished_Click() {
+    ChangeSiteStatus(2);
+}
+
+void frmMain::miLvwSitesModifySiteOldVersion_Click() {
+    ChangeSiteOldVersion(true);
+}
+
+void frmMain::miLvwSitesModifySiteOldVersionAll_Click() {
+    lvwSites->selectAll();
+    ChangeSiteOldVersion(true);
+}
+
+void frmMain::miLvwSitesModifySiteActualVersion_Click() {
+    ChangeSiteOldVersion(false);
+}
+
+void frmMain::miLvwSitesModifySiteShowStatus_Click() {
+    ShowSiteHistory();
+}
+
+void frmMain::lvwSites_ColumnClick(int column) {
+    ListViewSorting(lvwSites, column);
+}

@@ -1,0 +1,228 @@
+#include "frmProductHistory.h"
+
+#include "BusyGuard.h"
+#include "DateText.h"
+#include "HistoryQueries.h"
+#include "ListViewSorting.h"
+#include "MessageBox.h"
+#include "SiteList.h"
+#include "SiteRow.h"
+#include "StatusProcedures.h"
+#include "Trap.h"
+#include "frmProductHistoryItem.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+enum Column { ColVersion, ColStatus, ColDate, ColNotes };
+
+template <class Widget> Widget* named(Widget* widget, const char* name) {
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+// A stored date as the user reads it; a text that is no date is shown as it is.
+QString dateText(const QVariant& stored) {
+    const QDateTime moment = DbReadDateTime(stored);
+    return moment.isValid() ? DateTimeDisplayText(moment) : stored.toString();
+}
+
+QTreeWidgetItem* makeRow(const HistoryRow& entry) {
+    auto* row = new SortableItem;
+    row->setText(ColVersion, entry.version.toString());
+    row->setData(ColVersion, SiteRow::KeyRole, SiteRow::KeyFor(entry.id));
+    row->setText(ColStatus,
+                 entry.submitStatus.isNull() ? QStringLiteral("?") : HistoryStatusText(entry.submitStatus.toInt()));
+    if (entry.opDate.isNull()) {
+        row->setText(ColDate, QStringLiteral("?"));
+    } else {
+        row->setText(ColDate, dateText(entry.opDate));
+        // The shown text may use a two-digit year: the date column sorts by the stored moment.
+        if (const QDateTime moment = DbReadDateTime(entry.opDate); moment.isValid())
+            row->setData(ColDate, SortValueRole, moment);
+    }
+    row->setText(ColNotes, entry.notes.toString());
+    return row;
+}
+
+} // namespace
+
+frmProductHistory::frmProductHistory(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("frmProductHistory"));
+    setWindowTitle(QStringLiteral("Product History Log"));
+    resize(640, 480);
+    auto* layout = new QVBoxLayout(this);
+
+    auto* banner = named(new QWidget(this), "picFolderName");
+    banner->setAttribute(Qt::WA_StyledBackground);
+    banner->setStyleSheet(QStringLiteral(
+        "#picFolderName { background: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 #000033, stop:1 #2f5fd0); }"));
+    auto* bannerLayout = new QHBoxLayout(banner);
+    bannerLayout->setContentsMargins(6, 3, 6, 3);
+    imgFolderName = named(new QLabel(banner), "imgFolderName");
+    imgFolderName->setPixmap(QIcon(QStringLiteral(":/icons/history.svg")).pixmap(24, 24));
+    lblFolderName = named(new QLabel(QStringLiteral(" Quillomar Pad Submitter"), banner), "lblFolderName");
+    QFont bold = lblFolderName->font();
+    bold.setBold(true);
+    bold.setPointSize(bold.pointSize() + 2);
+    lblFolderName->setFont(bold);
+    lblFolderName->setStyleSheet(QStringLiteral("color: white;"));
+    lblFolderName->setTextFormat(Qt::PlainText);
+    bannerLayout->addWidget(imgFolderName);
+    bannerLayout->addWidget(lblFolderName, 1);
+    layout->addWidget(banner);
+
+    Frame1 = named(new QGroupBox(QStringLiteral("Last status information "), this), "Frame1");
+    auto* frameLayout = new QVBoxLayout(Frame1);
+    lblInsertDate = named(new QLabel(Frame1), "lblInsertDate");
+    lbUpdateDate = named(new QLabel(Frame1), "lbUpdateDate");
+    lblActualStatus = named(new QLabel(Frame1), "lblActualStatus");
+    for (QLabel* label : {lblInsertDate, lbUpdateDate, lblActualStatus}) {
+        label->setTextFormat(Qt::PlainText);
+        frameLayout->addWidget(label);
+    }
+    layout->addWidget(Frame1);
+
+    lvwHistory = named(new QTreeWidget(this), "lvwHistory");
+    lvwHistory->setRootIsDecorated(false);
+    lvwHistory->setUniformRowHeights(true);
+    lvwHistory->setAllColumnsShowFocus(true);
+    lvwHistory->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    lvwHistory->header()->setSectionsClickable(true);
+    layout->addWidget(lvwHistory, 1);
+
+    auto* buttons = new QHBoxLayout;
+    cmdAddItem = named(new QPushButton(QStringLiteral("Add history item"), this), "cmdAddItem");
+    cmdDelete = named(new QPushButton(QStringLiteral("Delete"), this), "cmdDelete");
+    cmdClose = named(new QPushButton(QStringLiteral("Close"), this), "cmdClose");
+    buttons->addWidget(cmdAddItem);
+    buttons->addWidget(cmdDelete);
+    buttons->addStretch(1);
+    buttons->addWidget(cmdClose);
+    // Enter does nothing here: no button is pressed by it by accident.
+    for (QPushButton* button : {cmdAddItem, cmdDelete, cmdClose})
+        button->setAutoDefault(false);
+    layout->addLayout(buttons);
+
+    connect(cmdAddItem, &QPushButton::clicked, this, &frmProductHistory::cmdAddItem_Click);
+    connect(cmdDelete, &QPushButton::clicked, this, &frmProductHistory::cmdDelete_Click);
+    connect(cmdClose, &QPushButton::clicked, this, &frmProductHistory::cmdClose_Click);
+    connect(lvwHistory->header(), &QHeaderView::sectionClicked, this, &frmProductHistory::lvwHistory_ColumnClick);
+}
+
+void frmProductHistory::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!m_loaded) {
+        m_loaded = true;
+        Form_Load();
+    }
+}
+
+void frmProductHistory::Form_Load() {
+    Trap(QStringLiteral("Error in Form_Load: "), [&] {
+        ShowActualStatus();
+        MakeLvwHistoryColumns();
+        MakeLvwHistoryContents();
+    });
+}
+
+void frmProductHistory::ShowActualStatus() {
+    Trap(QStringLiteral("Error in ShowActualStatus: "), [&] {
+        const auto status = ReadPairStatus(SelectedSite, SelectedProduct);
+        if (!status) {
+            lblFolderName->setText(QStringLiteral("There is no state set for site-product"));
+            lblInsertDate->clear();
+            lbUpdateDate->clear();
+            lblActualStatus->setText(QStringLiteral("No status information available"));
+            return;
+        }
+        lblFolderName->setText(status->productName.toString() + QStringLiteral(" ver. ") + status->version.toString() +
+                               QStringLiteral(" on site: ") + status->siteName.toString());
+        if (!status->insertDate.isNull())
+            lblInsertDate->setText(QStringLiteral("First status information inserted on: ") +
+                                   dateText(status->insertDate));
+        if (!status->updateDate.isNull())
+            lbUpdateDate->setText(QStringLiteral("Last status update on: ") + dateText(status->updateDate));
+        lblActualStatus->setText(QStringLiteral("Actual status: ") + HistoryStatusText(status->submitStatus));
+    });
+}
+
+void frmProductHistory::MakeLvwHistoryColumns() {
+    Trap(QStringLiteral("Error in MakeLvwHistoryColumns: "), [&] {
+        struct Spec {
+            const char* caption;
+            int share;
+            const char* sortType;
+        };
+        static constexpr Spec columns[] = {
+            {"Version", 15, "STRING"}, {"Status", 15, "STRING"}, {"Date", 30, "DATE"}, {"Notes", 39, "STRING"}};
+        // The widths are shares of the list as laid out in the window.
+        layout()->activate();
+        const int width = lvwHistory->viewport()->width();
+        lvwHistory->setColumnCount(int(std::size(columns)));
+        QTreeWidgetItem* header = lvwHistory->headerItem();
+        for (int i = 0; i < int(std::size(columns)); ++i) {
+            header->setText(i, QString::fromLatin1(columns[i].caption));
+            header->setData(i, SortTypeRole, QString::fromLatin1(columns[i].sortType));
+            lvwHistory->setColumnWidth(i, width * columns[i].share / 100);
+        }
+    });
+}
+
+void frmProductHistory::MakeLvwHistoryContents() {
+    Trap(QStringLiteral("Error in MakeLvwHistoryContents: "), [&] {
+        lvwHistory->clear();
+        BusyGuard busy(lvwHistory);
+        QList<QTreeWidgetItem*> rows;
+        try {
+            ForEachHistoryRow(SelectedSite, SelectedProduct, [&](const HistoryRow& entry) { rows << makeRow(entry); });
+        } catch (...) {
+            lvwHistory->addTopLevelItems(rows);
+            FollowListSort(lvwHistory);
+            throw;
+        }
+        lvwHistory->addTopLevelItems(rows);
+        FollowListSort(lvwHistory);
+    });
+}
+
+void frmProductHistory::Delete() {
+    Trap(QStringLiteral("Error in Delete: "), [&] {
+        QList<qint64> ids;
+        for (int i = 0; i < lvwHistory->topLevelItemCount(); ++i) {
+            if (const QTreeWidgetItem* row = lvwHistory->topLevelItem(i); row->isSelected())
+                ids << SiteRow::IdOf(row);
+        }
+        if (ids.isEmpty())
+            return;
+        if (MsgBox(QStringLiteral("Are you sure you want to delete selected items? "), Msg::Buttons::YesNo,
+                   Msg::Icon::Question, Msg::Answer::No, QStringLiteral("Deleting")) != Msg::Answer::Yes)
+            return;
+        DeleteHistoryRows(ids);
+        MakeLvwHistoryContents();
+    });
+}
+
+void frmProductHistory::cmdDelete_Click() {
+    Delete();
+}
+
+void frmProductHistory::cmdAddItem_Click() {
+    frmProductHistoryItem note(this);
+    note.exec();
+}
+
+void frmProductHistory::cmdClose_Click() {
+    reject();
+}
+
+void frmProductHistory::lvwHistory_ColumnClick(int column) {
+    ListViewSorting(lvwHistory, column);
+}

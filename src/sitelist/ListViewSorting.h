@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QTreeWidgetItem>
+
+class QTreeWidget;
+
+// A cell's value for sorting where its text is only a display form of it (a date shown in the user's format).
+inline constexpr int SortValueRole = 0x0104; // Qt::UserRole + 4
+
+// A row of a report list that sorts by the type its column declares in the header (SortTypeRole):
+// NUMBER and DATE cells by value, anything else by text without regard to case. A cell that is not a
+// number or not a date sorts before all others in ascending order.
+class SortableItem final : public QTreeWidgetItem {
+public:
+    using QTreeWidgetItem::QTreeWidgetItem;
+    bool operator<(const QTreeWidgetItem& other) const override;
+};
+
+// A header click: sorts the list by the column, in the direction opposite to the list's last one (the
+// direction belongs to the list, whichever column was clicked before). The first click sorts ascending.
+void ListViewSorting(QTreeWidget* list, int column);
+// After a rebuild: puts the rows in the order of the list's last sort, if it was ever sorted.
+void FollowListSort(QTreeWidget* list);
