@@ -77,6 +77,7 @@ frmMain::frmMain() {
     statusBar()->setObjectName(QStringLiteral("StatusBar1"));
     statusBar()->addWidget(StatusBar1Panel1, 1);
     buildMenus();
+    connectBrowserCommands();
 }
 
 void frmMain::buildToolbar() {

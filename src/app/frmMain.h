@@ -2,6 +2,9 @@
 
 #include <QList>
 #include <QMainWindow>
+#include <QPoint>
+
+#include <optional>
 
 class QAction;
 class QCheckBox;
@@ -55,6 +58,21 @@ public:
 
     // Log-in data of a site on the "Username" and "Password" buttons.
     void LoadUsernamePassword(qint32 siteID);
+
+    // Embedded browser: visiting sites, navigation display, pop-ups, form filling and pasting.
+    void VisitPadSite(const QString& url);
+    void lvwSites_DblClick();
+    void OpenSiteHome();
+    void VisitSiteHomeInExternal();
+    void cmdGoBack_Click();
+    void cmdGoForward_Click();
+    void webSite_ProgressChange(int progress, int progressMax);
+    void webSite_StatusTextChange(const QString& text);
+    void webSite_NewWindow2(bool& cancel);
+    void cmdMagic_Click();
+    void cmdPADurl_Click(int index);
+    void cmdPaste_Click();
+    void cmdResetForm_Click();
 
     // Command dispatch
     void Toolbar1_ButtonClick(const QString& key);
@@ -121,4 +139,8 @@ private:
     QAction* toolbarAction(QToolBar* bar, const QString& key, const QString& icon, const QString& text,
                            const QString& toolTip);
     void Form_Unload();
+    void connectBrowserCommands();
+
+    // Where the last mouse button was released over the site list, in the list's viewport; none before any.
+    std::optional<QPoint> m_lvwSitesMouseUp;
 };

@@ -1,4 +1,5 @@
 // Product selection and the product commands of the main window.
+#include "FormFiller.h"
 #include "MessageBox.h"
 #include "ProductQueries.h"
 #include "SiteQueries.h"
@@ -17,20 +18,6 @@
 #include <QTreeWidget>
 
 namespace {
-
-// The product columns the "Other elements" paste can insert, in the order the drop-down offers them.
-const QStringList kOtherElements{QStringLiteral("Name"),
-                                 QStringLiteral("LinkBack"),
-                                 QStringLiteral("BuyURL"),
-                                 QStringLiteral("Version"),
-                                 QStringLiteral("sizeKB"),
-                                 QStringLiteral("programURL"),
-                                 QStringLiteral("ScreenShot"),
-                                 QStringLiteral("ExeDownload_1"),
-                                 QStringLiteral("ExeDownload_2"),
-                                 QStringLiteral("ShortDescription"),
-                                 QStringLiteral("LongDescription"),
-                                 QStringLiteral("PaymentShareIt")};
 
 enum PasteButton { PadButton, EmailButton, AuthorButton, RegNowButton, UsernameButton, PasswordButton };
 
@@ -84,7 +71,7 @@ void frmMain::cboProducts_Click() {
             setTag(cmdPADurl[EmailButton], product->emailAuthor);
             setTag(cmdPADurl[AuthorButton], product->author);
             setTag(cmdPADurl[RegNowButton], product->paymentRegNow);
-            cboPad->addItems(kOtherElements);
+            cboPad->addItems(FormFiller::OtherElementNames());
         }
         MakeLvwSitesContents(CurrentFilter());
     });

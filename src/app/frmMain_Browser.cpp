@@ -1,0 +1,267 @@
+// The embedded browser of the main window: visiting sites, navigation display, pop-ups, filling and pasting.
+#include "BrowserQueries.h"
+#include "ExternalOpen.h"
+#include "FormFiller.h"
+#include "MessageBox.h"
+#include "SiteRow.h"
+#include "Trap.h"
+#include "WebBrowser.h"
+#include "frmMain.h"
+#include "modMain.h"
+
+#include <QClipboard>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QToolButton>
+#include <QTreeWidget>
+
+#include <functional>
+#include <utility>
+
+namespace {
+
+enum PasteButton { PadButton, EmailButton, AuthorButton, RegNowButton, UsernameButton, PasswordButton };
+
+const QString kSelectTextbox = QStringLiteral("Please, select the textbox where you want to paste information");
+
+QString tagOf(const QPushButton* button) {
+    return button->property("Tag").toString();
+}
+
+void putOnClipboard(const QString& text) {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->clear();
+    clipboard->setText(text);
+}
+
+// Hands a widget's events to a function, for as long as the widget lives.
+class EventHook final : public QObject {
+public:
+    EventHook(QObject* watched, std::function<bool(QEvent*)> handler)
+        : QObject(watched), m_handler(std::move(handler)) {
+        watched->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        Q_UNUSED(watched)
+        return m_handler(event);
+    }
+
+private:
+    std::function<bool(QEvent*)> m_handler;
+};
+
+} // namespace
+
+void frmMain::connectBrowserCommands() {
+    new EventHook(lvwSites->viewport(), [this](QEvent* event) {
+        if (event->type() == QEvent::MouseButtonRelease)
+            m_lvwSitesMouseUp = static_cast<QMouseEvent*>(event)->position().toPoint();
+        return false;
+    });
+    new EventHook(lvwSites, [this](QEvent* event) {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key != Qt::Key_Return && key != Qt::Key_Enter)
+            return false;
+        lvwSites_DblClick();
+        return true;
+    });
+    connect(lvwSites, &QTreeWidget::itemDoubleClicked, this, &frmMain::lvwSites_DblClick);
+
+    connect(cmdGoBack, &QToolButton::clicked, this, &frmMain::cmdGoBack_Click);
+    connect(cmdGoForward, &QToolButton::clicked, this, &frmMain::cmdGoForward_Click);
+    connect(webSite, &WebBrowser::ProgressChange, this, &frmMain::webSite_ProgressChange);
+    connect(webSite, &WebBrowser::StatusTextChange, this, &frmMain::webSite_StatusTextChange);
+    connect(webSite, &WebBrowser::NewWindow2, this, &frmMain::webSite_NewWindow2, Qt::DirectConnection);
+
+    connect(cmdMagic, &QPushButton::clicked, this, &frmMain::cmdMagic_Click);
+    for (int i = 0; i < cmdPADurl.size(); ++i)
+        connect(cmdPADurl[i], &QPushButton::clicked, this, [this, i] { cmdPADurl_Click(i); });
+    connect(cmdPaste, &QPushButton::clicked, this, &frmMain::cmdPaste_Click);
+    connect(cmdResetForm, &QPushButton::clicked, this, &frmMain::cmdResetForm_Click);
+}
+
+void frmMain::VisitPadSite(const QString& url) {
+    Trap(QStringLiteral("Error in VisitPadSite: "), [&] {
+        if (url.trimmed().isEmpty()) {
+            MsgBox(QStringLiteral("PAD site url not found!"), Msg::Buttons::Ok, Msg::Icon::Exclamation);
+            return;
+        }
+        LoadStaticHtml(QStringLiteral("Loading web pad site URL: ") + url);
+        webSite->Navigate(url);
+    });
+}
+
+void frmMain::lvwSites_DblClick() {
+    Trap(QStringLiteral("Error in lvwSites_DblClick: "), [&] {
+        // The Enter key and the menu act only while the last release over the list lay on a row.
+        if (!m_lvwSitesMouseUp || !lvwSites->itemAt(*m_lvwSitesMouseUp))
+            return;
+        const QTreeWidgetItem* row = SiteRow::SelectedItem(lvwSites);
+        if (!row)
+            return;
+        const QString url = SiteRow::Tag(row).trimmed();
+        if (url.isEmpty())
+            return;
+        const qint32 siteID = SiteRow::IdOf(row);
+        VisitPadSite(url);
+        LoadUsernamePassword(siteID);
+    });
+}
+
+void frmMain::OpenSiteHome() {
+    Trap(QStringLiteral("Error in OpenSiteHome: "), [&] {
+        const QTreeWidgetItem* row = SiteRow::SelectedItem(lvwSites);
+        if (!row)
+            return;
+        const auto homePage = ReadSiteHomePage(SiteRow::IdOf(row));
+        if (!homePage)
+            MsgBox(QStringLiteral("Error: no record found"), Msg::Buttons::Ok, Msg::Icon::Exclamation);
+        else if (homePage->isNull())
+            MsgBox(QStringLiteral("No home page specified for this pad site"), Msg::Buttons::Ok,
+                   Msg::Icon::Exclamation);
+        else
+            VisitPadSite(homePage->toString());
+    });
+}
+
+void frmMain::VisitSiteHomeInExternal() {
+    Trap(QStringLiteral("Error in miLvwSitesVisitSiteHomeInExternal: "), [&] {
+        const QTreeWidgetItem* row = SiteRow::SelectedItem(lvwSites);
+        if (!row)
+            return;
+        const auto homePage = ReadSiteHomePage(SiteRow::IdOf(row));
+        if (!homePage) {
+            MsgBox(QStringLiteral("Error: no record found"), Msg::Buttons::Ok, Msg::Icon::Exclamation);
+        } else if (homePage->isNull()) {
+            MsgBox(QStringLiteral("No home page specified for this pad site"), Msg::Buttons::Ok,
+                   Msg::Icon::Exclamation);
+        } else {
+            QString address = homePage->toString();
+            VisitSite(address);
+        }
+    });
+}
+
+void frmMain::cmdGoBack_Click() {
+    webSite->GoBack();
+}
+
+void frmMain::cmdGoForward_Click() {
+    webSite->GoForward();
+}
+
+void frmMain::webSite_ProgressChange(int progress, int progressMax) {
+    if (progress == -1)
+        ProgressBar1->setValue(100);
+    if (progress >= 1 && progressMax >= 1) {
+        ProgressBar1->setVisible(true);
+        // In floating point: a large byte count times 100 would overflow an int.
+        const double percent = double(progress) * 100.0 / double(progressMax);
+        // A value beyond the bar's maximum is not applied; the bar keeps the one it has.
+        if (percent <= 100.0)
+            ProgressBar1->setValue(int(percent));
+        const int whole = percent >= 100.0 ? 100 : int(percent);
+        lblProgress->setText(QStringLiteral("Loading %1%").arg(whole));
+    }
+    if (ProgressBar1->value() == 100) {
+        ProgressBar1->setVisible(false);
+        lblProgress->setText(QStringLiteral("Done"));
+    }
+}
+
+void frmMain::webSite_StatusTextChange(const QString& text) {
+    txtWebStatusBar->setText(text);
+}
+
+void frmMain::webSite_NewWindow2(bool& cancel) {
+    if (gPopUpBlock == 0) {
+        cancel = true;
+        MsgBox(QStringLiteral("Quillomar Pad Submitter has blocked a PopUp window!"), Msg::Buttons::Ok,
+               Msg::Icon::Exclamation);
+        return;
+    }
+    cancel = MsgBox(QStringLiteral("This site is trying to open a POPUP window. Block it?"), Msg::Buttons::YesNo,
+                    Msg::Icon::Exclamation, Msg::Answer::None, QStringLiteral("Pop Up warning")) == Msg::Answer::Yes;
+}
+
+void frmMain::cmdMagic_Click() {
+    // A page that runs no script (none shown, or it refuses) is left as it is, without a message.
+    FormFiller::AutoFill(*webSite,
+                         {tagOf(cmdPADurl[PadButton]), tagOf(cmdPADurl[EmailButton]), tagOf(cmdPADurl[RegNowButton])});
+}
+
+void frmMain::cmdPADurl_Click(int index) {
+    if (index < 0 || index >= cmdPADurl.size())
+        return;
+    const QString value = tagOf(cmdPADurl[index]);
+    FormFiller::WriteFocusedField(*webSite, FormFiller::PasteTarget::InputOrTextArea, value,
+                                  [value](const FormFiller::FocusedField& field) {
+                                      using Outcome = FormFiller::FocusedField::Outcome;
+                                      if (field.outcome == Outcome::NoPage || field.outcome == Outcome::NotATextbox) {
+                                          MsgBox(kSelectTextbox, Msg::Buttons::Ok, Msg::Icon::Exclamation);
+                                          return;
+                                      }
+                                      // Left on the clipboard so it can also be pasted by hand.
+                                      putOnClipboard(value);
+                                  });
+}
+
+void frmMain::cmdPaste_Click() {
+    const QString prefix = QStringLiteral("Error in cmdPaste_Clic: ");
+    Trap(prefix, [&] {
+        const QString chosen = cboPad->currentText();
+        if (chosen.isEmpty()) {
+            MsgBox(QStringLiteral("Nothing selected"), Msg::Buttons::Ok, Msg::Icon::Exclamation);
+            return;
+        }
+        const auto column = FormFiller::ProductColumnFor(chosen);
+        if (!column)
+            throw Failure(QStringLiteral("'%1' is not a product field that can be pasted").arg(chosen));
+        const auto stored = ReadProductColumn(SelectedProductID(), *column);
+        if (!stored)
+            return;
+        const std::optional<QString> value = stored->isNull() ? std::nullopt : std::optional(stored->toString());
+        FormFiller::WriteFocusedField(*webSite, FormFiller::PasteTarget::InputOnly, value,
+                                      [prefix, chosen, value](const FormFiller::FocusedField& field) {
+                                          using Outcome = FormFiller::FocusedField::Outcome;
+                                          Trap(prefix, [&] {
+                                              switch (field.outcome) {
+                                              case Outcome::NoPage:
+                                                  throw Failure(QStringLiteral("the page shown cannot be reached"));
+                                              case Outcome::NotATextbox:
+                                                  MsgBox(kSelectTextbox, Msg::Buttons::Ok, Msg::Icon::Exclamation);
+                                                  return;
+                                              case Outcome::Accepted:
+                                                  // Only a null value is tested without writing: the clipboard goes
+                                                  // first, as a read would.
+                                                  QGuiApplication::clipboard()->clear();
+                                                  throw Failure(
+                                                      QStringLiteral("%1 has no value for this product").arg(chosen));
+                                              case Outcome::WriteRefused:
+                                                  putOnClipboard(value.value_or(QString()));
+                                                  throw Failure(field.error);
+                                              case Outcome::Written:
+                                                  putOnClipboard(value.value_or(QString()));
+                                                  return;
+                                              }
+                                          });
+                                      });
+    });
+}
+
+void frmMain::cmdResetForm_Click() {
+    if (MsgBox(QStringLiteral("Are you sure you want to clear form text? "), Msg::Buttons::YesNo, Msg::Icon::Question,
+               Msg::Answer::No, QStringLiteral("Clear form text")) != Msg::Answer::Yes)
+        return;
+    FormFiller::ClearTextInputs(*webSite);
+}

@@ -1,0 +1,188 @@
+#include "FormFiller.h"
+
+#include "WebBrowser.h"
+
+#include <QVariantList>
+
+#include <utility>
+
+namespace FormFiller {
+
+namespace {
+
+// The category field's name contains PAD, so it is tested first and on its own.
+const QString kCategoryField = QStringLiteral("MODULE_CATALOG_FORM_SUBMIT_SOFTWARE_PAD_1_CATEGORY_ID");
+
+// The name rule as data, first match wins: [[substrings], value] pairs.
+QVariantList nameRules(const AutoFillValues& values) {
+    return {QVariantList{QStringList{QStringLiteral("PAD")}, values.padUrl},
+            QVariantList{QStringList{QStringLiteral("MAIL")}, values.emailAuthor},
+            QVariantList{QStringList{QStringLiteral("REGNOW"), QStringLiteral("AFFILIATEID")}, values.paymentRegNow}};
+}
+
+// The length is read once; the collection is live, so an element that a page listener removed meanwhile is
+// skipped. A field that throws (a file input refuses a value) is passed over so the rest still get filled.
+const QString kAutoFillJs = QStringLiteral(R"JS(
+var cleared = arguments[0], rules = arguments[1];
+function firstRule(name) {
+    for (var r = 0; r < rules.length; ++r) {
+        for (var p = 0; p < rules[r][0].length; ++p) {
+            if (name.indexOf(rules[r][0][p]) >= 0)
+                return r;
+        }
+    }
+    return -1;
+}
+var inputs = document.getElementsByTagName('input');
+var count = inputs.length, written = 0;
+for (var i = 0; i < count; ++i) {
+    try {
+        var element = inputs.item(i);
+        if (!element)
+            continue;
+        var name = String(element.getAttribute('name') || '').toUpperCase();
+        var value = '';
+        if (name !== cleared) {
+            var rule = firstRule(name);
+            if (rule < 0)
+                continue;
+            value = rules[rule][1];
+        }
+        if (__quillSetValue(element, value))
+            ++written;
+    } catch (e) {
+    }
+}
+return written;
+)JS");
+
+// The type is read through the prototype so that a page cannot disguise a field.
+const QString kClearTextJs = QStringLiteral(R"JS(
+var typeOf = Object.getOwnPropertyDescriptor(HTMLInputElement.prototype, 'type').get;
+var inputs = document.getElementsByTagName('input');
+var count = inputs.length, cleared = 0;
+for (var i = 0; i < count; ++i) {
+    var element = inputs.item(i);
+    if (!element || !(element instanceof HTMLInputElement))
+        continue;
+    if (String(typeOf.call(element)).toUpperCase() !== 'TEXT')
+        continue;
+    try {
+        if (__quillSetValue(element, ''))
+            ++cleared;
+    } catch (e) {
+    }
+}
+return cleared;
+)JS");
+
+const QString kFocusedFieldJs = QStringLiteral(R"JS(
+var accepted = arguments[0], write = arguments[1], value = arguments[2];
+var element = document.activeElement;
+var tag = element && element.tagName ? String(element.tagName).toUpperCase() : '';
+if (accepted.indexOf(tag) < 0)
+    return ['refused', ''];
+if (!write)
+    return ['accepted', ''];
+try {
+    __quillSetValue(element, value);
+    return ['written', ''];
+} catch (e) {
+    return ['failed', String(e && e.message ? e.message : e)];
+}
+)JS");
+
+std::optional<int> countOf(const QVariant& result) {
+    bool ok = false;
+    const int count = result.toInt(&ok);
+    return result.isValid() && ok ? std::optional<int>(count) : std::nullopt;
+}
+
+FocusedField focusedFieldOf(const QVariant& result) {
+    const QVariantList answer = result.toList();
+    if (answer.size() != 2)
+        return {};
+    const QString outcome = answer.at(0).toString();
+    if (outcome == QLatin1String("refused"))
+        return {FocusedField::Outcome::NotATextbox, {}};
+    if (outcome == QLatin1String("accepted"))
+        return {FocusedField::Outcome::Accepted, {}};
+    if (outcome == QLatin1String("written"))
+        return {FocusedField::Outcome::Written, {}};
+    if (outcome == QLatin1String("failed"))
+        return {FocusedField::Outcome::WriteRefused, answer.at(1).toString()};
+    return {};
+}
+
+struct OtherElement {
+    QString name;
+    QString column;
+};
+
+// The only columns the paste can read: a name shown in the drop-down never reaches SQL itself.
+const QList<OtherElement>& otherElements() {
+    static const QList<OtherElement> all{
+        {QStringLiteral("Name"), QStringLiteral("name")},
+        {QStringLiteral("LinkBack"), QStringLiteral("linkBack")},
+        {QStringLiteral("BuyURL"), QStringLiteral("buyURL")},
+        {QStringLiteral("Version"), QStringLiteral("version")},
+        {QStringLiteral("sizeKB"), QStringLiteral("sizeKB")},
+        {QStringLiteral("programURL"), QStringLiteral("programURL")},
+        {QStringLiteral("ScreenShot"), QStringLiteral("screenShot")},
+        {QStringLiteral("ExeDownload_1"), QStringLiteral("exeDownload_1")},
+        {QStringLiteral("ExeDownload_2"), QStringLiteral("exeDownload_2")},
+        {QStringLiteral("ShortDescription"), QStringLiteral("shortDescription")},
+        {QStringLiteral("LongDescription"), QStringLiteral("longDescription")},
+        {QStringLiteral("PaymentShareIt"), QStringLiteral("paymentShareIt")},
+    };
+    return all;
+}
+
+} // namespace
+
+void AutoFill(WebBrowser& browser, const AutoFillValues& values, std::function<void(std::optional<int>)> done) {
+    browser.RunScript(kAutoFillJs, {kCategoryField, nameRules(values)},
+                      [done = std::move(done)](const QVariant& result) {
+                          if (done)
+                              done(countOf(result));
+                      });
+}
+
+void ClearTextInputs(WebBrowser& browser, std::function<void(std::optional<int>)> done) {
+    browser.RunScript(kClearTextJs, {}, [done = std::move(done)](const QVariant& result) {
+        if (done)
+            done(countOf(result));
+    });
+}
+
+void WriteFocusedField(WebBrowser& browser, PasteTarget target, const std::optional<QString>& value,
+                       std::function<void(const FocusedField&)> done) {
+    const QStringList accepted = target == PasteTarget::InputOrTextArea
+                                     ? QStringList{QStringLiteral("INPUT"), QStringLiteral("TEXTAREA")}
+                                     : QStringList{QStringLiteral("INPUT")};
+    browser.RunScript(kFocusedFieldJs, {accepted, value.has_value(), value.value_or(QString())},
+                      [done = std::move(done)](const QVariant& result) {
+                          if (done)
+                              done(focusedFieldOf(result));
+                      });
+}
+
+const QStringList& OtherElementNames() {
+    static const QStringList names = [] {
+        QStringList all;
+        for (const OtherElement& element : otherElements())
+            all << element.name;
+        return all;
+    }();
+    return names;
+}
+
+std::optional<QString> ProductColumnFor(const QString& otherElementName) {
+    for (const OtherElement& element : otherElements()) {
+        if (element.name == otherElementName)
+            return element.column;
+    }
+    return std::nullopt;
+}
+
+} // namespace FormFiller

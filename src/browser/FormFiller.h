@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <optional>
+
+class WebBrowser;
+
+// Filling a submission form from a product's values, through the document the browser shows at the moment of
+// the call. Each operation is one script run: it returns at once and reports through done, which never comes
+// once the browser is gone. Only the top document is seen: fields inside frames are out of reach.
+namespace FormFiller {
+
+// The product values the automatic fill writes; the author, user name and password are never written by it.
+struct AutoFillValues {
+    QString padUrl;
+    QString emailAuthor;
+    QString paymentRegNow;
+};
+
+// Walks the page's input elements (every type) in document order and writes by the element's name, compared
+// upper-cased: the category field of one common submission script is emptied; otherwise a name containing
+// PAD gets the PAD address, then MAIL the e-mail address, then REGNOW or AFFILIATEID the RegNow value; other
+// names are left alone. done gets the number of fields written, or nothing when the page ran no script.
+void AutoFill(WebBrowser& browser, const AutoFillValues& values, std::function<void(std::optional<int>)> done = {});
+
+// Empties the inputs whose type reads as text; password, hidden and every other type keep their content.
+// done gets the number of fields emptied, or nothing when the page ran no script.
+void ClearTextInputs(WebBrowser& browser, std::function<void(std::optional<int>)> done = {});
+
+// Which focused elements a paste accepts.
+enum class PasteTarget { InputOrTextArea, InputOnly };
+
+struct FocusedField {
+    enum class Outcome {
+        NoPage,       // the page ran no script
+        NotATextbox,  // the focus is on no element the paste accepts (or on none at all)
+        Accepted,     // the element would take a value; nothing was written, as asked
+        Written,      // the element now holds the value
+        WriteRefused, // the element threw when written (a file input, for one); error says why
+    };
+    Outcome outcome = Outcome::NoPage;
+    QString error;
+};
+
+// Writes value into the element that has the focus in the page, when it is one that target accepts. With no
+// value the element is only tested. The test and the write happen in one step, so the focus cannot move
+// between them.
+void WriteFocusedField(WebBrowser& browser, PasteTarget target, const std::optional<QString>& value,
+                       std::function<void(const FocusedField&)> done);
+
+// The product fields the "Other elements" paste offers, in the order shown.
+const QStringList& OtherElementNames();
+// The tab_products column behind one of those names; nothing for any other text.
+std::optional<QString> ProductColumnFor(const QString& otherElementName);
+
+} // namespace FormFiller
