@@ -6,6 +6,8 @@
 #include "Shell.h"
 #include "Trap.h"
 #include "WebBrowser.h"
+#include "cProduct.h"
+#include "cSite.h"
 #include "cViewFilter.h"
 #include "frmAbout.h"
 #include "frmOptions.h"
@@ -313,8 +315,8 @@ void frmMain::buildMenus() {
     addItem(file, "miFileExit", QStringLiteral("Exit"), [this] { close(); });
 
     QMenu* site = addMenu("mnuSite", QStringLiteral("PAD Sites"));
-    later(addItem(site, "miSiteNew", QStringLiteral("New site"), [] {}));
-    later(addItem(site, "miSiteProperty", QStringLiteral("Site property"), [] {}));
+    addItem(site, "miSiteNew", QStringLiteral("New site"), [this] { SiteNew(); });
+    addItem(site, "miSiteProperty", QStringLiteral("Site property"), [this] { SiteProperty(); });
     site->addSeparator()->setObjectName(QStringLiteral("miSiteSep1"));
     addItem(site, "miSiteSelectAll", QStringLiteral("Select all"), [this] { lvwSites->selectAll(); });
     addItem(site, "miSiteSelectNone", QStringLiteral("Select none"), [this] { lvwSites->clearSelection(); });
@@ -354,6 +356,8 @@ void frmMain::Form_Load() {
     Trap(QStringLiteral("Error in Form_Load: "), [&] {
         webSite->setSilent(true);
         gViewFilter = new cViewFilter;
+        gSite = std::make_unique<cSite>();
+        gProduct = std::make_unique<cProduct>();
         LoadStaticHtml(QString());
         LoadComboProducts();
         setWindowTitle(QStringLiteral(" Quillomar Pad Submitter ") + AppInfo::Version);
@@ -376,6 +380,8 @@ void frmMain::closeEvent(QCloseEvent* event) {
 void frmMain::Form_Unload() {
     delete gViewFilter;
     gViewFilter = nullptr;
+    gSite.reset();
+    gProduct.reset();
     // Pop-up browser windows may still be open: the program ends with the main window all the same.
     QApplication::quit();
 }
@@ -405,6 +411,10 @@ void frmMain::Toolbar1_ButtonClick(const QString& key) {
                 const int total = vSplitter->width();
                 vSplitter->setSizes({total / 3, total - total / 3});
             }
+        } else if (key == QLatin1String("SiteNew")) {
+            SiteNew();
+        } else if (key == QLatin1String("SiteProperty")) {
+            SiteProperty();
         }
     });
 }

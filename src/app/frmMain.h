@@ -56,6 +56,10 @@ public:
     // The filter value of the status combo: -1 while it has no selection.
     qint32 CurrentFilter() const;
 
+    // Site editor: a new site, or the site selected in the list.
+    void SiteNew();
+    void SiteProperty();
+
     // Log-in data of a site on the "Username" and "Password" buttons.
     void LoadUsernamePassword(qint32 siteID);
 
@@ -139,6 +143,10 @@ private:
     QAction* toolbarAction(QToolBar* bar, const QString& key, const QString& icon, const QString& text,
                            const QString& toolTip);
     void Form_Unload();
+    // The editors, modal; they refresh this window after saving.
+    void ShowSiteEditor();
+    void ShowProductEditor();
+    void ShowSavedSite(qint32 siteID);
     void connectBrowserCommands();
 
     // Where the last mouse button was released over the site list, in the list's viewport; none before any.

@@ -93,7 +93,10 @@ void frmMain::EnableSubmitButtons(bool enabled) {
 }
 
 void frmMain::ProductAdd() {
-    Trap(QStringLiteral("Error in ProductAdd: "), [&] { gViewFilter->EditingModeProductID = 0; });
+    Trap(QStringLiteral("Error in ProductAdd: "), [&] {
+        gViewFilter->EditingModeProductID = 0;
+        ShowProductEditor();
+    });
 }
 
 void frmMain::ProductProperty() {
@@ -104,6 +107,7 @@ void frmMain::ProductProperty() {
             return;
         }
         gViewFilter->EditingModeProductID = SelectedProductID();
+        ShowProductEditor();
     });
 }
 

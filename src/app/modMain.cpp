@@ -4,6 +4,8 @@
 #include "MessageBox.h"
 #include "SettingValue.h"
 #include "Trap.h"
+#include "cProduct.h"
+#include "cSite.h"
 #include "frmMain.h"
 #include "frmSplash.h"
 
@@ -17,6 +19,8 @@ qint16 gSitesOrder = 0;
 qint16 gPopUpBlock = 0;
 frmMain* gMainWindow = nullptr;
 cViewFilter* gViewFilter = nullptr;
+std::unique_ptr<cSite> gSite;
+std::unique_ptr<cProduct> gProduct;
 
 namespace {
 

@@ -345,25 +345,24 @@ private slots:
             oldestFirst << DateTimeDisplayText(moments[i]);
 
         clickSite(Beta);
-        bool driven = false;
-        DriveModal<frmProductHistory>(
-            [&](frmProductHistory* history) {
-                QCOMPARE(history->lblFolderName->text(), QString("Quill ver. 1.0 on site: Site 2"));
-                QCOMPARE(history->lblActualStatus->text(), QString("Actual status: Submitted"));
-                QTreeWidget* log = history->lvwHistory;
-                QCOMPARE(log->topLevelItemCount(), 4);
-                QCOMPARE(log->topLevelItem(0)->text(2), oldestFirst.last());
-                clickHeader(log, 2);
-                QStringList dates;
-                for (int i = 0; i < log->topLevelItemCount(); ++i)
-                    dates << log->topLevelItem(i)->text(2);
-                QCOMPARE(dates, oldestFirst);
-                QTest::keyClick(log, Qt::Key_Escape);
-                QTRY_VERIFY(!history->isVisible());
-            },
-            &driven);
+        ModalDriver driver([&](QWidget* modal) {
+            auto* history = qobject_cast<frmProductHistory*>(modal);
+            QVERIFY(history);
+            QCOMPARE(history->lblFolderName->text(), QString("Quill ver. 1.0 on site: Site 2"));
+            QCOMPARE(history->lblActualStatus->text(), QString("Actual status: Submitted"));
+            QTreeWidget* log = history->lvwHistory;
+            QCOMPARE(log->topLevelItemCount(), 4);
+            QCOMPARE(log->topLevelItem(0)->text(2), oldestFirst.last());
+            clickHeader(log, 2);
+            QStringList dates;
+            for (int i = 0; i < log->topLevelItemCount(); ++i)
+                dates << log->topLevelItem(i)->text(2);
+            QCOMPARE(dates, oldestFirst);
+            QTest::keyClick(log, Qt::Key_Escape);
+            QTRY_VERIFY(!history->isVisible());
+        });
         toolbar("SiteHistory");
-        QVERIFY(driven);
+        QVERIFY(driver.ran());
         QVERIFY(!QApplication::activeModalWidget());
     }
 

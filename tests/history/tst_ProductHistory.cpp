@@ -146,17 +146,16 @@ private slots:
         MsgBoxSpy boxes;
         h.open();
         const QString statusLine = h.window.lblActualStatus->text();
-        bool driven = false;
-        DriveModal<frmProductHistoryItem>(
-            [&](frmProductHistoryItem* window) {
-                QCOMPARE(window->windowTitle(), QString("Product History Item"));
-                QTest::keyClicks(window->txtNotes, note);
-                QTest::mouseClick(window->cmdAdd, Qt::LeftButton);
-                QTRY_VERIFY(!window->isVisible());
-            },
-            &driven);
+        ModalDriver driver([&](QWidget* modal) {
+            auto* window = qobject_cast<frmProductHistoryItem*>(modal);
+            QVERIFY(window);
+            QCOMPARE(window->windowTitle(), QString("Product History Item"));
+            QTest::keyClicks(window->txtNotes, note);
+            QTest::mouseClick(window->cmdAdd, Qt::LeftButton);
+            QTRY_VERIFY(!window->isVisible());
+        });
         QTest::mouseClick(h.window.cmdAddItem, Qt::LeftButton);
-        QVERIFY(driven);
+        QVERIFY(driver.ran());
         QVERIFY2(boxes.shown().isEmpty(), qPrintable(boxes.texts().join('|')));
         // Written in the same second as the status change, the note still comes first.
         QCOMPARE(column(h.list(), ColNotes), (QStringList{note, ""}));
@@ -177,19 +176,18 @@ private slots:
         QFETCH(bool, escape);
         History h;
         h.open();
-        bool driven = false;
-        DriveModal<frmProductHistoryItem>(
-            [&](frmProductHistoryItem* window) {
-                QTest::keyClicks(window->txtNotes, "not wanted");
-                if (escape)
-                    QTest::keyClick(window->txtNotes, Qt::Key_Escape);
-                else
-                    QTest::mouseClick(window->cmdClose, Qt::LeftButton);
-                QTRY_VERIFY(!window->isVisible());
-            },
-            &driven);
+        ModalDriver driver([&](QWidget* modal) {
+            auto* window = qobject_cast<frmProductHistoryItem*>(modal);
+            QVERIFY(window);
+            QTest::keyClicks(window->txtNotes, "not wanted");
+            if (escape)
+                QTest::keyClick(window->txtNotes, Qt::Key_Escape);
+            else
+                QTest::mouseClick(window->cmdClose, Qt::LeftButton);
+            QTRY_VERIFY(!window->isVisible());
+        });
         QTest::mouseClick(h.window.cmdAddItem, Qt::LeftButton);
-        QVERIFY(driven);
+        QVERIFY(driver.ran());
         QCOMPARE(h.logRows(), 0);
         QVERIFY(h.window.isVisible());
         if (escape)
@@ -204,17 +202,16 @@ private slots:
         MsgBoxSpy boxes;
         h.open();
         h.dir.sql("DROP TABLE tab_productHistory");
-        bool driven = false;
-        DriveModal<frmProductHistoryItem>(
-            [&](frmProductHistoryItem* window) {
-                QTest::keyClicks(window->txtNotes, "keep me");
-                QTest::mouseClick(window->cmdAdd, Qt::LeftButton);
-                QVERIFY(window->isVisible());
-                QCOMPARE(window->txtNotes->text(), QString("keep me"));
-            },
-            &driven);
+        ModalDriver driver([&](QWidget* modal) {
+            auto* window = qobject_cast<frmProductHistoryItem*>(modal);
+            QVERIFY(window);
+            QTest::keyClicks(window->txtNotes, "keep me");
+            QTest::mouseClick(window->cmdAdd, Qt::LeftButton);
+            QVERIFY(window->isVisible());
+            QCOMPARE(window->txtNotes->text(), QString("keep me"));
+        });
         QTest::mouseClick(h.window.cmdAddItem, Qt::LeftButton);
-        QVERIFY(driven);
+        QVERIFY(driver.ran());
         QCOMPARE(boxes.texts().size(), 2);
         QVERIFY(boxes.texts()[0].startsWith("Error in AddItem: no such table"));
         QVERIFY(boxes.texts()[1].startsWith("Error in MakeLvwHistoryContents: no such table"));

@@ -1,24 +1,27 @@
 #pragma once
 
-#include <QApplication>
-#include <QTest>
 #include <QTimer>
-#include <QWidget>
 
 #include <functional>
 
-// Drives a modal window while the test is blocked in the call that opened it: the action runs once a
-// window of the type is the active modal one. Whatever the action does or fails to do, that window is
-// closed afterwards, so a failing check can never leave the test waiting for ever.
-template <class Window> void DriveModal(std::function<void(Window*)> action, bool* done = nullptr) {
-    QTimer::singleShot(0, [action = std::move(action), done] {
-        const auto modal = [] { return qobject_cast<Window*>(QApplication::activeModalWidget()); };
-        if (QTest::qWaitFor([&] { return modal() != nullptr; }, 5000)) {
-            action(modal());
-            if (done)
-                *done = true;
-        }
-        if (Window* left = modal())
-            left->close();
-    });
-}
+class QWidget;
+
+// Drives the modal window that a call opens while the driver lives: once the window shows, act runs on it;
+// if act leaves it open (a failed check returns early), the window is closed, so that the test never hangs.
+// Make the driver just before the call that opens the window.
+class ModalDriver final {
+public:
+    explicit ModalDriver(std::function<void(QWidget* modal)> act);
+    ModalDriver(const ModalDriver&) = delete;
+    ModalDriver& operator=(const ModalDriver&) = delete;
+
+    // Whether a modal window showed and act ran on it.
+    bool ran() const { return m_ran; }
+
+private:
+    void poll();
+
+    std::function<void(QWidget*)> m_act;
+    QTimer m_timer;
+    bool m_ran = false;
+};

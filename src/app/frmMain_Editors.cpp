@@ -1,0 +1,59 @@
+// The main window's side of the site and product editors: opening them and showing what they saved.
+#include "ExternalOpen.h"
+#include "MessageBox.h"
+#include "SiteRow.h"
+#include "Trap.h"
+#include "cViewFilter.h"
+#include "frmMain.h"
+#include "frmProduct.h"
+#include "frmSite.h"
+#include "modMain.h"
+
+#include <QComboBox>
+#include <QTreeWidget>
+
+void frmMain::SiteNew() {
+    Trap(QStringLiteral("Error in SiteNew: "), [&] {
+        gViewFilter->EditingModeSiteID = 0;
+        ShowSiteEditor();
+    });
+}
+
+void frmMain::SiteProperty() {
+    Trap(QStringLiteral("Error in SiteProperty: "), [&] {
+        const QTreeWidgetItem* row = SiteRow::SelectedItem(lvwSites);
+        if (!row) {
+            MsgBox(QStringLiteral("Select web site to modify"), Msg::Buttons::Ok, Msg::Icon::Exclamation);
+            return;
+        }
+        gViewFilter->EditingModeSiteID = SiteRow::IdOf(row);
+        ShowSiteEditor();
+    });
+}
+
+void frmMain::ShowSiteEditor() {
+    frmSite editor(SiteEditorLinks{gViewFilter->EditingModeSiteID, gSite, [](QString& address) { VisitSite(address); },
+                                   [this](qint32 siteID) { ShowSavedSite(siteID); }},
+                   this);
+    editor.exec();
+}
+
+void frmMain::ShowSavedSite(qint32 siteID) {
+    cboFilterStatus_Click();
+    lvwSites->clearSelection();
+    // The saved site may be filtered out of the list: then nothing is selected.
+    if (QTreeWidgetItem* row = SiteRow::FindByKey(lvwSites, SiteRow::KeyFor(siteID)))
+        SiteRow::SelectAndShow(lvwSites, row);
+}
+
+void frmMain::ShowProductEditor() {
+    frmProduct editor(ProductEditorLinks{gViewFilter->EditingModeProductID, gProduct,
+                                         [this] { return cboProducts->currentIndex(); },
+                                         [this](int position) {
+                                             LoadComboProducts();
+                                             cboProducts->setCurrentIndex(position);
+                                             cboProducts_Click();
+                                         }},
+                      this);
+    editor.exec();
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+
+// One row of tab_products: the PAD description of one of the user's products.
+class cProduct final {
+public:
+    qint32 ProductID = 0;
+    QString Name;
+    QString PADurl;
+    QString Version;
+    QString Author;
+    QString EmailAuthor;
+    QString SizeKB; // the text the user typed
+    QString ProgramURL;
+    QString ScreenShot;
+    QString ExeDownload_1;
+    QString ExeDownload_2;
+    QString ShortDescription;
+    QString LongDescription;
+    QString LinkBack;
+    QString BuyURL;
+    QString PaymentRegNow;
+    QString PaymentShareIt;
+    QString Keywords;
+    QString IcoURL;
+    QString Limitations;
+    QString RecentChanges;
+    QString FullChangeLog;
+    QDate ReleaseDate; // a null date: the product has no release date, stored as null
+
+    // Reads the row of ProductID; a missing row changes nothing. False when it failed ("Error in Load: " shown);
+    // the properties read before the failure keep their new values.
+    bool Load();
+    // Appends a new row and reads its key into ProductID. False when it failed ("Error in Save: " shown).
+    bool Save();
+    // Writes every field to the row of ProductID; a missing row changes nothing.
+    // False when it failed ("Error in Update: " shown).
+    bool Update();
+};

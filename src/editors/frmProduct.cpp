@@ -1,0 +1,464 @@
+#include "frmProduct.h"
+
+#include "EditorValues.h"
+#include "EditorWidgets.h"
+#include "MessageBox.h"
+#include "Shell.h"
+#include "Trap.h"
+#include "cProduct.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QDateEdit>
+#include <QEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString kVerifyToolTip = QStringLiteral("Click to launch browser to verify the link");
+
+// A section holding one multi-line box, with its character count under it when it has one.
+QWidget* frameOfText(const QString& title, const QString& name, QWidget* parent, TextBox* box, QLabel* count) {
+    auto* frame = new QWidget(parent);
+    frame->setObjectName(name);
+    auto* layout = new QVBoxLayout(frame);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(SectionHeading(title, name + QStringLiteral("Title"), frame, box));
+    box->setParent(frame);
+    layout->addWidget(box, 1);
+    if (count) {
+        auto* countRow = new QHBoxLayout;
+        countRow->addStretch(1);
+        countRow->addWidget(new QLabel(QStringLiteral("Characters:"), frame));
+        count->setParent(frame);
+        count->setMinimumWidth(count->fontMetrics().horizontalAdvance(QStringLiteral("000000")));
+        count->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        countRow->addWidget(count);
+        layout->addLayout(countRow);
+    }
+    return frame;
+}
+
+QString textOf(const QObject* box) {
+    if (const auto* line = qobject_cast<const QLineEdit*>(box))
+        return line->text();
+    if (const auto* text = qobject_cast<const QPlainTextEdit*>(box))
+        return text->toPlainText();
+    return {};
+}
+
+// Setting a box to the text it holds is no change: the size pair stops calling itself there.
+void setIfDifferent(QLineEdit* box, const std::optional<QString>& text) {
+    if (text && box->text() != *text)
+        box->setText(*text);
+}
+
+} // namespace
+
+frmProduct::frmProduct(ProductEditorLinks links, QWidget* parent) : QDialog(parent), m_links(std::move(links)) {
+    setObjectName(QStringLiteral("frmProduct"));
+    setModal(true);
+
+    auto* layout = new QVBoxLayout(this);
+    SSTab1 = new QTabWidget(this);
+    SSTab1->setObjectName(QStringLiteral("SSTab1"));
+    SSTab1->addTab(buildGeneralTab(), QStringLiteral("&General"));
+    SSTab1->addTab(buildDescriptionTab(), QStringLiteral("Descrip&tion"));
+    SSTab1->addTab(buildChangelogTab(), QStringLiteral("&Changelog"));
+    layout->addWidget(SSTab1, 1);
+
+    auto* buttons = new QHBoxLayout;
+    cmdCopy = new QToolButton(this);
+    cmdCopy->setObjectName(QStringLiteral("cmdCopy"));
+    cmdCopy->setIcon(QIcon(QStringLiteral(":/editors/copy.svg")));
+    cmdCopy->setIconSize(QSize(24, 24));
+    cmdCopy->setToolTip(QStringLiteral("Copy selected element text in clipboard"));
+    cmdCopy->setAccessibleName(cmdCopy->toolTip());
+    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK->setDefault(true);
+    cmdClose = new QPushButton(QStringLiteral("Close"), this);
+    cmdClose->setObjectName(QStringLiteral("cmdClose"));
+    cmdClose->setAutoDefault(false);
+    buttons->addWidget(cmdCopy);
+    buttons->addStretch(1);
+    buttons->addWidget(cmdOK);
+    buttons->addWidget(cmdClose);
+    layout->addLayout(buttons);
+
+    connect(cmdOK, &QPushButton::clicked, this, &frmProduct::cmdOK_Click);
+    connect(cmdClose, &QPushButton::clicked, this, &frmProduct::reject);
+    connect(cmdCopy, &QToolButton::clicked, this, &frmProduct::cmdCopy_Click);
+    connect(txtSizeKB, &QLineEdit::textChanged, this, &frmProduct::txtSizeKB_Change);
+    connect(txtSizeBytes, &QLineEdit::textChanged, this, &frmProduct::txtSizeBytes_Change);
+    const std::pair<TextBox*, QLabel*> counted[] = {{txtKeywords, lblKeywordsCount},
+                                                    {txtShortDescription, lblShortDescriptionCount},
+                                                    {txtLongDescription, lblLongDescriptionCount}};
+    for (const auto& [box, count] : counted) {
+        connect(box, &QPlainTextEdit::textChanged, this,
+                [box, count] { count->setText(QString::number(CountedLength(box->toPlainText()))); });
+    }
+
+    resize(720, minimumSizeHint().height() + 24);
+    txtName->setFocus();
+    Form_Load();
+}
+
+frmProduct::~frmProduct() {
+    // Form_Unload: the record lives exactly as long as the window.
+    m_links.product.reset();
+}
+
+QLineEdit* frmProduct::lineBox(const QString& name, QWidget* parent) {
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(name);
+    box->installEventFilter(this);
+    return box;
+}
+
+TextBox* frmProduct::textBox(const QString& name, QWidget* parent, qsizetype maxLength) {
+    auto* box = new TextBox(parent, maxLength);
+    box->setObjectName(name);
+    box->installEventFilter(this);
+    return box;
+}
+
+QToolButton* frmProduct::verifyButton(const QString& name, QLineEdit* box, QWidget* parent) {
+    auto* button = new QToolButton(parent);
+    button->setObjectName(name);
+    button->setIcon(QIcon(QStringLiteral(":/editors/verify-link.svg")));
+    button->setToolTip(kVerifyToolTip);
+    button->setAccessibleName(kVerifyToolTip);
+    connect(button, &QToolButton::clicked, this, [this, box] {
+        if (!box->text().isEmpty())
+            VisitUrl(box->text());
+    });
+    verifyButtons << button;
+    return button;
+}
+
+QWidget* frmProduct::buildGeneralTab() {
+    // One grid: left caption and box, right caption and box, verify button; the links span both boxes,
+    // so that every box lines up.
+    enum Column { LeftCaption, LeftBox, RightCaption, RightBox, Verify };
+    auto* page = new QWidget(this);
+    page->setObjectName(QStringLiteral("tabGeneral"));
+    auto* grid = new QGridLayout(page);
+    int row = 0;
+    const auto put = [&](const QString& text, QWidget* box, int r, int column, int span = 1) {
+        auto* label = Caption(text, box, page);
+        if (column == RightCaption)
+            label->setContentsMargins(12, 0, 0, 0);
+        grid->addWidget(label, r, column);
+        grid->addWidget(box, r, column + 1, 1, span);
+    };
+    const auto heading = [&](const QString& title, const QString& name, int r, int column, QWidget* buddy = nullptr) {
+        QWidget* section = SectionHeading(title, name, page, buddy);
+        if (column == RightCaption)
+            section->setContentsMargins(12, 0, 0, 0);
+        grid->addWidget(section, r, column, 1, column == RightCaption ? 3 : 2);
+    };
+
+    txtName = lineBox(QStringLiteral("txtName"), page);
+    txtVersion = lineBox(QStringLiteral("txtVersion"), page);
+    txtVersion->setMaxLength(64);
+    put(QStringLiteral("&Name:"), txtName, row, LeftCaption);
+    put(QStringLiteral("&Version:"), txtVersion, row++, RightCaption);
+    txtPadUrl = lineBox(QStringLiteral("txtPadUrl"), page);
+    put(QStringLiteral("PAD &location:"), txtPadUrl, row, LeftCaption, 3);
+    grid->addWidget(verifyButton(QStringLiteral("cmdVerifyPad"), txtPadUrl, page), row++, Verify);
+
+    heading(QStringLiteral("Author"), QStringLiteral("fraAuthor"), row, LeftCaption);
+    heading(QStringLiteral("Size"), QStringLiteral("fraSize"), row++, RightCaption);
+    txtAuthor = lineBox(QStringLiteral("txtAuthor"), page);
+    txtSizeKB = lineBox(QStringLiteral("txtSizeKB"), page);
+    put(QStringLiteral("N&ame:"), txtAuthor, row, LeftCaption);
+    put(QStringLiteral("&KB:"), txtSizeKB, row++, RightCaption);
+    txtEmailAuthor = lineBox(QStringLiteral("txtEmailAuthor"), page);
+    txtSizeBytes = lineBox(QStringLiteral("txtSizeBytes"), page);
+    put(QStringLiteral("&Email:"), txtEmailAuthor, row, LeftCaption);
+    put(QStringLiteral("B&ytes:"), txtSizeBytes, row++, RightCaption);
+
+    const struct {
+        QLineEdit** box;
+        const char* name;
+        const char* caption;
+        const char* verify;
+    } links[] = {
+        {&txtScreenshot, "txtScreenshot", "&Screenshot:", "cmdVerifyScreenshot"},
+        {&txtIcoURL, "txtIcoURL", "&Icon file:", "cmdVerifyIcoURL"},
+        {&txtProgramURL, "txtProgramURL", "&Program URL:", "cmdVerifyProgramURL"},
+        {&txtExeDownload_1, "txtExeDownload_1", "Download &1:", "cmdVerifyExeDownload_1"},
+        {&txtExeDownload_2, "txtExeDownload_2", "Download &2:", "cmdVerifyExeDownload_2"},
+        {&txtLinkBack, "txtLinkBack", "Link &back:", "cmdVerifyLinkBack"},
+    };
+    grid->addWidget(SectionHeading(QStringLiteral("Links"), QStringLiteral("fraLinks"), page), row++, LeftCaption, 1,
+                    5);
+    for (const auto& link : links) {
+        *link.box = lineBox(QString::fromLatin1(link.name), page);
+        put(QString::fromLatin1(link.caption), *link.box, row, LeftCaption, 3);
+        grid->addWidget(verifyButton(QString::fromLatin1(link.verify), *link.box, page), row++, Verify);
+    }
+
+    txtBuyURL = lineBox(QStringLiteral("txtBuyURL"), page);
+    txtPaymentRegNow = lineBox(QStringLiteral("txtPaymentRegNow"), page);
+    txtPaymentShareIt = lineBox(QStringLiteral("txtPaymentShareIt"), page);
+    dtpReleaseDate = new CheckableDateEdit(page);
+    dtpReleaseDate->setObjectName(QStringLiteral("dtpReleaseDate"));
+    dtpReleaseDate->setContentsMargins(12, 0, 0, 0);
+    heading(QStringLiteral("Payment"), QStringLiteral("fraPayment"), row, LeftCaption);
+    heading(QStringLiteral("Release &date"), QStringLiteral("fraReleaseDate"), row++, RightCaption, dtpReleaseDate);
+    put(QStringLiteral("B&uy URL:"), txtBuyURL, row, LeftCaption);
+    grid->addWidget(dtpReleaseDate, row++, RightCaption, 1, 2);
+    put(QStringLiteral("&RegNow:"), txtPaymentRegNow, row++, LeftCaption);
+    put(QStringLiteral("S&hare-it:"), txtPaymentShareIt, row++, LeftCaption);
+    grid->setColumnStretch(LeftBox, 3);
+    grid->setColumnStretch(RightBox, 2);
+    grid->setRowStretch(row, 1);
+
+    // Keyboard order: the boxes in the order of the rows, each followed by its verify button.
+    QList<QWidget*> order{txtName,   txtVersion,     txtPadUrl, verifyButtons[0],
+                          txtAuthor, txtEmailAuthor, txtSizeKB, txtSizeBytes};
+    for (int i = 0; i < int(std::size(links)); ++i)
+        order << *links[i].box << verifyButtons[i + 1];
+    order << txtBuyURL << txtPaymentRegNow << txtPaymentShareIt << dtpReleaseDate->CheckBox()
+          << dtpReleaseDate->DateEdit();
+    for (int i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+    return page;
+}
+
+QWidget* frmProduct::buildDescriptionTab() {
+    auto* page = new QWidget(this);
+    page->setObjectName(QStringLiteral("tabDescription"));
+    auto* layout = new QVBoxLayout(page);
+    txtKeywords = textBox(QStringLiteral("txtKeywords"), page, 255);
+    lblKeywordsCount = new QLabel(QStringLiteral("0"), page);
+    lblKeywordsCount->setObjectName(QStringLiteral("lblKeywordsCount"));
+    txtShortDescription = textBox(QStringLiteral("txtShortDescription"), page);
+    lblShortDescriptionCount = new QLabel(QStringLiteral("0"), page);
+    lblShortDescriptionCount->setObjectName(QStringLiteral("lblShortDescriptionCount"));
+    txtLongDescription = textBox(QStringLiteral("txtLongDescription"), page);
+    lblLongDescriptionCount = new QLabel(QStringLiteral("0"), page);
+    lblLongDescriptionCount->setObjectName(QStringLiteral("lblLongDescriptionCount"));
+    txtLimitations = textBox(QStringLiteral("txtLimitations"), page);
+    layout->addWidget(
+        frameOfText(QStringLiteral("&Keywords"), QStringLiteral("fraKeywords"), page, txtKeywords, lblKeywordsCount),
+        2);
+    layout->addWidget(frameOfText(QStringLiteral("&Short description"), QStringLiteral("fraShortDescription"), page,
+                                  txtShortDescription, lblShortDescriptionCount),
+                      2);
+    layout->addWidget(frameOfText(QStringLiteral("&Long description"), QStringLiteral("fraLongDescription"), page,
+                                  txtLongDescription, lblLongDescriptionCount),
+                      4);
+    layout->addWidget(
+        frameOfText(QStringLiteral("L&imitations"), QStringLiteral("fraLimitations"), page, txtLimitations, nullptr),
+        2);
+    setTabOrder(txtKeywords, txtShortDescription);
+    setTabOrder(txtShortDescription, txtLongDescription);
+    setTabOrder(txtLongDescription, txtLimitations);
+    return page;
+}
+
+QWidget* frmProduct::buildChangelogTab() {
+    auto* page = new QWidget(this);
+    page->setObjectName(QStringLiteral("tabChangelog"));
+    auto* layout = new QVBoxLayout(page);
+    txtRecentChanges = textBox(QStringLiteral("txtRecentChanges"), page);
+    txtFullChangeLog = textBox(QStringLiteral("txtFullChangeLog"), page);
+    layout->addWidget(frameOfText(QStringLiteral("&Recent changes"), QStringLiteral("fraRecentChanges"), page,
+                                  txtRecentChanges, nullptr),
+                      1);
+    layout->addWidget(frameOfText(QStringLiteral("&Full changelog"), QStringLiteral("fraFullChangeLog"), page,
+                                  txtFullChangeLog, nullptr),
+                      2);
+    setTabOrder(txtRecentChanges, txtFullChangeLog);
+    return page;
+}
+
+cProduct& frmProduct::product() const {
+    if (!m_links.product)
+        throw Failure(QStringLiteral("Object variable not set"));
+    return *m_links.product;
+}
+
+void frmProduct::Form_Load() {
+    Trap(QStringLiteral("Error in Form_Load: "), [&] {
+        SSTab1->setCurrentIndex(0);
+        dtpReleaseDate->SetShownDate(QDate::currentDate());
+        dtpReleaseDate->SetValue(QDate());
+        m_links.product = std::make_unique<cProduct>();
+        if (m_links.editingModeProductID != 0) {
+            setWindowTitle(QStringLiteral("Modify product"));
+            product().ProductID = m_links.editingModeProductID;
+            m_loaded = product().Load();
+            // Saving what could not be read in full would overwrite the stored values with blanks.
+            cmdOK->setEnabled(m_loaded);
+            ShowFormValues();
+        } else {
+            setWindowTitle(QStringLiteral("New product"));
+            product().ProductID = 0;
+        }
+    });
+}
+
+void frmProduct::ShowFormValues() {
+    Trap(QStringLiteral("Error in ShowFormValues: "), [&] {
+        const cProduct& p = product();
+        txtName->setText(p.Name);
+        txtPadUrl->setText(p.PADurl);
+        txtVersion->setText(p.Version);
+        // A product without a release date leaves the picker unchecked, on today's date.
+        dtpReleaseDate->SetValue(p.ReleaseDate);
+        txtSizeKB->setText(p.SizeKB);
+        txtAuthor->setText(p.Author);
+        txtEmailAuthor->setText(p.EmailAuthor);
+        txtScreenshot->setText(p.ScreenShot);
+        txtProgramURL->setText(p.ProgramURL);
+        txtExeDownload_1->setText(p.ExeDownload_1);
+        txtExeDownload_2->setText(p.ExeDownload_2);
+        txtShortDescription->setPlainText(p.ShortDescription);
+        txtLongDescription->setPlainText(p.LongDescription);
+        txtIcoURL->setText(p.IcoURL);
+        txtKeywords->setPlainText(p.Keywords);
+        txtLinkBack->setText(p.LinkBack);
+        txtBuyURL->setText(p.BuyURL);
+        txtPaymentRegNow->setText(p.PaymentRegNow);
+        txtPaymentShareIt->setText(p.PaymentShareIt);
+        txtLimitations->setPlainText(p.Limitations);
+        txtRecentChanges->setPlainText(p.RecentChanges);
+        txtFullChangeLog->setPlainText(p.FullChangeLog);
+    });
+}
+
+bool frmProduct::Validate() {
+    bool valid = false;
+    Trap(QStringLiteral("Error in Validate: "), [&] {
+        cProduct& p = product();
+        if (txtName->text().trimmed().isEmpty()) {
+            MsgBox(QStringLiteral("Please choose a product name!"), Msg::Buttons::Ok, Msg::Icon::Information);
+            SSTab1->setCurrentIndex(0);
+            txtName->setFocus();
+            return;
+        }
+        p.Name = txtName->text();
+        p.PADurl = txtPadUrl->text();
+        p.Version = txtVersion->text();
+        if (!dtpReleaseDate->Value().isValid()) {
+            MsgBox(QStringLiteral("Please choose the release date of your product!"), Msg::Buttons::Ok,
+                   Msg::Icon::Information);
+            SSTab1->setCurrentIndex(0);
+            dtpReleaseDate->setFocus();
+            return;
+        }
+        p.ReleaseDate = dtpReleaseDate->Value();
+        p.SizeKB = txtSizeKB->text();
+        p.Author = txtAuthor->text();
+        p.EmailAuthor = txtEmailAuthor->text();
+        p.ScreenShot = txtScreenshot->text();
+        p.ProgramURL = txtProgramURL->text();
+        p.ExeDownload_1 = txtExeDownload_1->text();
+        p.ExeDownload_2 = txtExeDownload_2->text();
+        p.ShortDescription = txtShortDescription->toPlainText();
+        p.LongDescription = txtLongDescription->toPlainText();
+        p.IcoURL = txtIcoURL->text();
+        p.Keywords = txtKeywords->toPlainText();
+        p.LinkBack = txtLinkBack->text();
+        p.BuyURL = txtBuyURL->text();
+        p.PaymentRegNow = txtPaymentRegNow->text();
+        p.PaymentShareIt = txtPaymentShareIt->text();
+        p.Limitations = txtLimitations->toPlainText();
+        p.RecentChanges = txtRecentChanges->toPlainText();
+        p.FullChangeLog = txtFullChangeLog->toPlainText();
+        valid = true;
+    });
+    return valid;
+}
+
+bool frmProduct::SaveProduct() {
+    bool saved = false;
+    Trap(QStringLiteral("Error in: "), [&] {
+        if (!Validate())
+            return;
+        if (m_links.editingModeProductID != 0) {
+            saved = product().Update();
+        } else {
+            saved = product().Save();
+            // A failed append leaves the window in new mode, so that OK can try again.
+            if (saved)
+                m_links.editingModeProductID = product().ProductID;
+        }
+    });
+    return saved;
+}
+
+void frmProduct::cmdOK_Click() {
+    Trap(QStringLiteral("Error in cmdOK_Click: "), [&] {
+        cmdOK->setEnabled(false);
+        cmdClose->setEnabled(false);
+        const int position = m_links.productPosition ? m_links.productPosition() : -1;
+        if (!SaveProduct()) {
+            cmdOK->setEnabled(true);
+            cmdClose->setEnabled(true);
+            return;
+        }
+        if (m_links.productSaved)
+            m_links.productSaved(position);
+        accept();
+    });
+}
+
+void frmProduct::cmdCopy_Click() {
+    Trap(QStringLiteral("Error in cmdCopy_Click: "), [&] {
+        QClipboard* clipboard = QApplication::clipboard();
+        clipboard->clear();
+        if (m_lastFocused.isEmpty())
+            return;
+        if (const QObject* box = findChild<QObject*>(m_lastFocused))
+            clipboard->setText(textOf(box));
+    });
+}
+
+void frmProduct::VisitUrl(const QString& url) {
+    Trap(QStringLiteral("Error in VisitProduct: "), [&] {
+        if (!url.isEmpty())
+            ShellOpen(QStringLiteral("Open"), url);
+    });
+}
+
+void frmProduct::txtSizeKB_Change() {
+    // While the user types a byte count, the kilobytes follow it but never write back into the box being typed:
+    // otherwise every keystroke would be rounded away (typing 1536 would end as 1024).
+    if (m_sizeChange == SizeChange::FromBytes)
+        return;
+    const bool first = m_sizeChange == SizeChange::None;
+    if (first)
+        m_sizeChange = SizeChange::FromKB;
+    setIfDifferent(txtSizeBytes, BytesTextForKB(txtSizeKB->text()));
+    if (first)
+        m_sizeChange = SizeChange::None;
+}
+
+void frmProduct::txtSizeBytes_Change() {
+    const bool first = m_sizeChange == SizeChange::None;
+    if (first)
+        m_sizeChange = SizeChange::FromBytes;
+    setIfDifferent(txtSizeKB, KBTextForBytes(txtSizeBytes->text()));
+    if (first)
+        m_sizeChange = SizeChange::None;
+}
+
+bool frmProduct::eventFilter(QObject* watched, QEvent* event) {
+    // Only the text boxes watch their focus, so the name recorded is always a text box's.
+    if (event->type() == QEvent::FocusIn)
+        m_lastFocused = watched->objectName();
+    return QDialog::eventFilter(watched, event);
+}

@@ -1,0 +1,147 @@
+#include "Spies.h"
+#include "TestProgramDir.h"
+#include "cProduct.h"
+
+#include <QTest>
+
+namespace {
+
+const std::pair<const char*, QString cProduct::*> kTextFields[] = {{"name", &cProduct::Name},
+                                                                   {"padURL", &cProduct::PADurl},
+                                                                   {"version", &cProduct::Version},
+                                                                   {"author", &cProduct::Author},
+                                                                   {"emailAuthor", &cProduct::EmailAuthor},
+                                                                   {"sizeKB", &cProduct::SizeKB},
+                                                                   {"programURL", &cProduct::ProgramURL},
+                                                                   {"screenShot", &cProduct::ScreenShot},
+                                                                   {"exeDownload_1", &cProduct::ExeDownload_1},
+                                                                   {"exeDownload_2", &cProduct::ExeDownload_2},
+                                                                   {"shortDescription", &cProduct::ShortDescription},
+                                                                   {"longDescription", &cProduct::LongDescription},
+                                                                   {"keywords", &cProduct::Keywords},
+                                                                   {"icoURL", &cProduct::IcoURL},
+                                                                   {"linkBack", &cProduct::LinkBack},
+                                                                   {"buyURL", &cProduct::BuyURL},
+                                                                   {"paymentRegNow", &cProduct::PaymentRegNow},
+                                                                   {"paymentShareIt", &cProduct::PaymentShareIt},
+                                                                   {"limitations", &cProduct::Limitations},
+                                                                   {"recentChanges", &cProduct::RecentChanges},
+                                                                   {"fullChangeLog", &cProduct::FullChangeLog}};
+
+// Every text field its own value, with apostrophes, line breaks and characters beyond ASCII.
+cProduct filledProduct(const QString& tag) {
+    cProduct product;
+    for (const auto& [column, property] : kTextFields)
+        product.*property = QStringLiteral("%1 %2: it's Ünïcode ✓\n'quoted'").arg(tag, column);
+    product.SizeKB = QStringLiteral("1,024");
+    product.ReleaseDate = QDate(2012, 3, 5);
+    return product;
+}
+
+void compareFields(const cProduct& actual, const cProduct& expected) {
+    for (const auto& [column, property] : kTextFields)
+        QVERIFY2(actual.*property == expected.*property, column);
+    QCOMPARE(actual.ReleaseDate, expected.ReleaseDate);
+}
+
+cProduct loaded(qint32 productID) {
+    cProduct product;
+    product.ProductID = productID;
+    if (!product.Load())
+        qWarning("Load failed");
+    return product;
+}
+
+QVariant releaseDate(const TestProgramDir& dir) {
+    return dir.scalar("SELECT releaseDate FROM tab_products WHERE productID = 1");
+}
+
+} // namespace
+
+class tst_cProduct final : public QObject {
+    Q_OBJECT
+
+private slots:
+    void saveUpdateAndLoadRoundTripEveryField() {
+        TestProgramDir dir;
+        MsgBoxSpy boxes;
+        cProduct first = filledProduct("first");
+        cProduct second = filledProduct("second");
+        QVERIFY(first.Save());
+        QVERIFY(second.Save());
+        QCOMPARE(second.ProductID, 2);
+        QCOMPARE(releaseDate(dir).toString(), QString("2012-03-05"));
+        QCOMPARE(dir.scalar("SELECT sizeKB FROM tab_products WHERE productID = 2").toString(), QString("1,024"));
+        compareFields(loaded(1), first);
+
+        cProduct changed = filledProduct("changed");
+        changed.ProductID = 1;
+        changed.ReleaseDate = QDate(2012, 12, 24);
+        QVERIFY(changed.Update());
+        compareFields(loaded(1), changed);
+        compareFields(loaded(2), second);
+
+        cProduct emptied;
+        emptied.ProductID = 1;
+        emptied.ReleaseDate = QDate(2012, 3, 5);
+        QVERIFY(emptied.Update());
+        for (const auto& [column, property] : kTextFields) {
+            const QVariant stored =
+                dir.scalar(QStringLiteral("SELECT %1 FROM tab_products WHERE productID = 1").arg(column));
+            QVERIFY2(!stored.isNull() && stored.toString().isEmpty(), column);
+        }
+        QVERIFY(boxes.shown().isEmpty());
+    }
+
+    void noReleaseDateIsStoredAsNull() {
+        TestProgramDir dir;
+        MsgBoxSpy boxes;
+        cProduct product = filledProduct("undated");
+        product.ReleaseDate = QDate();
+        QVERIFY(product.Save());
+        QVERIFY(releaseDate(dir).isNull());
+        QVERIFY(loaded(1).ReleaseDate.isNull());
+        product.ReleaseDate = QDate(2012, 3, 5);
+        QVERIFY(product.Update());
+        QCOMPARE(releaseDate(dir).toString(), QString("2012-03-05"));
+        product.ReleaseDate = QDate();
+        QVERIFY(product.Update());
+        QVERIFY(releaseDate(dir).isNull());
+    }
+
+    void nullColumnsAndMissingRowsKeepTheDefaults() {
+        TestProgramDir dir;
+        MsgBoxSpy boxes;
+        dir.sql("INSERT INTO tab_products (name) VALUES (NULL)");
+        cProduct product = filledProduct("old");
+        product.ProductID = 1;
+        QVERIFY(product.Load());
+        compareFields(product, cProduct());
+
+        cProduct missing = filledProduct("kept");
+        missing.ProductID = 9;
+        QVERIFY(missing.Load());
+        compareFields(missing, filledProduct("kept"));
+        QVERIFY(missing.Update());
+        QCOMPARE(dir.scalar("SELECT COUNT(*) FROM tab_products").toInt(), 1);
+        QVERIFY(boxes.shown().isEmpty());
+    }
+
+    void failuresAreReportedAndReturnFalse() {
+        TestProgramDir dir(false);
+        MsgBoxSpy boxes;
+        cProduct product = filledProduct("lost");
+        product.ProductID = 3;
+        QVERIFY(!product.Load());
+        QVERIFY(!product.Save());
+        QVERIFY(!product.Update());
+        const QStringList texts = boxes.texts();
+        QCOMPARE(texts.size(), 3);
+        QVERIFY(texts[0].startsWith("Error in Load: ") && texts[1].startsWith("Error in Save: ") &&
+                texts[2].startsWith("Error in Update: "));
+        QCOMPARE(product.ProductID, 3);
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_cProduct)
+#include "tst_cProduct.moc"

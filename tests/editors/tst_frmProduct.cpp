@@ -1,0 +1,328 @@
+#include "EditorWidgets.h"
+#include "Spies.h"
+#include "TestProgramDir.h"
+#include "Typing.h"
+#include "cProduct.h"
+#include "frmProduct.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QDateEdit>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+#include <QToolButton>
+
+namespace {
+
+// The window with what the main window would give it; records what it asks of the main window.
+struct ProductEditor {
+    qint32 mode = 0;
+    std::unique_ptr<cProduct> record = std::make_unique<cProduct>();
+    QList<int> savedAt;
+    int position = 3;
+    std::unique_ptr<frmProduct> window;
+
+    explicit ProductEditor(qint32 editingModeProductID) : mode(editingModeProductID) {
+        window = std::make_unique<frmProduct>(
+            ProductEditorLinks{mode, record, [this] { return position; }, [this](int at) { savedAt << at; }});
+        window->show();
+    }
+    frmProduct* operator->() const { return window.get(); }
+};
+
+// The boxes with a record column, by that column.
+const char* const kBoxes[][2] = {
+    {"txtName", "name"},
+    {"txtVersion", "version"},
+    {"txtPadUrl", "padURL"},
+    {"txtAuthor", "author"},
+    {"txtEmailAuthor", "emailAuthor"},
+    {"txtSizeKB", "sizeKB"},
+    {"txtScreenshot", "screenShot"},
+    {"txtIcoURL", "icoURL"},
+    {"txtProgramURL", "programURL"},
+    {"txtExeDownload_1", "exeDownload_1"},
+    {"txtExeDownload_2", "exeDownload_2"},
+    {"txtLinkBack", "linkBack"},
+    {"txtBuyURL", "buyURL"},
+    {"txtPaymentRegNow", "paymentRegNow"},
+    {"txtPaymentShareIt", "paymentShareIt"},
+    {"txtKeywords", "keywords"},
+    {"txtShortDescription", "shortDescription"},
+    {"txtLongDescription", "longDescription"},
+    {"txtLimitations", "limitations"},
+    {"txtRecentChanges", "recentChanges"},
+    {"txtFullChangeLog", "fullChangeLog"},
+};
+
+// The text of a single-line or multi-line box.
+QByteArray textProperty(const QObject* box) {
+    return qobject_cast<const QLineEdit*>(box) ? "text" : "plainText";
+}
+
+// A value for each column: apostrophes, characters beyond ASCII, line breaks in the multi-line boxes.
+QString valueFor(const char* column, const QString& tag) {
+    if (QByteArray(column) == "sizeKB")
+        return QStringLiteral("15");
+    const bool multiLine = QByteArrayList{"keywords",    "shortDescription", "longDescription",
+                                          "limitations", "recentChanges",    "fullChangeLog"}
+                               .contains(column);
+    return QStringLiteral("%1 %2 it's Ünïcode ✓").arg(tag, QString::fromLatin1(column)) +
+           (multiLine ? QStringLiteral("\nsecond 'line'") : QString());
+}
+
+QVariant productColumn(const TestProgramDir& dir, const char* column, qint32 productID = 1) {
+    return dir.scalar(QStringLiteral("SELECT %1 FROM tab_products WHERE productID = ?").arg(column), {productID});
+}
+
+} // namespace
+
+class tst_frmProduct final : public QObject {
+    Q_OBJECT
+
+private slots:
+    void newAndChangedProductsRoundTripEveryField() {
+        TestProgramDir dir;
+        MsgBoxSpy boxes;
+        dir.sql("INSERT INTO tab_products (name) VALUES ('first')");
+        {
+            ProductEditor editor(0);
+            QCOMPARE(editor->windowTitle(), QString("New product"));
+            QCOMPARE(editor->SSTab1->currentIndex(), 0);
+            QVERIFY(!editor->dtpReleaseDate->CheckBox()->isChecked());
+            QCOMPARE(editor->dtpReleaseDate->DateEdit()->date(), QDate::currentDate());
+            TypeText(editor->txtVersion, "Ünïcode 'typed'");
+            for (const auto& [box, column] : kBoxes) {
+                if (QByteArray(column) != "version") {
+                    QObject* child = editor->findChild<QObject*>(box);
+                    child->setProperty(textProperty(child), valueFor(column, "new"));
+                }
+            }
+            QTest::mouseClick(editor->dtpReleaseDate->CheckBox(), Qt::LeftButton);
+            editor->dtpReleaseDate->DateEdit()->setDate(QDate(2012, 3, 5));
+            QTest::mouseClick(editor->cmdOK, Qt::LeftButton);
+            QVERIFY2(boxes.shown().isEmpty(), qPrintable(boxes.texts().join('|')));
+            QVERIFY(!editor->isVisible());
+            QCOMPARE(editor.mode, 2);
+            QCOMPARE(editor.savedAt, QList<int>{3});
+            editor.window.reset();
+            QVERIFY(!editor.record);
+        }
+        QCOMPARE(productColumn(dir, "version", 2).toString(), QString("Ünïcode 'typed'"));
+        QCOMPARE(productColumn(dir, "releaseDate", 2).toString(), QString("2012-03-05"));
+        dir.sql("UPDATE tab_products SET version = 'v' WHERE productID = 2");
+
+        ProductEditor editor(2);
+        QCOMPARE(editor->windowTitle(), QString("Modify product"));
+        for (const auto& [box, column] : kBoxes) {
+            const QObject* child = editor->findChild<QObject*>(box);
+            const QString stored = productColumn(dir, column, 2).toString();
+            QCOMPARE(child->property(textProperty(child)).toString(), stored);
+            if (QByteArray(column) != "version")
+                QCOMPARE(stored, valueFor(column, "new"));
+        }
+        QCOMPARE(editor->txtSizeBytes->text(), QString("15360"));
+        QCOMPARE(editor->dtpReleaseDate->Value(), QDate(2012, 3, 5));
+        editor->txtVersion->setText("2.0");
+        editor->dtpReleaseDate->SetValue(QDate(2012, 12, 24));
+        QTest::keyClick(editor->txtName, Qt::Key_Return);
+        QVERIFY(!editor->isVisible());
+        QCOMPARE(editor.mode, 2);
+        QCOMPARE(productColumn(dir, "version || releaseDate", 2).toString(), QString("2.02012-12-24"));
+        QCOMPARE(productColumn(dir, "longDescription", 2).toString(), valueFor("longDescription", "new"));
+        QCOMPARE(productColumn(dir, "name", 1).toString(), QString("first"));
+        QVERIFY(boxes.shown().isEmpty());
+    }
+
+    void validationFailuresKeepTheWindowAndTheInput() {
+        TestProgramDir dir;
+        MsgBoxSpy boxes;
+        dir.sql("INSERT INTO tab_products (name, version) VALUES ('Undated', '1')");
+        ProductEditor editor(1);
+        QVERIFY(!editor->dtpReleaseDate->CheckBox()->isChecked());
+        editor->txtName->setText("   ");
+        TypeText(editor->txtVersion, ".1");
+        editor->SSTab1->setCurrentIndex(2);
+        QTest::mouseClick(editor->cmdOK, Qt::LeftButton);
+        editor->txtName->setText("Dated");
+        QTest::mouseClick(editor->cmdOK, Qt::LeftButton);
+        QCOMPARE(boxes.texts(),
+                 (QStringList{"Please choose a product name!", "Please choose the release date of your product!"}));
+        QCOMPARE(boxes.shown()[0].icon, Msg::Icon::Information);
+        QVERIFY(editor->isVisible());
+        QCOMPARE(editor->SSTab1->currentIndex(), 0);
+        QCOMPARE(editor->txtVersion->text(), QString("1.1"));
+        QVERIFY(editor->cmdOK->isEnabled() && editor->cmdClose->isEnabled());
+        QCOMPARE(productColumn(dir, "name || version").toString(), QString("Undated1"));
+        QVERIFY(editor.savedAt.isEmpty());
+
+        QTest::mouseClick(editor->dtpReleaseDate->CheckBox(), Qt::LeftButton);
+        QTest::mouseClick(editor->cmdOK, Qt::LeftButton);
+        QVERIFY(!editor->isVisible());
+        QCOMPARE(productColumn(dir, "name || version || releaseDate").toString(),
+                 "Dated1.1" + QDate::currentDate().toString(Qt::ISODate));
+    }
+
+    // Typed kilobytes end as a whole number and its bytes; typed bytes stay as typed, kilobytes follow them,
+    // beyond 16 bits too.
+    void sizePairKeepsInStep() {
+        TestProgramDir dir;
+        MsgBoxSpy boxes;
+        ProductEditor editor(0);
+        TypeText(editor->txtSizeKB, "15");
+        QCOMPARE(editor->txtSizeBytes->text(), QString("15360"));
+        editor->txtSizeKB->selectAll();
+        QTest::keyClick(editor->txtSizeKB, Qt::Key_Delete);
+        QCOMPARE(editor->txtSizeKB->text() + "|" + editor->txtSizeBytes->text(), QString("0|0"));
+        TypeText(editor->txtSizeKB, "1.5");
+        QCOMPARE(editor->txtSizeKB->text() + "|" + editor->txtSizeBytes->text(), QString("2|2048"));
+
+        editor->txtSizeBytes->clear();
+        TypeText(editor->txtSizeBytes, "40000000");
+        QCOMPARE(editor->txtSizeKB->text() + "|" + editor->txtSizeBytes->text(), QString("39062|40000000"));
+        editor->txtName->setText("Big");
+        editor->dtpReleaseDate->SetValue(QDate(2012, 3, 5));
+        QTest::mouseClick(editor->cmdOK, Qt::LeftButton);
+        QVERIFY(boxes.shown().isEmpty());
+        QCOMPARE(productColumn(dir, "sizeKB").toString(), QString("39062"));
+    }
+
+    void storedSizeIsShownAsWholeKilobytes_data() {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("kb");
+        QTest::addColumn<QString>("bytes");
+        QTest::newRow("1.5") << "1.5"
+                             << "2"
+                             << "2048";
+        QTest::newRow("2.5") << "2.5"
+                             << "2"
+                             << "2048";
+        QTest::newRow("beyond 16 bits") << "50000"
+                                        << "50000"
+                                        << "51200000";
+    }
+    void storedSizeIsShownAsWholeKilobytes() {
+        QFETCH(QString, stored);
+        QFETCH(QString, kb);
+        QFETCH(QString, bytes);
+        TestProgramDir dir;
+        MsgBoxSpy boxes;
+        dir.sql("INSERT INTO tab_products (name, sizeKB, releaseDate) VALUES ('Sized', ?, '2012-03-05')", {stored});
+        ProductEditor editor(1);
+        QCOMPARE(editor->txtSizeKB->text(), kb);
+        QCOMPARE(editor->txtSizeBytes->text(), bytes);
+        QTest::mouseClick(editor->cmdOK, Qt::LeftButton);
+        QVERIFY(boxes.shown().isEmpty());
+        QCOMPARE(productColumn(dir, "sizeKB").toString(), kb);
+    }
+
+    void countsFollowTheTextsAndKeywordsStopAt255() {
+        TestProgramDir dir;
+        ProductEditor editor(0);
+        QCOMPARE(editor->lblKeywordsCount->text(), QString("0"));
+        QCOMPARE(editor->lblShortDescriptionCount->text(), QString("0"));
+        QCOMPARE(editor->lblLongDescriptionCount->text(), QString("0"));
+        editor->txtLongDescription->setPlainText(QString(2000, 'x'));
+        QCOMPARE(editor->lblLongDescriptionCount->text(), QString("2000"));
+        editor->SSTab1->setCurrentIndex(1);
+        TypeText(editor->txtShortDescription, "ab");
+        QTest::keyClick(editor->txtShortDescription, Qt::Key_Return);
+        TypeText(editor->txtShortDescription, "é");
+        QCOMPARE(editor->lblShortDescriptionCount->text(), QString("5"));
+
+        TypeText(editor->txtKeywords, QString(254, 'k'));
+        QTest::keyClick(editor->txtKeywords, Qt::Key_Return); // a line break counts two: it does not fit
+        TypeText(editor->txtKeywords, "lm");
+        QCOMPARE(editor->txtKeywords->toPlainText(), QString(254, 'k') + "l");
+        QCOMPARE(editor->lblKeywordsCount->text(), QString("255"));
+
+        editor->txtKeywords->selectAll();
+        QApplication::clipboard()->setText(QString(300, 'p'));
+        QTest::keyClick(editor->txtKeywords, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(editor->txtKeywords->toPlainText(), QString(255, 'p'));
+    }
+
+    void copyTakesTheLastFocusedBox() {
+        TestProgramDir dir;
+        ProductEditor editor(0);
+        QVERIFY(QTest::qWaitForWindowActive(editor.window.get()));
+        editor->txtBuyURL->setText("https://buy.example/it's");
+        editor->txtLongDescription->setPlainText("long\ntext");
+        QApplication::clipboard()->setText("before");
+        QTest::mouseClick(editor->cmdCopy, Qt::LeftButton);
+        QVERIFY(QApplication::clipboard()->text().isEmpty());
+
+        editor->txtBuyURL->setFocus();
+        QTRY_COMPARE(editor->LastFocusedTextBox(), QString("txtBuyURL"));
+        QTest::mouseClick(editor->cmdCopy, Qt::LeftButton);
+        QCOMPARE(QApplication::clipboard()->text(), QString("https://buy.example/it's"));
+        editor->cmdCopy->setFocus();
+        QTest::mouseClick(editor->cmdCopy, Qt::LeftButton);
+        QCOMPARE(editor->LastFocusedTextBox(), QString("txtBuyURL"));
+        QCOMPARE(QApplication::clipboard()->text(), QString("https://buy.example/it's"));
+
+        editor->SSTab1->setCurrentIndex(1);
+        editor->txtLongDescription->setFocus();
+        QTRY_COMPARE(editor->LastFocusedTextBox(), QString("txtLongDescription"));
+        QTest::mouseClick(editor->cmdCopy, Qt::LeftButton);
+        QCOMPARE(QApplication::clipboard()->text(), QString("long\ntext"));
+    }
+
+    void verifyButtonsOpenTheTextAsTyped() {
+        TestProgramDir dir;
+        ShellSpy shell;
+        ProductEditor editor(0);
+        QCOMPARE(editor->verifyButtons.size(), 7);
+        QTest::mouseClick(editor->verifyButtons[0], Qt::LeftButton);
+        QVERIFY(shell.opened().isEmpty());
+        const QList<QLineEdit*> boxes{editor->txtPadUrl,     editor->txtScreenshot,    editor->txtIcoURL,
+                                      editor->txtProgramURL, editor->txtExeDownload_1, editor->txtExeDownload_2,
+                                      editor->txtLinkBack};
+        QStringList expected;
+        for (int i = 0; i < boxes.size(); ++i) {
+            boxes[i]->setText(QStringLiteral("www.example.com/%1").arg(i));
+            expected << boxes[i]->text();
+            QTest::mouseClick(editor->verifyButtons[i], Qt::LeftButton);
+        }
+        QCOMPARE(shell.targets(), expected);
+        QCOMPARE(shell.opened()[0].first, QString("Open"));
+    }
+
+    void escapeDiscardsTheChanges() {
+        TestProgramDir dir;
+        MsgBoxSpy boxes;
+        dir.sql("INSERT INTO tab_products (name, releaseDate) VALUES ('Kept', '2012-03-05')");
+        ProductEditor editor(1);
+        TypeText(editor->txtName, " changed");
+        QTest::keyClick(editor->txtName, Qt::Key_Escape);
+        QVERIFY(!editor->isVisible());
+        QCOMPARE(editor->result(), int(QDialog::Rejected));
+        QCOMPARE(productColumn(dir, "name").toString(), QString("Kept"));
+        QVERIFY(editor.savedAt.isEmpty());
+    }
+
+    // A failed save is not reported as done: the window stays open with the input and its buttons.
+    void failedSaveKeepsTheWindowAndTheInput() {
+        TestProgramDir dir;
+        MsgBoxSpy boxes;
+        ProductEditor editor(0);
+        TypeText(editor->txtName, "Lost?");
+        editor->dtpReleaseDate->SetValue(QDate(2012, 3, 5));
+        QVERIFY(QFile::remove(dir.dbPath()));
+        QTest::mouseClick(editor->cmdOK, Qt::LeftButton);
+        QCOMPARE(boxes.shown().size(), 1);
+        QVERIFY(boxes.texts()[0].startsWith("Error in Save: "));
+        QVERIFY(editor->isVisible());
+        QCOMPARE(editor->txtName->text(), QString("Lost?"));
+        QVERIFY(editor->cmdOK->isEnabled() && editor->cmdClose->isEnabled());
+        QCOMPARE(editor.mode, 0);
+        QVERIFY(editor.savedAt.isEmpty());
+    }
+};
+
+QTEST_MAIN(tst_frmProduct)
+#include "tst_frmProduct.moc"
