@@ -21,9 +21,11 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSplitter>
@@ -80,6 +82,7 @@ frmMain::frmMain() {
     statusBar()->addWidget(StatusBar1Panel1, 1);
     buildMenus();
     connectBrowserCommands();
+    buildSiteListMenu();
 }
 
 void frmMain::buildToolbar() {
@@ -179,6 +182,7 @@ QWidget* frmMain::buildSiteListPane() {
     lvwSites->setSelectionMode(QAbstractItemView::ExtendedSelection);
     lvwSites->header()->setStretchLastSection(false);
     lvwSites->viewport()->installEventFilter(this);
+    lvwSites->installEventFilter(this);
     lvwSites->header()->setSectionsClickable(true);
     connect(lvwSites->header(), &QHeaderView::sectionClicked, this, &frmMain::lvwSites_ColumnClick);
     layout->addWidget(lvwSites, 1);
@@ -318,8 +322,8 @@ void frmMain::buildMenus() {
     addItem(site, "miSiteNew", QStringLiteral("New site"), [this] { SiteNew(); });
     addItem(site, "miSiteProperty", QStringLiteral("Site property"), [this] { SiteProperty(); });
     site->addSeparator()->setObjectName(QStringLiteral("miSiteSep1"));
-    addItem(site, "miSiteSelectAll", QStringLiteral("Select all"), [this] { lvwSites->selectAll(); });
-    addItem(site, "miSiteSelectNone", QStringLiteral("Select none"), [this] { lvwSites->clearSelection(); });
+    addItem(site, "miSiteSelectAll", QStringLiteral("Select all"), [this] { SelectAllSites(); });
+    addItem(site, "miSiteSelectNone", QStringLiteral("Select none"), [this] { SelectNoSites(); });
     site->addSeparator()->setObjectName(QStringLiteral("miSiteSep2"));
     later(addItem(site, "miSiteImportFromFile", QStringLiteral("Import from file..."), [] {}));
 
@@ -393,9 +397,21 @@ void frmMain::resizeEvent(QResizeEvent* event) {
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
-    // Every change of the list's width sets the columns back to their shares.
-    if (watched == lvwSites->viewport() && event->type() == QEvent::Resize)
-        MakeLvwSitesColumns();
+    if (watched == lvwSites->viewport()) {
+        // Every change of the list's width sets the columns back to their shares.
+        if (event->type() == QEvent::Resize)
+            MakeLvwSitesColumns();
+        if (event->type() == QEvent::MouseButtonRelease) {
+            const auto* mouse = static_cast<QMouseEvent*>(event);
+            lvwSites_MouseUp(mouse->button(), mouse->position().toPoint());
+        }
+    } else if (watched == lvwSites && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Delete) {
+            lvwSites_KeyDown(key);
+            return true;
+        }
+    }
     return QMainWindow::eventFilter(watched, event);
 }
 

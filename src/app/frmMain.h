@@ -98,6 +98,19 @@ public:
     void miLvwSitesModifySiteShowStatus_Click();
     void lvwSites_ColumnClick(int column);
 
+    // The site list as a set of rows: its context menu, bookmarks, selection, deletion, mouse and keys.
+    void lvwSites_MouseUp(Qt::MouseButton button, const QPoint& position);
+    void lvwSites_KeyDown(int key);
+    void ToggleBookmarkAt(qint32 siteID);
+    void ClearAllBookmark();
+    void miLvwSitesToggleBookmark_Click();
+    void miLvwSitesGoToNextBookmark_Click();
+    void miLvwSitesClearAllBookmark_Click();
+    void SelectAllSites();
+    void SelectNoSites();
+    void SiteDelete();
+    QMenu* mnuLvwSites = nullptr;
+
     // Panes and controls, named as the program names them.
     QToolBar* Toolbar1 = nullptr;
     QLabel* lblFolderName = nullptr;
@@ -148,6 +161,7 @@ private:
     void ShowProductEditor();
     void ShowSavedSite(qint32 siteID);
     void connectBrowserCommands();
+    void buildSiteListMenu();
 
     // Where the last mouse button was released over the site list, in the list's viewport; none before any.
     std::optional<QPoint> m_lvwSitesMouseUp;

@@ -12,17 +12,12 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QGuiApplication>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QToolButton>
 #include <QTreeWidget>
-
-#include <functional>
-#include <utility>
 
 namespace {
 
@@ -40,41 +35,9 @@ void putOnClipboard(const QString& text) {
     clipboard->setText(text);
 }
 
-// Hands a widget's events to a function, for as long as the widget lives.
-class EventHook final : public QObject {
-public:
-    EventHook(QObject* watched, std::function<bool(QEvent*)> handler)
-        : QObject(watched), m_handler(std::move(handler)) {
-        watched->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        Q_UNUSED(watched)
-        return m_handler(event);
-    }
-
-private:
-    std::function<bool(QEvent*)> m_handler;
-};
-
 } // namespace
 
 void frmMain::connectBrowserCommands() {
-    new EventHook(lvwSites->viewport(), [this](QEvent* event) {
-        if (event->type() == QEvent::MouseButtonRelease)
-            m_lvwSitesMouseUp = static_cast<QMouseEvent*>(event)->position().toPoint();
-        return false;
-    });
-    new EventHook(lvwSites, [this](QEvent* event) {
-        if (event->type() != QEvent::KeyPress)
-            return false;
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key != Qt::Key_Return && key != Qt::Key_Enter)
-            return false;
-        lvwSites_DblClick();
-        return true;
-    });
     connect(lvwSites, &QTreeWidget::itemDoubleClicked, this, &frmMain::lvwSites_DblClick);
 
     connect(cmdGoBack, &QToolButton::clicked, this, &frmMain::cmdGoBack_Click);

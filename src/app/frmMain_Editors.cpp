@@ -47,11 +47,14 @@ void frmMain::ShowSavedSite(qint32 siteID) {
 }
 
 void frmMain::ShowProductEditor() {
+    // The chosen product is found again by its key: a product added or renamed before it in the selector
+    // would put another one at its old position, and statuses would be recorded against that one.
+    const QVariant chosen = cboProducts->currentIndex() >= 1 ? cboProducts->currentData() : QVariant();
     frmProduct editor(ProductEditorLinks{gViewFilter->EditingModeProductID, gProduct,
-                                         [this] { return cboProducts->currentIndex(); },
-                                         [this](int position) {
+                                         [this, chosen] {
                                              LoadComboProducts();
-                                             cboProducts->setCurrentIndex(position);
+                                             if (chosen.isValid())
+                                                 cboProducts->setCurrentIndex(cboProducts->findData(chosen));
                                              cboProducts_Click();
                                          }},
                       this);

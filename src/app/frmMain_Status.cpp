@@ -151,7 +151,7 @@ void frmMain::miLvwSitesModifySiteOldVersion_Click() {
 }
 
 void frmMain::miLvwSitesModifySiteOldVersionAll_Click() {
-    lvwSites->selectAll();
+    SelectAllSites();
     ChangeSiteOldVersion(true);
 }
 

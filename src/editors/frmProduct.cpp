@@ -404,14 +404,13 @@ void frmProduct::cmdOK_Click() {
     Trap(QStringLiteral("Error in cmdOK_Click: "), [&] {
         cmdOK->setEnabled(false);
         cmdClose->setEnabled(false);
-        const int position = m_links.productPosition ? m_links.productPosition() : -1;
         if (!SaveProduct()) {
             cmdOK->setEnabled(true);
             cmdClose->setEnabled(true);
             return;
         }
         if (m_links.productSaved)
-            m_links.productSaved(position);
+            m_links.productSaved();
         accept();
     });
 }

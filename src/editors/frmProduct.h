@@ -22,10 +22,8 @@ struct ProductEditorLinks {
     qint32& editingModeProductID;
     // The shared record: the editor puts a fresh one there and releases it when it ends.
     std::unique_ptr<cProduct>& product;
-    // The position of the main window's product selector before saving.
-    std::function<int()> productPosition;
-    // Rebuilds the product selector, sets it back to the position and shows that product.
-    std::function<void(int position)> productSaved;
+    // Rebuilds the main window's product selector and shows the product that was chosen before again.
+    std::function<void()> productSaved;
 };
 
 // Creates a product (the fields of its PAD description) or changes one.

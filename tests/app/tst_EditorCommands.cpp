@@ -155,7 +155,7 @@ private slots:
         QVERIFY(!SiteRow::SelectedItem(gMainWindow->lvwSites));
     }
 
-    void savedProductsRefreshTheSelectorAtItsPosition() {
+    void savedProductsKeepTheChosenProduct() {
         start(1);
         m_dir->sql("INSERT INTO tab_products (name, releaseDate) VALUES ('Alpha', '2012-03-05')");
         m_dir->sql("INSERT INTO tab_products (name, releaseDate) VALUES ('Charlie', '2012-03-05')");
@@ -178,25 +178,26 @@ private slots:
         QVERIFY(added.ran());
         QVERIFY(!gProduct);
         QCOMPARE(productNames(), (QStringList{"Select one", "Alpha", "Bravo", "Charlie"}));
-        QCOMPARE(gMainWindow->cboProducts->currentIndex(), 2);
+        // Charlie stays chosen although Bravo now stands at its old position.
+        QCOMPARE(gMainWindow->cboProducts->currentText(), QString("Charlie"));
         QCOMPARE(gViewFilter->EditingModeProductID, 3);
-        QCOMPARE(gMainWindow->lblFolderName->text(), QString(" Quillomar Pad Submitter - Bravo"));
+        QCOMPARE(gMainWindow->lblFolderName->text(), QString(" Quillomar Pad Submitter - Charlie"));
 
         ModalDriver changed([](QWidget* modal) {
             auto* editor = qobject_cast<frmProduct*>(modal);
             QVERIFY(editor);
             QCOMPARE(editor->windowTitle(), QString("Modify product"));
-            QCOMPARE(editor->txtName->text(), QString("Bravo"));
-            editor->txtName->end(false);
-            TypeText(editor->txtName, " 2");
+            QCOMPARE(editor->txtName->text(), QString("Charlie"));
+            editor->txtName->selectAll();
+            TypeText(editor->txtName, "Aardvark");
             QTest::mouseClick(editor->cmdOK, Qt::LeftButton);
         });
         action("miProductProperty")->trigger();
         QVERIFY(changed.ran());
         QVERIFY(m_boxes->shown().isEmpty());
-        QCOMPARE(productNames(), (QStringList{"Select one", "Alpha", "Bravo 2", "Charlie"}));
-        QCOMPARE(gMainWindow->cboProducts->currentIndex(), 2);
-        QCOMPARE(gMainWindow->lblFolderName->text(), QString(" Quillomar Pad Submitter - Bravo 2"));
+        QCOMPARE(productNames(), (QStringList{"Select one", "Aardvark", "Alpha", "Bravo"}));
+        QCOMPARE(gMainWindow->cboProducts->currentIndex(), 1);
+        QCOMPARE(gMainWindow->lblFolderName->text(), QString(" Quillomar Pad Submitter - Aardvark"));
     }
 };
 
