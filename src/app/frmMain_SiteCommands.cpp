@@ -159,12 +159,7 @@ void frmMain::SiteDelete() {
         if (MsgBox(QStringLiteral("Are you sure you want to delete selected sites? "), Msg::Buttons::YesNo,
                    Msg::Icon::Question, Msg::Answer::No, QStringLiteral("Deleting")) != Msg::Answer::Yes)
             return;
-        QList<qint64> siteIDs;
-        for (int i = 0; i < lvwSites->topLevelItemCount(); ++i) {
-            if (lvwSites->topLevelItem(i)->isSelected())
-                siteIDs << SiteRow::IdOf(lvwSites->topLevelItem(i));
-        }
-        DeleteSites(siteIDs);
+        DeleteSites(SiteRow::SelectedIds(lvwSites));
         cboProducts_Click();
     });
 }

@@ -27,15 +27,6 @@ QString statusMessageText(qint16 status) {
     }
 }
 
-QList<qint64> selectedSiteIDs(const QTreeWidget* list) {
-    QList<qint64> ids;
-    for (int i = 0; i < list->topLevelItemCount(); ++i) {
-        if (const QTreeWidgetItem* row = list->topLevelItem(i); row->isSelected())
-            ids << SiteRow::IdOf(row);
-    }
-    return ids;
-}
-
 void exclaim(const QString& text) {
     MsgBox(text, Msg::Buttons::Ok, Msg::Icon::Exclamation);
 }
@@ -80,7 +71,7 @@ void frmMain::ChangeSiteOldVersion(bool IsOld) {
             exclaim(kSelectProductToChange);
             return;
         }
-        const QList<qint64> siteIDs = selectedSiteIDs(lvwSites);
+        const QList<qint64> siteIDs = SiteRow::SelectedIds(lvwSites);
         if (siteIDs.isEmpty()) {
             exclaim(kSelectSiteToChange);
             return;

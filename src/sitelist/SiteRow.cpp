@@ -39,6 +39,15 @@ QTreeWidgetItem* FindByKey(QTreeWidget* list, const QString& key) {
     return nullptr;
 }
 
+QList<qint64> SelectedIds(const QTreeWidget* list) {
+    QList<qint64> ids;
+    for (int i = 0; i < list->topLevelItemCount(); ++i) {
+        if (const QTreeWidgetItem* row = list->topLevelItem(i); row->isSelected())
+            ids << IdOf(row);
+    }
+    return ids;
+}
+
 QTreeWidgetItem* SelectedItem(QTreeWidget* list) {
     QTreeWidgetItem* current = list->currentItem();
     return current && current->isSelected() ? current : nullptr;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 
 class QTreeWidget;
@@ -20,6 +21,8 @@ QString IconKey(const QTreeWidgetItem* row, int column);
 void SetIcon(QTreeWidgetItem* row, int column, const QString& key);
 QTreeWidgetItem* FindByKey(QTreeWidget* list, const QString& key);
 
+// The identifiers of every selected row, in list order.
+QList<qint64> SelectedIds(const QTreeWidget* list);
 // The row that commands act on: the current row, only while it is selected.
 QTreeWidgetItem* SelectedItem(QTreeWidget* list);
 // Makes the row the selected one and scrolls it into view.
