@@ -313,7 +313,6 @@ void frmMain::buildMenus() {
         menu->setObjectName(QString::fromLatin1(name));
         return menu;
     };
-    const auto later = [](QAction* action) { action->setEnabled(false); };
 
     QMenu* file = addMenu("mnuFile", QStringLiteral("File"));
     addItem(file, "miFileExit", QStringLiteral("Exit"), [this] { close(); });
@@ -325,7 +324,7 @@ void frmMain::buildMenus() {
     addItem(site, "miSiteSelectAll", QStringLiteral("Select all"), [this] { SelectAllSites(); });
     addItem(site, "miSiteSelectNone", QStringLiteral("Select none"), [this] { SelectNoSites(); });
     site->addSeparator()->setObjectName(QStringLiteral("miSiteSep2"));
-    later(addItem(site, "miSiteImportFromFile", QStringLiteral("Import from file..."), [] {}));
+    addItem(site, "miSiteImportFromFile", QStringLiteral("Import from file..."), [this] { SiteImportFromFile(); });
 
     QMenu* product = addMenu("mnuProduct", QStringLiteral("Products"));
     addItem(product, "miProductAdd", QStringLiteral("Add product"), [this] { ProductAdd(); });

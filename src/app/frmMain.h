@@ -59,6 +59,8 @@ public:
     // Site editor: a new site, or the site selected in the list.
     void SiteNew();
     void SiteProperty();
+    // The site list import window, modal; it has the list rebuilt when it added rows.
+    void SiteImportFromFile();
 
     // Log-in data of a site on the "Username" and "Password" buttons.
     void LoadUsernamePassword(qint32 siteID);

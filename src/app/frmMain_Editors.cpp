@@ -1,4 +1,5 @@
-// The main window's side of the site and product editors: opening them and showing what they saved.
+// The main window's side of the site and product editors and the site import: opening them and showing what they
+// saved.
 #include "ExternalOpen.h"
 #include "MessageBox.h"
 #include "SiteRow.h"
@@ -7,6 +8,7 @@
 #include "frmMain.h"
 #include "frmProduct.h"
 #include "frmSite.h"
+#include "frmSiteImport.h"
 #include "modMain.h"
 
 #include <QComboBox>
@@ -36,6 +38,11 @@ void frmMain::ShowSiteEditor() {
                                    [this](qint32 siteID) { ShowSavedSite(siteID); }},
                    this);
     editor.exec();
+}
+
+void frmMain::SiteImportFromFile() {
+    frmSiteImport import([this] { cboFilterStatus_Click(); }, this);
+    import.exec();
 }
 
 void frmMain::ShowSavedSite(qint32 siteID) {

@@ -29,6 +29,15 @@ QString decodeCp1252(const QByteArray& bytes) {
 } // namespace
 
 QString Decode(const QByteArray& bytes) {
+    // Spreadsheets save "Unicode text" as UTF-16 with a byte order mark; read byte by byte it would be
+    // names full of NULs.
+    if (const auto marked = QStringConverter::encodingForData(bytes); marked && *marked != QStringConverter::Utf8) {
+        QStringDecoder decoder(*marked);
+        QString text = decoder.decode(bytes);
+        if (text.startsWith(QChar(0xFEFF)))
+            text.remove(0, 1);
+        return text;
+    }
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = utf8.decode(bytes);
     if (utf8.hasError())

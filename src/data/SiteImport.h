@@ -13,7 +13,8 @@ class DbConnection;
 // A site list to import: one site a line, name and submit address separated by a chosen character.
 namespace SiteImport {
 
-// The file's text: UTF-8 when it is valid UTF-8 (a byte order mark is dropped), Windows-1252 otherwise.
+// The file's text: UTF-16 or UTF-32 when a byte order mark says so; else UTF-8 when it is valid UTF-8 (a byte
+// order mark is dropped), Windows-1252 otherwise.
 QString Decode(const QByteArray& bytes);
 // Lines end at a carriage return, a carriage return and line feed, or a lone line feed.
 QStringList SplitLines(const QString& text);

@@ -10,6 +10,7 @@
 #include "frmMain.h"
 #include "frmProduct.h"
 #include "frmSite.h"
+#include "frmSiteImport.h"
 #include "modMain.h"
 
 #include <QAction>
@@ -153,6 +154,31 @@ private slots:
         QCOMPARE(gMainWindow->lvwSites->topLevelItemCount(), 3);
         QVERIFY(gMainWindow->lvwSites->selectedItems().isEmpty());
         QVERIFY(!SiteRow::SelectedItem(gMainWindow->lvwSites));
+    }
+
+    void importedSitesShowInTheListAlsoAfterAStop() {
+        start(2);
+        m_dir->writeFile("new sites.txt", "New 1\thttp://new1.example/\r\nNew 2\thttp://new2.example/\r\n"
+                                          "no separator\r\nNew 3\thttp://new3.example/\r\n");
+        m_boxes->answer(Msg::Answer::Yes);
+        m_boxes->answer(Msg::Answer::Ok);
+        m_boxes->answer(Msg::Answer::Yes); // stop at the third line
+        ModalDriver driver([&](QWidget* modal) {
+            auto* import = qobject_cast<frmSiteImport*>(modal);
+            QVERIFY(import);
+            QCOMPARE(import->windowTitle(), QString("Import PAD sites"));
+            import->txtFileName->setText(m_dir->filePath("new sites.txt"));
+            QTest::mouseClick(import->cmdImport, Qt::LeftButton);
+            QCOMPARE(gMainWindow->lvwSites->topLevelItemCount(), 4);
+            QTest::mouseClick(import->cmdClose, Qt::LeftButton);
+        });
+        QVERIFY(action("miSiteImportFromFile")->isEnabled());
+        action("miSiteImportFromFile")->trigger();
+        QVERIFY(driver.ran());
+        QCOMPARE(m_boxes->texts().size(), 3);
+        QCOMPARE(m_boxes->texts().last(), QString("An error occured. Stop importing?"));
+        QCOMPARE(gMainWindow->lvwSites->topLevelItemCount(), 4);
+        QVERIFY(SiteRow::FindByKey(gMainWindow->lvwSites, SiteRow::KeyFor(4)));
     }
 
     void savedProductsKeepTheChosenProduct() {

@@ -26,6 +26,9 @@ private slots:
         QCOMPARE(Decode("\xEF\xBB\xBFname;url"), QString("name;url"));
         // Bytes that cannot be UTF-8: Windows-1252, where 0x80 is the euro sign and 0x93/0x94 curly quotes.
         QCOMPARE(Decode("Caf\xE9 \x80 \x93q\x94"), QString("Café € “q”"));
+        // A byte order mark for UTF-16 (spreadsheets' "Unicode text"), either byte order.
+        QCOMPARE(Decode(QByteArray("\xFF\xFE\xE9\0\t\0\xAC\x20", 8)), QString("é\t€"));
+        QCOMPARE(Decode(QByteArray("\xFE\xFF\0\xE9\0\t\x20\xAC", 8)), QString("é\t€"));
     }
 
     void firstRowNeedsTheSeparatorAfterItsFirstCharacter() {

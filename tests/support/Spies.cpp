@@ -49,8 +49,10 @@ QStringList ShellSpy::targets() const {
 }
 
 FileDialogSpy::FileDialogSpy() {
-    SetFileDialogInterceptor([this](const QString&, const QString&) {
+    SetFileDialogInterceptor([this](const QString& caption, const QString& filter) {
         ++m_asked;
+        m_caption = caption;
+        m_filter = filter;
         return m_choices.isEmpty() ? QString() : m_choices.dequeue();
     });
 }

@@ -53,10 +53,15 @@ public:
 
     void choose(const QString& path) { m_choices.enqueue(path); }
     int asked() const { return m_asked; }
+    // The caption and filter of the last dialog asked for.
+    QString caption() const { return m_caption; }
+    QString filter() const { return m_filter; }
 
 private:
     QQueue<QString> m_choices;
     int m_asked = 0;
+    QString m_caption;
+    QString m_filter;
 };
 
 // Makes the database clock (the time stamps the program writes) read a chosen moment while it lives.
