@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the program and the tests need, only when some are missing.
+# Extra package names given as arguments are installed too.
 set -euo pipefail
 
 packages=(cmake g++ make qt6-base-dev qt6-webengine-dev libqt6sql6-sqlite qt6-tools-dev qt6-svg-dev
-          libqt6svg6 sqlite3 xvfb xauth)
+          libqt6svg6 sqlite3 xvfb xauth "$@")
 
 missing=()
 for p in "${packages[@]}"; do

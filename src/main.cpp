@@ -30,7 +30,9 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("QuillomarPadSubmitter"));
     QApplication::setOrganizationName(QStringLiteral("Quillomar"));
-    if (!Main())
+    // Lets the desktop match the windows to the installed desktop entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(QUILL_APP_ID));
+    if (!StartProgram(RunningProgramLayout()))
         return 1;
     return QApplication::exec();
 }

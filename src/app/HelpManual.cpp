@@ -8,7 +8,7 @@
 #include <QFileInfo>
 
 QString ManualPath() {
-    return gAppPath + QStringLiteral("/help/QuillomarPadSubmitter.html");
+    return gSharedPath + QStringLiteral("/help/QuillomarPadSubmitter.html");
 }
 
 void HelpManual() {

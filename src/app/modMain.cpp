@@ -10,10 +10,12 @@
 #include "frmSplash.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileInfo>
 
 QString gIniFile;
 QString gAppPath;
+QString gSharedPath;
 QString gArchiveFile;
 qint16 gSitesOrder = 0;
 qint16 gPopUpBlock = 0;
@@ -34,13 +36,14 @@ qint16 readSetting(const QString& key, qint16 defaultValue) {
 
 } // namespace
 
-bool ReadSettings(const QString& programDirectory) {
+bool ReadSettings(const QString& programDirectory, const QString& sharedDirectory) {
     if (programDirectory.isEmpty()) {
         MsgBox(QStringLiteral("Error n° 1 The program directory is unknown\r in ReadSettings"), Msg::Buttons::Ok,
                Msg::Icon::Critical);
         return false;
     }
     gAppPath = programDirectory;
+    gSharedPath = sharedDirectory.isEmpty() ? programDirectory : sharedDirectory;
     gArchiveFile = gAppPath + QStringLiteral("/kwz.db");
     if (!QFileInfo(gArchiveFile).isFile())
         MsgBox(QStringLiteral("Specified archive file does not exist. Check menu tools->options"), Msg::Buttons::Ok,
@@ -60,9 +63,9 @@ bool ReadSettings(const QString& programDirectory) {
     return true;
 }
 
-bool Main(const QString& programDirectory) {
+bool Main(const QString& programDirectory, const QString& sharedDirectory) {
     Trap(QStringLiteral("Error in Main: "), [&] {
-        if (!ReadSettings(programDirectory)) {
+        if (!ReadSettings(programDirectory, sharedDirectory)) {
             MsgBox(QStringLiteral("Error in Sub Main reading settings"), Msg::Buttons::Ok, Msg::Icon::Critical);
             return;
         }
@@ -77,4 +80,18 @@ bool Main(const QString& programDirectory) {
         gMainWindow->show();
     });
     return gMainWindow && gMainWindow->isVisible();
+}
+
+bool StartProgram(const ProgramLayout& layout) {
+    if (const QString problem = SeedUserData(layout); !problem.isEmpty()) {
+        const bool hasDatabase = !layout.programDirectory.isEmpty() &&
+                                 QFileInfo(QDir(layout.programDirectory).filePath(QStringLiteral("kwz.db"))).isFile();
+        MsgBox(hasDatabase
+                   ? problem
+                   : problem + QStringLiteral("\r\n\r\nThe program cannot work without its database and ends now."),
+               Msg::Buttons::Ok, Msg::Icon::Critical);
+        if (!hasDatabase)
+            return false;
+    }
+    return Main(layout.programDirectory, layout.sharedDirectory);
 }

@@ -15,6 +15,8 @@ class cViewFilter;
 // State shared by the whole program; gConnectionString lives with the database connection.
 extern QString gIniFile;
 extern QString gAppPath;
+// Where the files shipped with the program are (the manual): gAppPath for a portable copy, share/ when installed.
+extern QString gSharedPath;
 extern QString gArchiveFile;
 extern qint16 gSitesOrder;
 extern qint16 gPopUpBlock;
@@ -24,9 +26,14 @@ extern cViewFilter* gViewFilter;
 extern std::unique_ptr<cSite> gSite;
 extern std::unique_ptr<cProduct> gProduct;
 
-// Builds the paths and reads kwz.ini; false when the program directory is unknown.
+// Builds the paths and reads kwz.ini; false when the program directory is unknown. An empty shared
+// directory means the program directory (a portable copy).
 // Setting values that are not 16-bit numbers throw to the caller.
-bool ReadSettings(const QString& programDirectory = ProgramDirectory());
+bool ReadSettings(const QString& programDirectory, const QString& sharedDirectory = QString());
 
 // Starts the program: settings, splash, main window. Returns true when the main window is shown.
-bool Main(const QString& programDirectory = ProgramDirectory());
+bool Main(const QString& programDirectory, const QString& sharedDirectory = QString());
+
+// Seeds an installed copy's data directory, then starts as Main does. A seeding problem is shown; when it
+// leaves no database the program cannot work, and start-up ends there (returns false).
+bool StartProgram(const ProgramLayout& layout);

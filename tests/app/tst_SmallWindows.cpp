@@ -18,6 +18,7 @@ class tst_SmallWindows final : public QObject {
 
     static void useDirectory(const TestProgramDir& dir) {
         gAppPath = dir.path();
+        gSharedPath = dir.path();
         gIniFile = dir.filePath("kwz.ini");
     }
     static QString ini(const QString& key) { return IniRead(gIniFile, "preferences", key); }

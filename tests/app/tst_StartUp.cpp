@@ -1,4 +1,6 @@
 #include "AppInfo.h"
+#include "HelpManual.h"
+#include "InstalledCopy.h"
 #include "Spies.h"
 #include "TestProgramDir.h"
 #include "WebBrowser.h"
@@ -6,6 +8,9 @@
 #include "modMain.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QTest>
 
 class tst_StartUp final : public QObject {
@@ -56,6 +61,47 @@ private slots:
         QCOMPARE(boxes.texts(), QStringList{"Error in Main: Type mismatch"});
         QVERIFY(shell.targets().isEmpty());
         QVERIFY(!gMainWindow);
+    }
+
+    void installedCopyKeepsItsFilesInTheDataDirectory() {
+        InstalledCopy copy;
+        const QStringList prefixBefore = copy.prefixSnapshot();
+        MsgBoxSpy boxes;
+        ShellSpy shell;
+        QVERIFY(StartProgram(DecideLayout(copy.binDir(), copy.dataDir())));
+        QVERIFY(gMainWindow->isVisible());
+        // The shipped settings give a first start without the missing-file warnings.
+        QVERIFY2(boxes.shown().isEmpty(), qPrintable(boxes.texts().join('|')));
+        QCOMPARE(gAppPath, copy.dataDir());
+        QCOMPARE(gArchiveFile, copy.dataFile("kwz.db"));
+        QCOMPARE(gIniFile, copy.dataFile("kwz.ini"));
+        QCOMPARE(QFileInfo(ManualPath()).absolutePath(), copy.sharedFile("help"));
+        QVERIFY(QFileInfo(copy.dataFile("webStart.html")).isFile());
+        QCOMPARE(copy.prefixSnapshot(), prefixBefore);
+    }
+
+    void noDatabaseForTheInstalledCopyEndsWithOneMessage() {
+        InstalledCopy copy(false);
+        MsgBoxSpy boxes;
+        ShellSpy shell;
+        QVERIFY(!StartProgram(DecideLayout(copy.binDir(), copy.dataDir())));
+        QCOMPARE(boxes.shown().size(), 1);
+        QCOMPARE(boxes.shown()[0].icon, Msg::Icon::Critical);
+        QVERIFY(boxes.texts()[0].contains(QDir::toNativeSeparators(copy.sharedFile("kwz.db"))));
+        QVERIFY(boxes.texts()[0].endsWith("The program cannot work without its database and ends now."));
+        QVERIFY(!gMainWindow);
+        QVERIFY(shell.targets().isEmpty());
+    }
+
+    void otherSeedingProblemsAreShownAndStartUpGoesOn() {
+        InstalledCopy copy;
+        QVERIFY(QFile::remove(copy.sharedFile("kwz.ini")));
+        MsgBoxSpy boxes;
+        ShellSpy shell;
+        QVERIFY(StartProgram(DecideLayout(copy.binDir(), copy.dataDir())));
+        QVERIFY(boxes.texts().value(0).contains(QDir::toNativeSeparators(copy.sharedFile("kwz.ini"))));
+        QVERIFY(gMainWindow->isVisible());
+        QVERIFY(QFileInfo(copy.dataFile("kwz.db")).isFile());
     }
 
     void settingOutside16BitsEndsWithOverflow() {
