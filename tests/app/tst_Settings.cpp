@@ -7,63 +7,48 @@
 
 #include <QTest>
 
+// Bad values and the start-up warnings are tested with the start-up itself.
 class tst_Settings final : public QObject {
     Q_OBJECT
 
 private slots:
+    // A description instead of a number stands for the failure.
     void settingTextBecomes16BitNumber_data() {
         QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("value");
-        QTest::newRow("zero") << "0" << 0;
-        QTest::newRow("blanks") << "  1 " << 1;
-        QTest::newRow("other number") << "5" << 5;
-        QTest::newRow("negative") << "-2" << -2;
-        QTest::newRow("half down to even") << "2.5" << 2;
-        QTest::newRow("half up to even") << "3.5" << 4;
-        QTest::newRow("fraction") << "0.6" << 1;
-        QTest::newRow("largest") << "32767" << 32767;
-        QTest::newRow("smallest") << "-32768" << -32768;
+        QTest::addColumn<QString>("value");
+        const std::pair<const char*, const char*> rows[] = {{"0", "0"},
+                                                            {"  1 ", "1"},
+                                                            {"-2", "-2"},
+                                                            {"2.5", "2"},
+                                                            {"3.5", "4"},
+                                                            {"0.6", "1"},
+                                                            {"32767", "32767"},
+                                                            {"-32768", "-32768"},
+                                                            {"32768", "Overflow"},
+                                                            {"-40000", "Overflow"},
+                                                            {"abc", "Type mismatch"},
+                                                            {"1x", "Type mismatch"},
+                                                            {"inf", "Type mismatch"}};
+        for (const auto& [text, value] : rows)
+            QTest::newRow(text) << text << value;
     }
     void settingTextBecomes16BitNumber() {
         QFETCH(QString, text);
-        QFETCH(int, value);
-        QCOMPARE(int(SettingToInt16(text)), value);
-    }
-
-    void badSettingTextFails_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("description");
-        QTest::newRow("word") << "abc"
-                              << "Type mismatch";
-        QTest::newRow("trailing junk") << "1x"
-                                       << "Type mismatch";
-        QTest::newRow("infinite") << "inf"
-                                  << "Type mismatch";
-        QTest::newRow("above 16 bits") << "32768"
-                                       << "Overflow";
-        QTest::newRow("below 16 bits") << "-40000"
-                                       << "Overflow";
-    }
-    void badSettingTextFails() {
-        QFETCH(QString, text);
-        QFETCH(QString, description);
+        QFETCH(QString, value);
         try {
-            SettingToInt16(text);
-            QFAIL("no failure");
+            QCOMPARE(QString::number(SettingToInt16(text)), value);
         } catch (const Failure& e) {
-            QCOMPARE(e.description(), description);
+            QCOMPARE(e.description(), value);
         }
     }
 
-    void missingIniWarnsOnceAndTakesDefaults() {
+    void missingIniTakesDefaults() {
         TestProgramDir dir;
         MsgBoxSpy boxes;
         gSitesOrder = 7;
-        gPopUpBlock = 0;
+        gPopUpBlock = 3;
         QVERIFY(ReadSettings(dir.path()));
-        QCOMPARE(boxes.texts(),
-                 QStringList{"I cannot read ini file.\r\nCheck presence of file .ini in program directory!"});
-        QCOMPARE(boxes.shown()[0].icon, Msg::Icon::Critical);
+        QCOMPARE(boxes.shown().size(), 1);
         QCOMPARE(gSitesOrder, qint16(1));
         QCOMPARE(gPopUpBlock, qint16(0));
         QCOMPARE(gIniFile, dir.filePath("kwz.ini"));
@@ -94,27 +79,9 @@ private slots:
         QCOMPARE(int(gPopUpBlock), popUpBlock);
     }
 
-    void badValueFailsToTheCaller() {
-        TestProgramDir dir;
-        dir.writeFile("kwz.ini", "[preferences]\nSitesOrder=abc\n");
-        MsgBoxSpy boxes;
-        QVERIFY_THROWS_EXCEPTION(Failure, ReadSettings(dir.path()));
-        dir.writeFile("kwz.ini", "[preferences]\nPopUpBlock=70000\n");
-        QVERIFY_THROWS_EXCEPTION(Failure, ReadSettings(dir.path()));
-    }
-
-    void missingDatabaseWarnsAndGoesOn() {
-        TestProgramDir dir(false);
-        dir.writeFile("kwz.ini", "[preferences]\nSitesOrder=0\n");
-        MsgBoxSpy boxes;
-        QVERIFY(ReadSettings(dir.path()));
-        QCOMPARE(boxes.texts(), QStringList{"Specified archive file does not exist. Check menu tools->options"});
-        QCOMPARE(gSitesOrder, qint16(0));
-    }
-
     void visitSiteAddsTheExactSchemeOnly_data() {
         QTest::addColumn<QString>("address");
-        QTest::addColumn<QString>("opened");
+        QTest::addColumn<QString>("opened"); // empty: nothing opens
         QTest::newRow("no scheme") << "www.quillomar.example/pad"
                                    << "http://www.quillomar.example/pad";
         QTest::newRow("has scheme") << "http://a.example/"
@@ -123,22 +90,17 @@ private slots:
                                     << "http://HTTP://a.example/";
         QTest::newRow("secure") << "https://a.example/"
                                 << "http://https://a.example/";
+        QTest::newRow("empty") << ""
+                               << "";
     }
     void visitSiteAddsTheExactSchemeOnly() {
         QFETCH(QString, address);
         QFETCH(QString, opened);
         ShellSpy shell;
-        VisitSite(address);
-        QCOMPARE(shell.targets(), QStringList{opened});
-        QCOMPARE(address, opened);
-    }
-
-    void visitSiteWithEmptyTextDoesNothing() {
-        ShellSpy shell;
         MsgBoxSpy boxes;
-        QString empty;
-        VisitSite(empty);
-        QVERIFY(shell.targets().isEmpty());
+        VisitSite(address);
+        QCOMPARE(shell.targets(), opened.isEmpty() ? QStringList() : QStringList{opened});
+        QCOMPARE(address, opened);
         QVERIFY(boxes.shown().isEmpty());
     }
 };

@@ -16,112 +16,84 @@
 class tst_SmallWindows final : public QObject {
     Q_OBJECT
 
-    static void useDirectory(const TestProgramDir& dir) {
-        gAppPath = dir.path();
-        gSharedPath = dir.path();
-        gIniFile = dir.filePath("kwz.ini");
-    }
+    std::unique_ptr<TestProgramDir> m_dir;
+
     static QString ini(const QString& key) { return IniRead(gIniFile, "preferences", key); }
+    static void click(QDialog& dialog, const char* button) {
+        QTest::mouseClick(dialog.findChild<QPushButton*>(button), Qt::LeftButton);
+    }
 
 private slots:
-    void okWithoutChangesWritesBothKeys() {
-        TestProgramDir dir;
-        useDirectory(dir);
-        gSitesOrder = 1;
-        gPopUpBlock = 0;
-        frmOptions options;
-        QVERIFY(options.optOrder[1]->isChecked());
-        QVERIFY(options.optPopUp[0]->isChecked());
-        QTest::mouseClick(options.findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
-        QCOMPARE(ini("SitesOrder"), QString("1"));
-        QCOMPARE(ini("PopUpBlock"), QString("0"));
-        QCOMPARE(options.result(), int(QDialog::Accepted));
+    void init() {
+        m_dir.reset(); // before the next one: its end clears the connection
+        m_dir = std::make_unique<TestProgramDir>();
+        gAppPath = m_dir->path();
+        gSharedPath = m_dir->path();
+        gIniFile = m_dir->filePath("kwz.ini");
     }
 
-    void unknownValuesShowTheFirstChoice() {
-        TestProgramDir dir;
-        useDirectory(dir);
+    // Values the options do not know show the first choice; OK writes both keys and applies them.
+    void optionsWriteAndApplyTheChoices() {
         gSitesOrder = 7;
         gPopUpBlock = 5;
         frmOptions options;
-        QVERIFY(options.optOrder[0]->isChecked());
-        QVERIFY(options.optPopUp[0]->isChecked());
+        QVERIFY(options.optOrder[0]->isChecked() && options.optPopUp[0]->isChecked());
         options.optPopUp[1]->setChecked(true);
-        QTest::mouseClick(options.findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
-        QCOMPARE(gSitesOrder, qint16(0));
-        QCOMPARE(gPopUpBlock, qint16(1));
-        QCOMPARE(ini("SitesOrder"), QString("0"));
-        QCOMPARE(ini("PopUpBlock"), QString("1"));
+        click(options, "cmdOK");
+        QCOMPARE(options.result(), int(QDialog::Accepted));
+        QCOMPARE(gSitesOrder * 10 + gPopUpBlock, 1);
+        QCOMPARE(ini("SitesOrder") + ini("PopUpBlock"), QString("01"));
+        // Shown as stored.
+        frmOptions again;
+        QVERIFY(again.optOrder[0]->isChecked() && again.optPopUp[1]->isChecked());
     }
 
-    void closeAndEscapeChangeNothing() {
-        TestProgramDir dir;
-        useDirectory(dir);
-        dir.writeFile("kwz.ini", "[preferences]\nSitesOrder=1\nPopUpBlock=0\n");
+    void closeChangesNothing() {
+        m_dir->writeFile("kwz.ini", "[preferences]\nSitesOrder=1\nPopUpBlock=0\n");
         gSitesOrder = 1;
         gPopUpBlock = 0;
-        {
-            frmOptions options;
-            options.show();
-            options.optOrder[0]->setChecked(true);
-            QTest::keyClick(&options, Qt::Key_Escape);
-            QVERIFY(!options.isVisible());
-        }
-        {
-            frmOptions options;
-            options.optPopUp[1]->setChecked(true);
-            QTest::mouseClick(options.findChild<QPushButton*>("cmdClose"), Qt::LeftButton);
-        }
-        QCOMPARE(gSitesOrder, qint16(1));
-        QCOMPARE(gPopUpBlock, qint16(0));
-        QCOMPARE(ini("SitesOrder"), QString("1"));
-        QCOMPARE(ini("PopUpBlock"), QString("0"));
+        frmOptions options;
+        options.optOrder[0]->setChecked(true);
+        options.optPopUp[1]->setChecked(true);
+        click(options, "cmdClose");
+        QCOMPARE(gSitesOrder * 10 + gPopUpBlock, 10);
+        QCOMPARE(ini("SitesOrder") + ini("PopUpBlock"), QString("10"));
     }
 
-    void unwritableSettingsAreAnnounced() {
-        TestProgramDir dir;
-        useDirectory(dir);
-        gIniFile = dir.filePath("no-such-folder/kwz.ini");
+    void unwritableOptionsAreAnnouncedButApplied() {
+        gIniFile = m_dir->filePath("no-such-folder/kwz.ini");
         MsgBoxSpy boxes;
         frmOptions options;
         options.optOrder[0]->setChecked(true);
-        QTest::mouseClick(options.findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
-        QCOMPARE(gSitesOrder, qint16(0)); // applies for this run all the same
+        click(options, "cmdOK");
+        QCOMPARE(gSitesOrder, qint16(0));
         QCOMPARE(boxes.shown().size(), 1);
-        QVERIFY(boxes.texts()[0].startsWith("The options could not be saved in "));
+        QVERIFY(boxes.texts()[0].startsWith("The options could not be saved in " + gIniFile));
     }
 
-    void aboutShowsVersionAndOpensAddresses() {
+    void aboutOpensTheAddressesAndClosesOnClickOrEscape() {
         ShellSpy shell;
         frmAbout about;
         about.show();
         QVERIFY(QTest::qWaitForWindowExposed(&about));
-        QCOMPARE(about.lblVersion->text(), QString("Version 5.2"));
-        QCOMPARE(about.lblBuild->text(), QString("Build 14-207"));
         emit about.lblInternet->linkActivated("#");
         emit about.lblEmail->linkActivated("#");
         QCOMPARE(shell.targets(), (QStringList{AppInfo::MakerHomePage, "mailto:" + AppInfo::MakerEmail}));
         QTest::mouseClick(about.pic, Qt::LeftButton);
         QVERIFY(!about.isVisible());
-    }
-
-    void escapeClosesAbout() {
-        frmAbout about;
         about.show();
         QTest::keyClick(&about, Qt::Key_Escape);
         QVERIFY(!about.isVisible());
     }
 
     void manualOpensOrSaysItIsMissing() {
-        TestProgramDir dir;
-        useDirectory(dir);
         MsgBoxSpy boxes;
         ShellSpy shell;
         HelpManual();
         QVERIFY(shell.targets().isEmpty());
         QCOMPARE(boxes.texts(), QStringList{"The user manual was not found. It should be at " + ManualPath()});
-        QVERIFY(QDir(dir.path()).mkdir("help"));
-        dir.writeFile("help/QuillomarPadSubmitter.html", "<html></html>");
+        QVERIFY(QDir(m_dir->path()).mkdir("help"));
+        m_dir->writeFile("help/QuillomarPadSubmitter.html", "<html></html>");
         HelpManual();
         QCOMPARE(shell.targets(), QStringList{ManualPath()});
     }

@@ -1,66 +1,78 @@
 #include "AppInfo.h"
 #include "HelpManual.h"
 #include "InstalledCopy.h"
-#include "Spies.h"
-#include "TestProgramDir.h"
-#include "WebBrowser.h"
-#include "frmMain.h"
+#include "RunningProgram.h"
+#include "Shell.h"
 #include "modMain.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTest>
 
 class tst_StartUp final : public QObject {
     Q_OBJECT
-
-    void closeMainWindow() {
-        delete gMainWindow;
-        gMainWindow = nullptr;
-    }
 
 public:
     static void initMain() { QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts); }
 
 private slots:
-    void cleanup() { closeMainWindow(); }
+    // The installed-copy cases start the program themselves.
+    void cleanup() {
+        delete gMainWindow;
+        gMainWindow = nullptr;
+    }
 
-    void startsWithCaptionAndOpensTheMakersSite() {
+    void startsWithCaptionAndOpensTheMakersSiteBeforeFillingTheList() {
         TestProgramDir dir;
         dir.writeFile("kwz.ini", "[preferences]\nSitesOrder=0\nPopUpBlock=1\n");
+        SeedSite("http://a.example/");
         MsgBoxSpy boxes;
-        ShellSpy shell;
-        QVERIFY(Main(dir.path()));
-        QVERIFY(gMainWindow->isVisible());
-        QCOMPARE(gMainWindow->windowTitle(), QString(" Quillomar Pad Submitter 5.2"));
-        QCOMPARE(shell.targets(), QStringList{AppInfo::MakerWebSite});
-        QVERIFY(gMainWindow->webSite->Silent());
+        QStringList opened;
+        int rowsWhenOpened = -1;
+        SetShellInterceptor([&](const QString&, const QString& target) {
+            opened << target;
+            rowsWhenOpened = gMainWindow->lvwSites->topLevelItemCount();
+        });
+        const bool started = Main(dir.path());
+        SetShellInterceptor({});
+        const std::unique_ptr<frmMain> window(gMainWindow);
+        gMainWindow = nullptr;
+        QVERIFY(started);
+        QCOMPARE(window->windowTitle(), QString(" Quillomar Pad Submitter 5.2"));
+        QCOMPARE(opened, QStringList{AppInfo::MakerWebSite});
+        QCOMPARE(rowsWhenOpened, 0);
+        QCOMPARE(window->lvwSites->topLevelItemCount(), 1);
+        QVERIFY(window->webSite->Silent());
         QVERIFY2(boxes.shown().isEmpty(), qPrintable(boxes.texts().join('|')));
-        QVERIFY(QTest::qWaitForWindowExposed(gMainWindow));
     }
 
     void missingFilesWarnButStartUpGoesOn() {
-        TestProgramDir dir(false);
-        MsgBoxSpy boxes;
-        ShellSpy shell;
-        QVERIFY(Main(dir.path()));
-        QCOMPARE(boxes.texts().mid(0, 2),
+        RunningProgram p({}, QByteArray(), false);
+        QVERIFY(p.started);
+        const QStringList texts = p.startUpTexts;
+        QVERIFY2(texts.size() >= 5, qPrintable(texts.join('|')));
+        QCOMPARE(texts.mid(0, 2),
                  (QStringList{"Specified archive file does not exist. Check menu tools->options",
                               "I cannot read ini file.\r\nCheck presence of file .ini in program directory!"}));
-        QVERIFY(gMainWindow->isVisible());
+        QVERIFY(texts[2].startsWith("Error in LoadStaticHtml: "));
+        QVERIFY(texts[3].startsWith("Error in LoadComboProductsErr: "));
+        QVERIFY(texts.last().startsWith("Error in MakeLvwSitesContents: "));
     }
 
+    void badSettingEndsWithoutMainWindow_data() {
+        QTest::addColumn<QByteArray>("ini");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("not a number") << QByteArray("[preferences]\nSitesOrder=abc\n")
+                                      << "Error in Main: Type mismatch";
+        QTest::newRow("beyond 16 bits") << QByteArray("[preferences]\nPopUpBlock=99999\n") << "Error in Main: Overflow";
+    }
     void badSettingEndsWithoutMainWindow() {
-        TestProgramDir dir;
-        dir.writeFile("kwz.ini", "[preferences]\nSitesOrder=abc\n");
-        MsgBoxSpy boxes;
-        ShellSpy shell;
-        QVERIFY(!Main(dir.path()));
-        QCOMPARE(boxes.texts(), QStringList{"Error in Main: Type mismatch"});
-        QVERIFY(shell.targets().isEmpty());
+        QFETCH(QByteArray, ini);
+        QFETCH(QString, message);
+        RunningProgram p({}, ini);
+        QVERIFY(!p.started);
         QVERIFY(!gMainWindow);
+        QCOMPARE(p.startUpTexts, QStringList{message});
     }
 
     void installedCopyKeepsItsFilesInTheDataDirectory() {
@@ -102,14 +114,6 @@ private slots:
         QVERIFY(boxes.texts().value(0).contains(QDir::toNativeSeparators(copy.sharedFile("kwz.ini"))));
         QVERIFY(gMainWindow->isVisible());
         QVERIFY(QFileInfo(copy.dataFile("kwz.db")).isFile());
-    }
-
-    void settingOutside16BitsEndsWithOverflow() {
-        TestProgramDir dir;
-        dir.writeFile("kwz.ini", "[preferences]\nPopUpBlock=99999\n");
-        MsgBoxSpy boxes;
-        QVERIFY(!Main(dir.path()));
-        QCOMPARE(boxes.texts(), QStringList{"Error in Main: Overflow"});
     }
 };
 

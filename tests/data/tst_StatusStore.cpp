@@ -1,14 +1,14 @@
 #include "ArchiveTotals.h"
-#include "DateText.h"
-#include "DbConnection.h"
 #include "Seed.h"
+#include "Spies.h"
 #include "StatusCache.h"
 #include "StatusQueries.h"
 #include "TestProgramDir.h"
 
-#include <QSqlQuery>
 #include <QTest>
 
+// The counts of the home page, the look-ups' missing-row text and the null version are tested with the home page,
+// the status changes and the history window.
 class tst_StatusStore final : public QObject {
     Q_OBJECT
 
@@ -32,54 +32,27 @@ private slots:
         QCOMPARE(cache.GetProductStatus(99, product), qint16(0));
     }
 
-    void lookupsSayWhenTheRowIsMissing() {
-        TestProgramDir dir;
-        const qint32 product = SeedProduct("P", {{"version", "1.0 'beta'"}});
-        const qint32 noVersion = SeedProduct("N");
-        const qint32 site = SeedSite("http://o'brien.example/submit");
-        QCOMPARE(ReadProductVersion(product), QString("1.0 'beta'"));
-        QCOMPARE(ReadProductVersion(noVersion), QString());
-        QCOMPARE(ReadProductVersion(product + 100), QString("?.??"));
-        QCOMPARE(ReadSitePadByID(site), QString("http://o'brien.example/submit"));
-        QCOMPARE(ReadSitePadByID(site + 100), QString("?.??"));
+    // The latest status write, also where the stored text of the earlier one has more digits in a field.
+    void lastOperationIsTheLatestStatusWrite_data() {
+        QTest::addColumn<QDateTime>("earlier");
+        QTest::addColumn<QDateTime>("later");
+        QTest::newRow("September to October")
+            << QDateTime(QDate(2012, 9, 30), QTime(23, 59, 59)) << QDateTime(QDate(2012, 10, 1), QTime(0, 0));
+        QTest::newRow("December to January")
+            << QDateTime(QDate(2012, 12, 31), QTime(23, 59, 59)) << QDateTime(QDate(2013, 1, 1), QTime(0, 0, 1));
+        QTest::newRow("9 to 10 o'clock") << QDateTime(QDate(2012, 5, 5), QTime(9, 59, 59))
+                                         << QDateTime(QDate(2012, 5, 5), QTime(10, 0));
     }
-
-    void historyRowKeepsTheVersionTextAndNullNotes() {
-        TestProgramDir dir;
-        AppendProductHistory(4, 5, 1, "1.0 'beta'");
-        DbConnection db;
-        QSqlQuery q =
-            db.query("SELECT siteID, productID, submitStatus, version, opDate, notes FROM tab_productHistory");
-        QVERIFY(q.next());
-        QCOMPARE(q.value(0).toInt(), 4);
-        QCOMPARE(q.value(2).toInt(), 1);
-        QCOMPARE(q.value(3).toString(), QString("1.0 'beta'"));
-        QVERIFY(qAbs(QDateTime::currentDateTime().secsTo(DbReadDateTime(q.value(4)))) < 60);
-        QVERIFY(q.value(5).isNull());
-    }
-
-    void totalsCountOnlyExistingProducts() {
-        TestProgramDir dir;
-        const qint32 product = SeedProduct("P");
-        for (int i = 0; i < 3; ++i)
-            SeedSite(QString("http://s%1.example").arg(i));
-        SeedStatus(1, product, 1, true, "2012-09-30 23:00:00");
-        SeedStatus(2, product, 1, false, "2012-10-01 08:00:00");
-        SeedStatus(3, product, 2, true, "2012-10-01 07:59:59");
-        SeedStatus(1, product + 1, 2, true, "2011-01-01 00:00:00"); // a deleted product's row
-        QCOMPARE(CountSites(), 3);
-        QCOMPARE(CountProducts(), 1);
-        QCOMPARE(CountProductStatus(product, 1), 2);
-        QCOMPARE(CountProductStatus(product, 2), 1);
-        QCOMPARE(CountProductStatus(product, 0), 0);
-        QCOMPARE(CountProductOldVersion(product), 2);
-        QCOMPARE(CountProductOldVersion(product + 1), 0);
-        QCOMPARE(LastOperationDate(), QDateTime(QDate(2012, 10, 1), QTime(8, 0, 0)));
-    }
-
-    void noStatusRowsMeansNoLastOperation() {
+    void lastOperationIsTheLatestStatusWrite() {
+        QFETCH(QDateTime, earlier);
+        QFETCH(QDateTime, later);
         TestProgramDir dir;
         QVERIFY(!LastOperationDate().isValid());
+        FixedClock clock(later);
+        WriteProductStatus(1, 1, 1);
+        clock.set(earlier);
+        WriteProductStatus(2, 1, 1);
+        QCOMPARE(LastOperationDate(), later);
     }
 };
 

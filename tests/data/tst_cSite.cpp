@@ -5,6 +5,8 @@
 
 #include <QTest>
 
+// Saving and loading every field through the site editor is tested with frmSite; here what the editor cannot
+// reach: emptied fields, null columns, missing rows and failures.
 namespace {
 
 cSite filledSite() {
@@ -20,24 +22,18 @@ cSite filledSite() {
     return site;
 }
 
-void compareEditable(const cSite& actual, const cSite& expected) {
-    QCOMPARE(actual.Name, expected.Name);
-    QCOMPARE(actual.HomePage, expected.HomePage);
-    QCOMPARE(actual.SubmitUrl, expected.SubmitUrl);
-    QCOMPARE(actual.Rank, expected.Rank);
-    QCOMPARE(actual.UserID, expected.UserID);
-    QCOMPARE(actual.Password, expected.Password);
-    QCOMPARE(actual.Notes, expected.Notes);
-    QCOMPARE(actual.AutoUpdate, expected.AutoUpdate);
-    QCOMPARE(actual.AuthReq, expected.AuthReq);
-}
-
-cSite loaded(qint32 siteID) {
-    cSite site;
-    site.SiteID = siteID;
-    if (!site.Load())
-        qWarning("Load failed");
-    return site;
+// The fields a user edits, as one text.
+QString editable(const cSite& s) {
+    return QStringList{s.Name,
+                       s.HomePage,
+                       s.SubmitUrl,
+                       QString::number(s.Rank),
+                       s.UserID,
+                       s.Password,
+                       s.Notes,
+                       QString::number(s.AutoUpdate),
+                       QString::number(s.AuthReq)}
+        .join('|');
 }
 
 } // namespace
@@ -46,25 +42,6 @@ class tst_cSite final : public QObject {
     Q_OBJECT
 
 private slots:
-    void saveAppendsEveryFieldAndReadsTheKeyBack() {
-        TestProgramDir dir;
-        MsgBoxSpy boxes;
-        dir.sql("INSERT INTO tab_sites (name, submitUrl) VALUES ('first', 'a')");
-        cSite site = filledSite();
-        const QString before = DbNow();
-        QVERIFY(site.Save());
-        QCOMPARE(site.SiteID, 2);
-        QVERIFY(!site.Insertdate.isValid());
-
-        const cSite back = loaded(2);
-        compareEditable(back, site);
-        const QString inserted = DbDateTimeText(back.Insertdate);
-        QVERIFY2(before <= inserted && inserted <= DbNow(), qPrintable(inserted));
-        QVERIFY(!back.UpdateDate.isValid());
-        QCOMPARE(dir.scalar("SELECT bookmark FROM tab_sites WHERE siteID = 2").toInt(), 0);
-        QVERIFY(boxes.shown().isEmpty());
-    }
-
     void updateWritesItsRowOnlyWithEmptyTextsNeverNull() {
         TestProgramDir dir;
         MsgBoxSpy boxes;
@@ -73,13 +50,13 @@ private slots:
         dir.sql("INSERT INTO tab_sites (name, submitUrl) VALUES ('other', 'o')");
         cSite site = filledSite();
         site.SiteID = 1;
-        site.Rank = 32767;
         QVERIFY(site.Update());
-        const cSite back = loaded(1);
-        compareEditable(back, site);
+        cSite back;
+        back.SiteID = 1;
+        QVERIFY(back.Load());
+        QCOMPARE(editable(back), editable(site));
         QCOMPARE(DbDateTimeText(back.Insertdate), QString("2012-03-05 09:07:03"));
         QVERIFY(back.UpdateDate.isValid());
-        QCOMPARE(dir.scalar("SELECT bookmark FROM tab_sites WHERE siteID = 1").toInt(), 1);
         QCOMPARE(
             dir.scalar("SELECT name || submitUrl || (updateDate IS NULL) FROM tab_sites WHERE siteID = 2").toString(),
             QString("othero1"));
@@ -87,10 +64,10 @@ private slots:
         cSite emptied;
         emptied.SiteID = 1;
         QVERIFY(emptied.Update());
-        QCOMPARE(dir.scalar("SELECT name || homePage || submitUrl || userID || password || notes || rank "
+        QCOMPARE(dir.scalar("SELECT name || homePage || submitUrl || userID || password || notes || rank || bookmark "
                             "FROM tab_sites WHERE siteID = 1")
                      .toString(),
-                 QString("0")); // null in any column would make the whole text null
+                 QString("01")); // null in any column would make the whole text null
         QVERIFY(boxes.shown().isEmpty());
     }
 
@@ -107,14 +84,14 @@ private slots:
         cSite expected;
         expected.Name = "Imported";
         expected.SubmitUrl = "imp";
-        compareEditable(site, expected);
+        QCOMPARE(editable(site), editable(expected));
         QCOMPARE(site.Insertdate, QDateTime(QDate(2012, 12, 24), QTime(0, 0)));
         QCOMPARE(site.UpdateDate, stamp);
 
         cSite missing = filledSite();
         missing.SiteID = 42;
         QVERIFY(missing.Load());
-        compareEditable(missing, filledSite());
+        QCOMPARE(editable(missing), editable(filledSite()));
         QVERIFY(missing.Update());
         QCOMPARE(dir.scalar("SELECT COUNT(*) FROM tab_sites").toInt(), 1);
         QVERIFY(boxes.shown().isEmpty());

@@ -1,5 +1,6 @@
 #include "DateText.h"
 #include "HistoryQueries.h"
+#include "ListRows.h"
 #include "ModalDriver.h"
 #include "Spies.h"
 #include "StatusQueries.h"
@@ -10,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -21,23 +23,10 @@ QDateTime at(int year, int month, int day, int hour = 12, int minute = 0, int se
     return {QDate(year, month, day), QTime(hour, minute, second)};
 }
 
-// What a status change of product 1 on site 1 writes, stamped at the moment.
-void changeStatus(FixedClock& clock, const QDateTime& moment, qint16 status) {
-    clock.set(moment);
-    WriteProductStatus(1, 1, status);
-    AppendProductHistory(1, 1, status, ReadProductVersion(1));
-}
-
-QStringList column(const QTreeWidget* list, int c) {
-    QStringList result;
-    for (int i = 0; i < list->topLevelItemCount(); ++i)
-        result << list->topLevelItem(i)->text(c);
-    return result;
-}
-
 // The history window of product 1 "Quill" (version 1.0 'beta') on site 1 "Site A", shown but not modal.
 struct History {
     TestProgramDir dir;
+    MsgBoxSpy boxes;
     FixedClock clock{at(2012, 1, 1)};
     frmProductHistory window;
     History() {
@@ -46,9 +35,24 @@ struct History {
         window.SelectedSite = 1;
         window.SelectedProduct = 1;
     }
-    void open() { window.show(); }
-    QTreeWidget* list() const { return window.lvwHistory; }
+    // What a status change of product 1 on site 1 writes, stamped at the moment.
+    void changeStatus(const QDateTime& moment, qint16 status) {
+        clock.set(moment);
+        WriteProductStatus(1, 1, status);
+        AppendProductHistory(1, 1, status, ReadProductVersion(1));
+    }
+    QStringList column(int c) const { return ColumnTexts(window.lvwHistory, c); }
     int logRows() const { return dir.scalar("SELECT COUNT(*) FROM tab_productHistory").toInt(); }
+    // Presses "Add item" and runs act on the note window it opens; false when none opened.
+    bool addItem(const std::function<void(frmProductHistoryItem*)>& act) {
+        ModalDriver driver([&](QWidget* modal) {
+            auto* note = qobject_cast<frmProductHistoryItem*>(modal);
+            QVERIFY(note);
+            act(note);
+        });
+        QTest::mouseClick(window.cmdAddItem, Qt::LeftButton);
+        return driver.ran();
+    }
 };
 
 } // namespace
@@ -60,37 +64,42 @@ private slots:
     void pairWithoutStatusShowsItsNotes() {
         History h;
         AppendHistoryNote(1, 1, "0.9", "asked the editor");
-        MsgBoxSpy boxes;
-        h.open();
-        QCOMPARE(h.window.windowTitle(), QString("Product History Log"));
+        h.window.show();
         QCOMPARE(h.window.lblFolderName->text(), QString("There is no state set for site-product"));
         QCOMPARE(h.window.lblInsertDate->text() + h.window.lbUpdateDate->text(), QString());
         QCOMPARE(h.window.lblActualStatus->text(), QString("No status information available"));
-        QCOMPARE(column(h.list(), ColNotes), QStringList{"asked the editor"});
-        QCOMPARE(column(h.list(), ColStatus), QStringList{""});
-        QVERIFY2(boxes.shown().isEmpty(), qPrintable(boxes.texts().join('|')));
+        QCOMPARE(h.column(ColNotes), QStringList{"asked the editor"});
+        QCOMPARE(h.column(ColStatus), QStringList{""});
+        QVERIFY2(h.boxes.shown().isEmpty(), qPrintable(h.boxes.texts().join('|')));
     }
 
-    void statusFrameAndLogNewestFirst() {
+    void statusFrameAndLogNewestFirstAndDatesSortChronologically() {
+        // Short dates with two-digit years: only the stored moment orders 1999 and 2012.
+        const QLocale previous;
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        const auto restore = qScopeGuard([&] { QLocale::setDefault(previous); });
         History h;
-        changeStatus(h.clock, at(2012, 9, 30, 23, 59, 59), 1);
-        changeStatus(h.clock, at(2012, 10, 1, 8, 5, 0), 2);
-        h.clock.set(at(2012, 10, 2));
+        const QList<QDateTime> moments{at(1999, 12, 31, 23, 59, 59), at(2012, 10, 1, 8, 5), at(2013, 1, 1, 0, 0, 1)};
+        QStringList shown;
+        for (const QDateTime& moment : moments)
+            shown << DateTimeDisplayText(moment);
+        h.changeStatus(moments[0], 1);
+        h.changeStatus(moments[1], 2);
+        h.clock.set(moments[2]);
         AppendHistoryNote(1, 1, "1.0 'beta'", "it's live");
         // The header joins the current rows: a renamed product shows its new name.
         h.dir.sql("UPDATE tab_products SET name = 'Quill Pro'");
-        h.open();
+        h.window.show();
         QCOMPARE(h.window.lblFolderName->text(), QString("Quill Pro ver. 1.0 'beta' on site: Site A"));
-        QCOMPARE(h.window.lblInsertDate->text(),
-                 "First status information inserted on: " + DateTimeDisplayText(at(2012, 9, 30, 23, 59, 59)));
-        QCOMPARE(h.window.lbUpdateDate->text(), "Last status update on: " + DateTimeDisplayText(at(2012, 10, 1, 8, 5)));
+        QCOMPARE(h.window.lblInsertDate->text(), "First status information inserted on: " + shown[0]);
+        QCOMPARE(h.window.lbUpdateDate->text(), "Last status update on: " + shown[1]);
         QCOMPARE(h.window.lblActualStatus->text(), QString("Actual status: Published"));
-        QCOMPARE(column(h.list(), ColStatus), (QStringList{"", "Published", "Submitted"}));
-        QCOMPARE(column(h.list(), ColNotes), (QStringList{"it's live", "", ""}));
-        QCOMPARE(column(h.list(), ColVersion), (QStringList(3, "1.0 'beta'")));
-        QCOMPARE(column(h.list(), ColDate),
-                 (QStringList{DateTimeDisplayText(at(2012, 10, 2)), DateTimeDisplayText(at(2012, 10, 1, 8, 5)),
-                              DateTimeDisplayText(at(2012, 9, 30, 23, 59, 59))}));
+        QCOMPARE(h.column(ColStatus), (QStringList{"", "Published", "Submitted"}));
+        QCOMPARE(h.column(ColNotes), (QStringList{"it's live", "", ""}));
+        QCOMPARE(h.column(ColVersion), (QStringList(3, "1.0 'beta'")));
+        QCOMPARE(h.column(ColDate), (QStringList{shown[2], shown[1], shown[0]}));
+        ClickHeader(h.window.lvwHistory, ColDate);
+        QCOMPARE(h.column(ColDate), shown);
     }
 
     void deleteAsksThenDeletesExactlyTheSelectedRows_data() {
@@ -109,24 +118,22 @@ private slots:
             AppendHistoryNote(1, 1, "1", QString("n%1").arg(i));
         }
         AppendHistoryNote(2, 1, "1", "another site");
-        MsgBoxSpy boxes;
-        h.open();
+        h.window.show();
+        QTreeWidget* list = h.window.lvwHistory;
         // Nothing selected, or a focused row that is not selected: nothing is asked.
         QTest::mouseClick(h.window.cmdDelete, Qt::LeftButton);
-        h.list()->setCurrentItem(h.list()->topLevelItem(0), 0, QItemSelectionModel::NoUpdate);
+        list->setCurrentItem(list->topLevelItem(0), 0, QItemSelectionModel::NoUpdate);
         QTest::mouseClick(h.window.cmdDelete, Qt::LeftButton);
-        QVERIFY(boxes.shown().isEmpty());
+        QVERIFY(h.boxes.shown().isEmpty());
 
-        boxes.answer(Msg::Answer(answer));
+        h.boxes.answer(Msg::Answer(answer));
         for (const int row : {0, 1, 3})
-            h.list()->topLevelItem(row)->setSelected(true);
+            list->topLevelItem(row)->setSelected(true);
         QTest::mouseClick(h.window.cmdDelete, Qt::LeftButton);
-        QCOMPARE(boxes.texts(), QStringList{"Are you sure you want to delete selected items? "});
-        const MsgBoxRecord& box = boxes.shown()[0];
-        QCOMPARE(box.title, QString("Deleting"));
-        QCOMPARE(box.icon, Msg::Icon::Question);
-        QCOMPARE(box.defaultButton, Msg::Answer::No);
-        QCOMPARE(column(h.list(), ColNotes), left);
+        QCOMPARE(h.boxes.texts(), QStringList{"Are you sure you want to delete selected items? "});
+        QCOMPARE(h.boxes.shown()[0].title, QString("Deleting"));
+        QCOMPARE(h.boxes.shown()[0].defaultButton, Msg::Answer::No);
+        QCOMPARE(h.column(ColNotes), left);
         QCOMPARE(h.logRows(), left.size() + 1);
         // Deleting log rows never touches the status.
         QCOMPARE(h.dir.scalar("SELECT submitStatus FROM tab_productStatus").toInt(), 1);
@@ -140,82 +147,55 @@ private slots:
     void noteWindowAddsTheNoteFirst() {
         QFETCH(QString, note);
         History h;
-        changeStatus(h.clock, at(2012, 12, 31, 23, 59, 59), 1);
+        h.changeStatus(at(2012, 12, 31, 23, 59, 59), 1);
         // A product without a version text logs the empty text.
         h.dir.sql("UPDATE tab_products SET version = NULL");
-        MsgBoxSpy boxes;
-        h.open();
+        h.window.show();
         const QString statusLine = h.window.lblActualStatus->text();
-        ModalDriver driver([&](QWidget* modal) {
-            auto* window = qobject_cast<frmProductHistoryItem*>(modal);
-            QVERIFY(window);
-            QCOMPARE(window->windowTitle(), QString("Product History Item"));
-            QTest::keyClicks(window->txtNotes, note);
-            QTest::mouseClick(window->cmdAdd, Qt::LeftButton);
-            QTRY_VERIFY(!window->isVisible());
-        });
-        QTest::mouseClick(h.window.cmdAddItem, Qt::LeftButton);
-        QVERIFY(driver.ran());
-        QVERIFY2(boxes.shown().isEmpty(), qPrintable(boxes.texts().join('|')));
+        QVERIFY(h.addItem([&](frmProductHistoryItem* item) {
+            QTest::keyClicks(item->txtNotes, note);
+            QTest::mouseClick(item->cmdAdd, Qt::LeftButton);
+            QTRY_VERIFY(!item->isVisible());
+        }));
+        QVERIFY2(h.boxes.shown().isEmpty(), qPrintable(h.boxes.texts().join('|')));
         // Written in the same second as the status change, the note still comes first.
-        QCOMPARE(column(h.list(), ColNotes), (QStringList{note, ""}));
-        QCOMPARE(column(h.list(), ColStatus), (QStringList{"", "Submitted"}));
-        QCOMPARE(column(h.list(), ColVersion), (QStringList{"", "1.0 'beta'"}));
+        QCOMPARE(h.column(ColNotes), (QStringList{note, ""}));
+        QCOMPARE(h.column(ColStatus), (QStringList{"", "Submitted"}));
+        QCOMPARE(h.column(ColVersion), (QStringList{"", "1.0 'beta'"}));
         const QVariant stored = h.dir.scalar("SELECT notes FROM tab_productHistory WHERE submitStatus = -1");
         QCOMPARE(stored.toString(), note);
         QVERIFY(!stored.isNull());
         QCOMPARE(h.window.lblActualStatus->text(), statusLine);
     }
 
-    void windowsCloseWithoutWriting_data() {
-        QTest::addColumn<bool>("escape");
-        QTest::newRow("Close") << false;
-        QTest::newRow("Esc") << true;
-    }
     void windowsCloseWithoutWriting() {
-        QFETCH(bool, escape);
         History h;
-        h.open();
-        ModalDriver driver([&](QWidget* modal) {
-            auto* window = qobject_cast<frmProductHistoryItem*>(modal);
-            QVERIFY(window);
-            QTest::keyClicks(window->txtNotes, "not wanted");
-            if (escape)
-                QTest::keyClick(window->txtNotes, Qt::Key_Escape);
-            else
-                QTest::mouseClick(window->cmdClose, Qt::LeftButton);
-            QTRY_VERIFY(!window->isVisible());
-        });
-        QTest::mouseClick(h.window.cmdAddItem, Qt::LeftButton);
-        QVERIFY(driver.ran());
+        h.window.show();
+        QVERIFY(h.addItem([](frmProductHistoryItem* item) {
+            QTest::keyClicks(item->txtNotes, "not wanted");
+            QTest::mouseClick(item->cmdClose, Qt::LeftButton);
+            QTRY_VERIFY(!item->isVisible());
+        }));
         QCOMPARE(h.logRows(), 0);
         QVERIFY(h.window.isVisible());
-        if (escape)
-            QTest::keyClick(h.list(), Qt::Key_Escape);
-        else
-            QTest::mouseClick(h.window.cmdClose, Qt::LeftButton);
+        QTest::mouseClick(h.window.cmdClose, Qt::LeftButton);
         QTRY_VERIFY(!h.window.isVisible());
     }
 
     void failedNoteKeepsTheWindowAndTheText() {
         History h;
-        MsgBoxSpy boxes;
-        h.open();
+        h.window.show();
         h.dir.sql("DROP TABLE tab_productHistory");
-        ModalDriver driver([&](QWidget* modal) {
-            auto* window = qobject_cast<frmProductHistoryItem*>(modal);
-            QVERIFY(window);
-            QTest::keyClicks(window->txtNotes, "keep me");
-            QTest::mouseClick(window->cmdAdd, Qt::LeftButton);
-            QVERIFY(window->isVisible());
-            QCOMPARE(window->txtNotes->text(), QString("keep me"));
-        });
-        QTest::mouseClick(h.window.cmdAddItem, Qt::LeftButton);
-        QVERIFY(driver.ran());
-        QCOMPARE(boxes.texts().size(), 2);
-        QVERIFY(boxes.texts()[0].startsWith("Error in AddItem: no such table"));
-        QVERIFY(boxes.texts()[1].startsWith("Error in MakeLvwHistoryContents: no such table"));
-        QCOMPARE(boxes.shown()[0].icon, Msg::Icon::Critical);
+        QVERIFY(h.addItem([](frmProductHistoryItem* item) {
+            QTest::keyClicks(item->txtNotes, "keep me");
+            QTest::mouseClick(item->cmdAdd, Qt::LeftButton);
+            QVERIFY(item->isVisible());
+            QCOMPARE(item->txtNotes->text(), QString("keep me"));
+        }));
+        QCOMPARE(h.boxes.texts().size(), 2);
+        QVERIFY(h.boxes.texts()[0].startsWith("Error in AddItem: no such table"));
+        QVERIFY(h.boxes.texts()[1].startsWith("Error in MakeLvwHistoryContents: no such table"));
+        QCOMPARE(h.boxes.shown()[0].icon, Msg::Icon::Critical);
     }
 };
 

@@ -1,6 +1,5 @@
 #include "BusyGuard.h"
 #include "Failure.h"
-#include "Shell.h"
 #include "Spies.h"
 #include "Trap.h"
 
@@ -20,12 +19,6 @@ private slots:
         QCOMPARE(boxes.shown().size(), 2);
         QCOMPARE(boxes.shown()[0].title, QString("Deleting"));
         QCOMPARE(boxes.shown()[1].title, QString("QuillomarPADsubmitter"));
-    }
-
-    void unansweredQuestionTakesItsDefault() {
-        MsgBoxSpy boxes;
-        QCOMPARE(MsgBox("Sure?", Msg::Buttons::YesNo, Msg::Icon::Question, Msg::Answer::No), Msg::Answer::No);
-        QCOMPARE(MsgBox("Sure?", Msg::Buttons::YesNo, Msg::Icon::Question), Msg::Answer::Yes);
     }
 
     void trapShowsPrefixAndDescriptionOnce() {
@@ -53,13 +46,6 @@ private slots:
         }
         QVERIFY(list.updatesEnabled());
         QVERIFY(!QApplication::overrideCursor());
-    }
-
-    void shellSpyRecordsInsteadOfOpening() {
-        ShellSpy shell;
-        ShellOpen("Open", "mailto:someone@quillomar.example");
-        QCOMPARE(shell.targets(), QStringList{"mailto:someone@quillomar.example"});
-        QCOMPARE(shell.opened()[0].first, QString("Open"));
     }
 };
 

@@ -1,10 +1,10 @@
+#include "ListRows.h"
 #include "Seed.h"
 #include "SiteList.h"
 #include "SiteRow.h"
 #include "Spies.h"
 #include "TestProgramDir.h"
 
-#include <QHeaderView>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -14,147 +14,87 @@ enum { ColId, ColUrl, ColStatus, ColOld, ColRank, ColAu };
 
 } // namespace
 
+// Four sites: 1 submitted, 2 published and old, 3 with no status row, 4 with no rank; product P.
 class tst_SiteList final : public QObject {
     Q_OBJECT
 
+    std::unique_ptr<TestProgramDir> m_dir;
     QTreeWidget m_list;
     QString m_status;
+    qint32 m_product = 0;
 
-    void build(const SiteListFilter& filter) {
-        BuildSiteList(&m_list, filter, [this](const QString& text) { m_status = text; });
+    QStringList build(qint32 product, qint32 filter, const QString& search = {}, bool oldOnly = false,
+                      qint16 order = 0) {
+        BuildSiteList(&m_list, {product, filter, search, oldOnly, order},
+                      [this](const QString& text) { m_status = text; });
+        return ColumnTexts(&m_list, ColId);
     }
-    QStringList column(int c) const {
-        QStringList texts;
-        for (int i = 0; i < m_list.topLevelItemCount(); ++i)
-            texts << m_list.topLevelItem(i)->text(c);
-        return texts;
-    }
-    QStringList ids() const { return column(ColId); }
-
-    // Four sites: A submitted, B published and old, C with no status row, D with a null address.
-    qint32 seedArchive() {
-        const qint32 product = SeedProduct("P");
-        const qint32 a = SeedSite("http://a.example/submit", {{"rank", 9}, {"authReq", 1}, {"userID", "me"}});
-        const qint32 b = SeedSite("HTTP://b.example/o'brien", {{"rank", 10}, {"authReq", 1}, {"userID", ""}});
-        const qint32 c = SeedSite("https://c.example/", {{"rank", -1}, {"bookmark", 1}, {"autoUpdate", 1}});
-        SeedSite("http://d.example/x", {{"authReq", 1}});
-        SeedStatus(a, product, 1);
-        SeedStatus(b, product, 2, true);
-        Q_UNUSED(c);
-        return product;
-    }
+    QTreeWidgetItem* row(qint32 site) { return SiteRow::FindByKey(&m_list, SiteRow::KeyFor(site)); }
 
 private slots:
     void init() {
+        m_dir.reset(); // before the next one: its end clears the connection
+        m_dir = std::make_unique<TestProgramDir>();
+        m_product = SeedProduct("P");
+        const qint32 a = SeedSite("http://a.example/submit", {{"rank", 9}, {"authReq", 1}, {"userID", "me"}});
+        const qint32 b = SeedSite("HTTP://b.example/o'brien", {{"rank", 10}, {"authReq", 1}, {"userID", ""}});
+        SeedSite("https://c.example/", {{"rank", -1}, {"bookmark", 1}, {"autoUpdate", 1}});
+        SeedSite("http://d.example/x", {{"authReq", 1}});
+        SeedStatus(a, m_product, 1);
+        SeedStatus(b, m_product, 2, true);
         m_list.clear();
-        m_status.clear();
         MakeSiteListColumns(&m_list);
-    }
-
-    void columnsHaveCaptionsAndSortTypes() {
-        m_list.resize(1000, 300);
-        MakeSiteListColumns(&m_list);
-        const QStringList captions{"ID", "Submit Url", "Status", "Old V.", "Rank", "AU."};
-        for (int i = 0; i < captions.size(); ++i)
-            QCOMPARE(m_list.headerItem()->text(i), captions[i]);
-        QCOMPARE(m_list.headerItem()->data(ColRank, SortTypeRole).toString(), QString("NUMBER"));
-        QCOMPARE(m_list.headerItem()->data(ColUrl, SortTypeRole).toString(), QString("STRING"));
-        QCOMPARE(m_list.columnWidth(ColUrl), m_list.viewport()->width() * 45 / 100);
     }
 
     void rowsWithoutProductShowUnknownStatus() {
-        TestProgramDir dir;
-        seedArchive();
-        SeedSite(QString(), {}); // placeholder to be replaced below
-        dir.sql("UPDATE tab_sites SET submitUrl = NULL WHERE siteID = 5");
+        m_dir->sql("INSERT INTO tab_sites (submitUrl) VALUES (NULL)");
         MsgBoxSpy boxes;
-        build({0, -1, {}, true, 1});
+        // Null first, then by address without regard to case; "Old version only" has no effect without a product.
+        QCOMPARE(build(0, -1, {}, true, 1), (QStringList{"5", "1", "2", "4", "3"}));
         QCOMPARE(boxes.texts(), QStringList{"Error SubmitUrl is null"});
         QCOMPARE(boxes.shown()[0].icon, Msg::Icon::None);
-        // Null first, then by address without regard to case.
-        QCOMPARE(ids(), (QStringList{"5", "1", "2", "4", "3"}));
-        QCOMPARE(column(ColUrl), (QStringList{"", "a.example/submit", "HTTP://b.example/o'brien", "d.example/x",
-                                              "https://c.example/"}));
-        QCOMPARE(column(ColStatus), QStringList(5, "?"));
-        QCOMPARE(column(ColOld), QStringList(5, "?")); // "Old version only" has no effect without a product
+        QCOMPARE(ColumnTexts(&m_list, ColUrl), (QStringList{"", "a.example/submit", "HTTP://b.example/o'brien",
+                                                            "d.example/x", "https://c.example/"}));
+        QCOMPARE(ColumnTexts(&m_list, ColStatus) + ColumnTexts(&m_list, ColOld), QStringList(10, "?"));
         QCOMPARE(m_status, QString("Quillomar PAD Submitter - Elements: 5"));
 
-        QTreeWidgetItem* a = SiteRow::FindByKey(&m_list, "1 ID");
-        QVERIFY(a);
-        QCOMPARE(SiteRow::IdOf(a), 1);
-        QCOMPARE(SiteRow::Tag(a), QString("http://a.example/submit"));
-        QCOMPARE(SiteRow::IconKey(a, ColUrl), QString("user_ok"));
-        QCOMPARE(SiteRow::IconKey(SiteRow::FindByKey(&m_list, "2 ID"), ColUrl), QString("user_req"));
-        QCOMPARE(SiteRow::IconKey(SiteRow::FindByKey(&m_list, "4 ID"), ColUrl), QString("empty")); // null user
-        QTreeWidgetItem* c = SiteRow::FindByKey(&m_list, "3 ID");
-        QCOMPARE(SiteRow::IconKey(c, ColId), QString("bookmark"));
-        QCOMPARE(c->text(ColAu), QString("X"));
-        QCOMPARE(c->text(ColRank), QString("-1"));
-        QCOMPARE(SiteRow::FindByKey(&m_list, "4 ID")->text(ColRank), QString());
+        QCOMPARE(SiteRow::IdOf(row(1)), 1);
+        QCOMPARE(SiteRow::Tag(row(1)), QString("http://a.example/submit"));
+        QCOMPARE((QStringList{SiteRow::IconKey(row(1), ColUrl), SiteRow::IconKey(row(2), ColUrl),
+                              SiteRow::IconKey(row(4), ColUrl)}),
+                 (QStringList{"user_ok", "user_req", "empty"})); // site 4's user is null
+        QCOMPARE(SiteRow::IconKey(row(3), ColId), QString("bookmark"));
+        QCOMPARE(row(3)->text(ColAu) + row(3)->text(ColRank) + "|" + row(4)->text(ColRank), QString("X-1|"));
     }
 
     void productStatusesAndFilters() {
-        TestProgramDir dir;
-        const qint32 product = seedArchive();
-        build({product, -1, {}, false, 0});
-        QCOMPARE(ids(), (QStringList{"2", "1", "3", "4"})); // rank, highest first, empty last
+        QCOMPARE(build(m_product, -1), (QStringList{"2", "1", "3", "4"})); // by rank, empty last
         QStringList icons;
         for (int i = 0; i < m_list.topLevelItemCount(); ++i)
             icons << SiteRow::IconKey(m_list.topLevelItem(i), ColStatus);
         QCOMPARE(icons, (QStringList{"published", "submitted", "notSubmitted", "notSubmitted"}));
-        QCOMPARE(column(ColStatus), QStringList(4, " "));
-        QCOMPARE(column(ColOld), (QStringList{"X", "", "", ""}));
+        QCOMPARE(ColumnTexts(&m_list, ColOld), (QStringList{"X", "", "", ""}));
 
-        build({product, 0, {}, false, 0});
-        QCOMPARE(ids(), (QStringList{"3", "4"}));
-        build({product, 1, {}, false, 0});
-        QCOMPARE(ids(), QStringList{"1"});
-        build({product, 2, {}, true, 0});
-        QCOMPARE(ids(), QStringList{"2"});
-        build({product, 0, {}, true, 0});
-        QVERIFY(ids().isEmpty());
+        QCOMPARE(build(m_product, 0), (QStringList{"3", "4"}));
+        QCOMPARE(build(m_product, 1), QStringList{"1"});
+        QCOMPARE(build(m_product, 2, {}, true), QStringList{"2"});
+        QCOMPARE(build(m_product, -1, {}, true), QStringList{"2"});
+        QCOMPARE(build(m_product, 0, {}, true), QStringList());
         QCOMPARE(m_status, QString("Quillomar PAD Submitter - Elements: 0"));
-        build({product, -1, {}, true, 0});
-        QCOMPARE(ids(), QStringList{"2"});
-        build({product, 7, {}, false, 0}); // an unknown filter keeps every row
-        QCOMPARE(m_list.topLevelItemCount(), 4);
-    }
-
-    void statusFilterWithoutProductEmptiesTheList() {
-        TestProgramDir dir;
-        seedArchive();
-        build({0, 1, {}, false, 1});
-        QCOMPARE(m_list.topLevelItemCount(), 0);
-        QCOMPARE(m_status, QString("Quillomar PAD Submitter - Elements: 0"));
+        QCOMPARE(build(m_product, 7).size(), 4); // an unknown filter keeps every row
+        QCOMPARE(build(0, 1), QStringList());    // a status filter without a product empties the list
     }
 
     void searchMatchesAddressesAsTyped() {
-        TestProgramDir dir;
-        seedArchive();
-        build({0, -1, "O'BRIEN", false, 1});
-        QCOMPARE(ids(), QStringList{"2"});
-        build({0, -1, "   ", false, 1});
-        QCOMPARE(m_list.topLevelItemCount(), 4);
-        build({0, -1, " a.example", false, 1}); // the blank stays in the pattern
-        QVERIFY(ids().isEmpty());
-        build({0, -1, "a.example", false, 2}); // no ordering: the database's order
-        QCOMPARE(ids(), QStringList{"1"});
-    }
-
-    void rebuildLeavesNothingSelected() {
-        TestProgramDir dir;
-        const qint32 product = seedArchive();
-        build({product, -1, {}, false, 1});
-        SiteRow::SelectAndShow(&m_list, m_list.topLevelItem(1));
-        QVERIFY(SiteRow::SelectedItem(&m_list));
-        build({product, -1, {}, false, 1});
-        QVERIFY(!SiteRow::SelectedItem(&m_list));
-        QVERIFY(m_list.selectedItems().isEmpty());
+        QCOMPARE(build(0, -1, "O'BRIEN"), QStringList{"2"});
+        QCOMPARE(build(0, -1, "   ").size(), 4);
+        QCOMPARE(build(0, -1, " a.example"), QStringList()); // the blank stays in the pattern
+        QCOMPARE(build(0, -1, "a.example", false, 2), QStringList{"1"});
     }
 
     void failureKeepsNothingBrokenAndThrows() {
-        TestProgramDir dir(false);
-        QVERIFY_THROWS_EXCEPTION(std::exception, build({0, -1, {}, false, 1}));
+        QVERIFY(QFile::remove(m_dir->dbPath()));
+        QVERIFY_THROWS_EXCEPTION(std::exception, build(0, -1));
         QCOMPARE(m_list.topLevelItemCount(), 0);
         QVERIFY(m_list.updatesEnabled());
     }

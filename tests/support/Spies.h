@@ -38,6 +38,7 @@ public:
 
     QStringList targets() const;
     const QList<QPair<QString, QString>>& opened() const { return m_opened; }
+    void clear() { m_opened.clear(); }
 
 private:
     QList<QPair<QString, QString>> m_opened;

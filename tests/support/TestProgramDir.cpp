@@ -23,12 +23,12 @@ void TestProgramDir::writeFile(const QString& name, const QByteArray& content) c
         qFatal("cannot write %s", qPrintable(name));
 }
 
-void TestProgramDir::sql(const QString& statement, const QVariantList& values) const {
+void TestProgramDir::sql(const QString& statement, const QVariantList& values) {
     DbConnection db;
     db.execute(statement, values);
 }
 
-QVariant TestProgramDir::scalar(const QString& statement, const QVariantList& values) const {
+QVariant TestProgramDir::scalar(const QString& statement, const QVariantList& values) {
     DbConnection db;
     QSqlQuery q = db.query(statement, values);
     return q.next() ? q.value(0) : QVariant();

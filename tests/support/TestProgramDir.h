@@ -16,9 +16,10 @@ public:
     QString dbPath() const { return filePath(QStringLiteral("kwz.db")); }
 
     void writeFile(const QString& name, const QByteArray& content) const;
-    // Runs one statement on the database directly (seeding and checking, independent of the program's code).
-    void sql(const QString& statement, const QVariantList& values = {}) const;
-    QVariant scalar(const QString& statement, const QVariantList& values = {}) const;
+    // Run one statement on the current test database directly (seeding and checking, independent of the
+    // program's code).
+    static void sql(const QString& statement, const QVariantList& values = {});
+    static QVariant scalar(const QString& statement, const QVariantList& values = {});
 
 private:
     QTemporaryDir m_dir;

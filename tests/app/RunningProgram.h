@@ -1,0 +1,89 @@
+#pragma once
+
+// With the main window's widget types and the test helpers, so that a window test reaches every member.
+#include "ListRows.h"
+#include "Seed.h"
+#include "SiteRow.h"
+#include "Spies.h"
+#include "TestProgramDir.h"
+#include "WebBrowser.h"
+#include "frmMain.h"
+#include "modMain.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSplitter>
+#include <QTest>
+#include <QToolBar>
+#include <QToolButton>
+#include <QTreeWidget>
+
+#include <functional>
+
+// The program started on a fresh temporary program directory: kwz.ini holds `ini` (none when it is null), `seed`
+// fills the database first. Message boxes are answered and external opens recorded; what start-up showed is kept
+// in startUpTexts and taken out of `boxes`, so that `boxes` and `shell` hold only what the test does.
+// The main window goes with the object.
+class RunningProgram final {
+public:
+    static constexpr const char* kIni = "[preferences]\nSitesOrder=1\nPopUpBlock=0\n";
+
+    explicit RunningProgram(const std::function<void(const TestProgramDir&)>& seed = {}, const QByteArray& ini = kIni,
+                            bool withDatabase = true)
+        : dir(withDatabase) {
+        if (!ini.isNull())
+            dir.writeFile(QStringLiteral("kwz.ini"), ini);
+        if (seed)
+            seed(dir);
+        started = Main(dir.path()) && QTest::qWaitForWindowExposed(gMainWindow);
+        startUpTexts = boxes.texts();
+        boxes.clear();
+        shell.clear();
+    }
+    ~RunningProgram() {
+        delete gMainWindow;
+        gMainWindow = nullptr;
+    }
+    RunningProgram(const RunningProgram&) = delete;
+    RunningProgram& operator=(const RunningProgram&) = delete;
+
+    frmMain* operator->() const { return gMainWindow; }
+
+    // The user's ways into the window.
+    static QAction* action(const char* name) { return gMainWindow->findChild<QAction*>(QString::fromLatin1(name)); }
+    static void trigger(const char* name) { action(name)->trigger(); }
+    static void chooseProduct(const QString& name) {
+        const int index = gMainWindow->cboProducts->findText(name);
+        gMainWindow->cboProducts->setCurrentIndex(index);
+        emit gMainWindow->cboProducts->activated(index);
+    }
+    static QStringList products() {
+        QStringList names;
+        for (int i = 0; i < gMainWindow->cboProducts->count(); ++i)
+            names << gMainWindow->cboProducts->itemText(i);
+        return names;
+    }
+    static QTreeWidgetItem* row(qint32 siteID) {
+        return SiteRow::FindByKey(gMainWindow->lvwSites, SiteRow::KeyFor(siteID));
+    }
+    static void click(qint32 siteID, Qt::KeyboardModifiers modifiers = {}, bool twice = false) {
+        QWidget* viewport = gMainWindow->lvwSites->viewport();
+        const QPoint centre = gMainWindow->lvwSites->visualItemRect(row(siteID)).center();
+        QTest::mouseClick(viewport, Qt::LeftButton, modifiers, centre);
+        if (twice)
+            QTest::mouseDClick(viewport, Qt::LeftButton, modifiers, centre);
+    }
+    static qint32 selectedSite() { return SiteRow::IdOf(SiteRow::SelectedItem(gMainWindow->lvwSites)); }
+    static QString tag(int button) { return gMainWindow->cmdPADurl[button]->property("Tag").toString(); }
+
+    TestProgramDir dir;
+    MsgBoxSpy boxes;
+    ShellSpy shell;
+    bool started = false;
+    QStringList startUpTexts;
+};
