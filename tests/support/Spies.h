@@ -43,7 +43,8 @@ private:
     QList<QPair<QString, QString>> m_opened;
 };
 
-// Chooses files for the file-open dialog while it lives; an empty answer is a cancel.
+// Chooses files for the file-open and file-save dialogs while it lives; an empty answer (or none queued) is a
+// cancel.
 class FileDialogSpy final {
 public:
     FileDialogSpy();
@@ -54,9 +55,17 @@ public:
     void choose(const QString& path) { m_choices.enqueue(path); }
     int asked() const { return m_asked; }
 
+    void chooseSave(const QString& path) { m_saveChoices.enqueue(path); }
+    int saveAsked() const { return m_saveAsked; }
+    // What the last save dialog offered.
+    QString suggested() const { return m_suggested; }
+
 private:
     QQueue<QString> m_choices;
     int m_asked = 0;
+    QQueue<QString> m_saveChoices;
+    int m_saveAsked = 0;
+    QString m_suggested;
 };
 
 // Makes the database clock (the time stamps the program writes) read a chosen moment while it lives.
