@@ -73,39 +73,6 @@ private slots:
                                          }));
     }
 
-    void readsRealWorld40File() {
-        const PadReadResult read = ParsePad(Pad40Sample());
-        QVERIFY2(read.ok(), qPrintable(read.error));
-        QVERIFY(read.problems.isEmpty());
-        QCOMPARE(
-            fieldsOf(read.product),
-            (QStringList{
-                "Name=Tide Tables Pro",
-                "Version=4.2.1",
-                "PadLocation=https://brightwater.example/tides/pad.xml",
-                "Author=Brightwater Labs & Sons",
-                "Email=siobhan@brightwater.example",
-                "SizeKB=8192",
-                "SizeBytes -",
-                "ProgramUrl=https://brightwater.example/tides/",
-                "Screenshot=https://brightwater.example/tides/shot.png",
-                "IconUrl=https://brightwater.example/tides/icon.png",
-                "Download1=https://brightwater.example/tides/setup.exe",
-                "Download2=https://mirror.brightwater.example/setup.exe",
-                "BuyUrl=https://brightwater.example/tides/buy?src=pad&lang=en",
-                "ShortDescription=Tide tables for 5,000 harbours, with moon phases & sunrise",
-                "LongDescription=Tide Tables Pro predicts high and low water for 5,000 harbours.\nIt prints monthly "
-                "tables, shows moon phases, sunrise and sunset,\nand exports to your calendar. Sailors' favourite "
-                "since 2009.",
-                "Keywords=tides, harbour, sailing, fishing, moon",
-                "Limitations=Prints a watermark until registered",
-                "RecentChanges=New harbours added; the print dialog remembers the page size.",
-                "RegNow=https://regnow.example/order?item=1234-5",
-                "ShareIt=https://shareit.example/product.html?productid=300012",
-                "ReleaseDate=2021-09-07",
-            }));
-    }
-
     // English wins wherever it stands; empty elements count as absent, so the fallbacks apply; bytes stand in for
     // missing kilobytes.
     void reads40FileFromTheEnglishBlock() {
