@@ -2,21 +2,27 @@
 
 #include "EditorValues.h"
 #include "EditorWidgets.h"
+#include "FileDialog.h"
 #include "MessageBox.h"
+#include "PadFile.h"
 #include "Shell.h"
 #include "Trap.h"
 #include "cProduct.h"
+#include "frmPadSource.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QDateEdit>
+#include <QDir>
 #include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QSaveFile>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -82,6 +88,14 @@ frmProduct::frmProduct(ProductEditorLinks links, QWidget* parent) : QDialog(pare
     cmdCopy->setIconSize(QSize(24, 24));
     cmdCopy->setToolTip(QStringLiteral("Copy selected element text in clipboard"));
     cmdCopy->setAccessibleName(cmdCopy->toolTip());
+    cmdImportPad = new QPushButton(QStringLiteral("Imp&ort PAD..."), this);
+    cmdImportPad->setObjectName(QStringLiteral("cmdImportPad"));
+    cmdImportPad->setAutoDefault(false);
+    cmdImportPad->setToolTip(QStringLiteral("Fill the boxes from a PAD file or its web address"));
+    cmdExportPad = new QPushButton(QStringLiteral("E&xport PAD..."), this);
+    cmdExportPad->setObjectName(QStringLiteral("cmdExportPad"));
+    cmdExportPad->setAutoDefault(false);
+    cmdExportPad->setToolTip(QStringLiteral("Save the values in the boxes as a PAD file"));
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setDefault(true);
@@ -89,6 +103,8 @@ frmProduct::frmProduct(ProductEditorLinks links, QWidget* parent) : QDialog(pare
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
     cmdClose->setAutoDefault(false);
     buttons->addWidget(cmdCopy);
+    buttons->addWidget(cmdImportPad);
+    buttons->addWidget(cmdExportPad);
     buttons->addStretch(1);
     buttons->addWidget(cmdOK);
     buttons->addWidget(cmdClose);
@@ -97,6 +113,8 @@ frmProduct::frmProduct(ProductEditorLinks links, QWidget* parent) : QDialog(pare
     connect(cmdOK, &QPushButton::clicked, this, &frmProduct::cmdOK_Click);
     connect(cmdClose, &QPushButton::clicked, this, &frmProduct::reject);
     connect(cmdCopy, &QToolButton::clicked, this, &frmProduct::cmdCopy_Click);
+    connect(cmdImportPad, &QPushButton::clicked, this, &frmProduct::cmdImportPad_Click);
+    connect(cmdExportPad, &QPushButton::clicked, this, &frmProduct::cmdExportPad_Click);
     connect(txtSizeKB, &QLineEdit::textChanged, this, &frmProduct::txtSizeKB_Change);
     connect(txtSizeBytes, &QLineEdit::textChanged, this, &frmProduct::txtSizeBytes_Change);
     const std::pair<TextBox*, QLabel*> counted[] = {{txtKeywords, lblKeywordsCount},
@@ -423,6 +441,126 @@ void frmProduct::cmdCopy_Click() {
             return;
         if (const QObject* box = findChild<QObject*>(m_lastFocused))
             clipboard->setText(textOf(box));
+    });
+}
+
+void frmProduct::cmdImportPad_Click() {
+    Trap(QStringLiteral("Error in cmdImportPad_Click: "), [&] {
+        frmPadSource source(txtPadUrl->text(), this);
+        if (source.exec() == QDialog::Accepted)
+            FillFromPad(source.Read(), source.WebAddress());
+    });
+}
+
+void frmProduct::FillFromPad(const PadReadResult& read, const QString& webAddress) {
+    Trap(QStringLiteral("Error in FillFromPad: "), [&] {
+        const PadProduct& pad = read.product;
+        QStringList filled;
+        QStringList problems = read.problems;
+        const auto fill = [&](const QString& caption, QWidget* box, const std::optional<QString>& value) {
+            if (!value)
+                return;
+            if (auto* line = qobject_cast<QLineEdit*>(box)) {
+                // A box would cut a longer text silently.
+                if (value->size() > line->maxLength()) {
+                    problems << QStringLiteral("%1: longer than the box's %2 characters.")
+                                    .arg(caption)
+                                    .arg(line->maxLength());
+                    return;
+                }
+                line->setText(*value);
+            } else if (auto* text = qobject_cast<QPlainTextEdit*>(box)) {
+                text->setPlainText(*value);
+            }
+            filled << caption;
+        };
+        fill(QStringLiteral("Name"), txtName, pad.Name);
+        fill(QStringLiteral("Version"), txtVersion, pad.Version);
+        if (pad.ReleaseDate) {
+            dtpReleaseDate->SetValue(*pad.ReleaseDate);
+            filled << QStringLiteral("Release date");
+        }
+        std::optional<QString> padLocation = pad.PadLocation;
+        if (!padLocation && !webAddress.isEmpty())
+            padLocation = webAddress;
+        fill(QStringLiteral("PAD location"), txtPadUrl, padLocation);
+        fill(QStringLiteral("Author"), txtAuthor, pad.Author);
+        fill(QStringLiteral("Email"), txtEmailAuthor, pad.Email);
+        // Given bytes only, the kilobytes follow them as they follow typed bytes.
+        fill(QStringLiteral("Size KB"), pad.SizeKB ? txtSizeKB : txtSizeBytes, pad.SizeKB ? pad.SizeKB : pad.SizeBytes);
+        fill(QStringLiteral("Program URL"), txtProgramURL, pad.ProgramUrl);
+        fill(QStringLiteral("Screenshot"), txtScreenshot, pad.Screenshot);
+        fill(QStringLiteral("Icon file"), txtIcoURL, pad.IconUrl);
+        fill(QStringLiteral("Download 1"), txtExeDownload_1, pad.Download1);
+        fill(QStringLiteral("Download 2"), txtExeDownload_2, pad.Download2);
+        fill(QStringLiteral("Buy URL"), txtBuyURL, pad.BuyUrl);
+        fill(QStringLiteral("Short description"), txtShortDescription, pad.ShortDescription);
+        fill(QStringLiteral("Long description"), txtLongDescription, pad.LongDescription);
+        fill(QStringLiteral("Keywords"), txtKeywords, pad.Keywords);
+        fill(QStringLiteral("Limitations"), txtLimitations, pad.Limitations);
+        fill(QStringLiteral("Recent changes"), txtRecentChanges, pad.RecentChanges);
+        fill(QStringLiteral("RegNow"), txtPaymentRegNow, pad.RegNow);
+        fill(QStringLiteral("Share-it"), txtPaymentShareIt, pad.ShareIt);
+
+        QString text = filled.isEmpty()
+                           ? QStringLiteral("The PAD file filled no box.")
+                           : QStringLiteral("Filled from the PAD file: %1.\nNothing is stored until you press OK.")
+                                 .arg(filled.join(QLatin1String(", ")));
+        if (!problems.isEmpty())
+            text += QStringLiteral("\n\nNot filled:\n") + problems.join(QLatin1Char('\n'));
+        else if (filled.isEmpty())
+            text += QStringLiteral(" It holds none of the product's fields.");
+        MsgBox(text, Msg::Buttons::Ok, problems.isEmpty() ? Msg::Icon::Information : Msg::Icon::Exclamation);
+    });
+}
+
+PadProduct frmProduct::PadFromForm() const {
+    PadProduct pad;
+    pad.Name = txtName->text();
+    pad.Version = txtVersion->text();
+    if (const QDate date = dtpReleaseDate->Value(); date.isValid())
+        pad.ReleaseDate = date;
+    pad.PadLocation = txtPadUrl->text();
+    pad.Author = txtAuthor->text();
+    pad.Email = txtEmailAuthor->text();
+    pad.SizeKB = txtSizeKB->text();
+    pad.SizeBytes = txtSizeBytes->text();
+    pad.ProgramUrl = txtProgramURL->text();
+    pad.Screenshot = txtScreenshot->text();
+    pad.IconUrl = txtIcoURL->text();
+    pad.Download1 = txtExeDownload_1->text();
+    pad.Download2 = txtExeDownload_2->text();
+    pad.BuyUrl = txtBuyURL->text();
+    pad.ShortDescription = txtShortDescription->toPlainText();
+    pad.LongDescription = txtLongDescription->toPlainText();
+    pad.Keywords = txtKeywords->toPlainText();
+    pad.Limitations = txtLimitations->toPlainText();
+    pad.RecentChanges = txtRecentChanges->toPlainText();
+    pad.RegNow = txtPaymentRegNow->text();
+    pad.ShareIt = txtPaymentShareIt->text();
+    return pad;
+}
+
+void frmProduct::cmdExportPad_Click() {
+    Trap(QStringLiteral("Error in cmdExportPad_Click: "), [&] {
+        // The product's name, without the characters file systems refuse, is the offered file name.
+        static const QRegularExpression unsafe(QStringLiteral("[\\\\/:*?\"<>|\\x00-\\x1f]"));
+        QString name = txtName->text().trimmed();
+        name.replace(unsafe, QStringLiteral("_"));
+        const QString path = GetSaveFileName(this, QStringLiteral("Export PAD file"),
+                                             (name.isEmpty() ? QStringLiteral("pad") : name) + QStringLiteral(".xml"),
+                                             QStringLiteral("PAD files (*.xml);;All files (*)"));
+        if (path.isEmpty())
+            return;
+        const QString shown = QDir::toNativeSeparators(path);
+        // Written in full or not at all: a failed write leaves a file that was there as it was.
+        QSaveFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(WritePad(PadFromForm())) < 0 || !file.commit()) {
+            MsgBox(QStringLiteral("The PAD file could not be written to %1:\n%2").arg(shown, file.errorString()),
+                   Msg::Buttons::Ok, Msg::Icon::Exclamation);
+            return;
+        }
+        MsgBox(QStringLiteral("The PAD file was written to %1.").arg(shown), Msg::Buttons::Ok, Msg::Icon::Information);
     });
 }
 

@@ -8,6 +8,8 @@
 
 class cProduct;
 class CheckableDateEdit;
+struct PadProduct;
+struct PadReadResult;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -40,6 +42,14 @@ public:
     bool SaveProduct();
     void cmdOK_Click();
     void cmdCopy_Click();
+    // Asks for a PAD file or web address and fills the boxes from it (frmPadSource); nothing is stored until OK.
+    void cmdImportPad_Click();
+    // Fills the boxes whose fields the file carries, then says in one message which were filled and which were left
+    // out and why. A file read from the web without its own PAD location gives webAddress for that box.
+    void FillFromPad(const PadReadResult& read, const QString& webAddress = {});
+    // Writes the values in the boxes, as they stand, into a PAD file the user chooses.
+    void cmdExportPad_Click();
+    PadProduct PadFromForm() const;
     void VisitUrl(const QString& url);
     // The name of the text box that last had the focus; empty until one had it.
     QString LastFocusedTextBox() const { return m_lastFocused; }
@@ -75,6 +85,8 @@ public:
     TextBox* txtFullChangeLog = nullptr;
     QList<QToolButton*> verifyButtons; // cmdVerifyPad, cmdVerifyScreenshot, ... in the order of their boxes
     QToolButton* cmdCopy = nullptr;
+    QPushButton* cmdImportPad = nullptr;
+    QPushButton* cmdExportPad = nullptr;
     QPushButton* cmdOK = nullptr;
     QPushButton* cmdClose = nullptr;
 

@@ -9,6 +9,11 @@ FileDialogInterceptor& interceptor() {
     return instance;
 }
 
+SaveFileDialogInterceptor& saveInterceptor() {
+    static SaveFileDialogInterceptor instance;
+    return instance;
+}
+
 } // namespace
 
 QString GetOpenFileName(QWidget* parent, const QString& caption, const QString& directory, const QString& filter) {
@@ -17,6 +22,16 @@ QString GetOpenFileName(QWidget* parent, const QString& caption, const QString& 
     return QFileDialog::getOpenFileName(parent, caption, directory, filter);
 }
 
+QString GetSaveFileName(QWidget* parent, const QString& caption, const QString& suggested, const QString& filter) {
+    if (saveInterceptor())
+        return saveInterceptor()(caption, suggested, filter);
+    return QFileDialog::getSaveFileName(parent, caption, suggested, filter);
+}
+
 void SetFileDialogInterceptor(FileDialogInterceptor newInterceptor) {
     interceptor() = std::move(newInterceptor);
+}
+
+void SetSaveFileDialogInterceptor(SaveFileDialogInterceptor newInterceptor) {
+    saveInterceptor() = std::move(newInterceptor);
 }

@@ -1,8 +1,13 @@
 #include "EditorWidgets.h"
+#include "LoopbackHttpServer.h"
+#include "ModalDriver.h"
+#include "PadFile.h"
+#include "PadSamples.h"
 #include "Spies.h"
 #include "TestProgramDir.h"
 #include "Typing.h"
 #include "cProduct.h"
+#include "frmPadSource.h"
 #include "frmProduct.h"
 
 #include <QApplication>
@@ -11,6 +16,8 @@
 #include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
+#include <QNetworkProxy>
+#include <QNetworkProxyFactory>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
@@ -77,12 +84,70 @@ QVariant productColumn(const TestProgramDir& dir, const char* column, qint32 pro
     return dir.scalar(QStringLiteral("SELECT %1 FROM tab_products WHERE productID = ?").arg(column), {productID});
 }
 
+// The boxes a PAD file fills (the release date aside), with the names the fill message gives them.
+const char* const kPadBoxes[][2] = {
+    {"txtName", "Name"},
+    {"txtVersion", "Version"},
+    {"txtPadUrl", "PAD location"},
+    {"txtAuthor", "Author"},
+    {"txtEmailAuthor", "Email"},
+    {"txtSizeKB", "Size KB"},
+    {"txtProgramURL", "Program URL"},
+    {"txtScreenshot", "Screenshot"},
+    {"txtIcoURL", "Icon file"},
+    {"txtExeDownload_1", "Download 1"},
+    {"txtExeDownload_2", "Download 2"},
+    {"txtBuyURL", "Buy URL"},
+    {"txtShortDescription", "Short description"},
+    {"txtLongDescription", "Long description"},
+    {"txtKeywords", "Keywords"},
+    {"txtLimitations", "Limitations"},
+    {"txtRecentChanges", "Recent changes"},
+    {"txtPaymentRegNow", "RegNow"},
+    {"txtPaymentShareIt", "Share-it"},
+};
+
+QString boxText(const QWidget* window, const char* name) {
+    const QObject* box = window->findChild<QObject*>(name);
+    return box ? box->property(textProperty(box)).toString() : QStringLiteral("(no box %1)").arg(name);
+}
+
+// Every mapped box as "box=text", so that a comparison names the box that differs.
+QStringList padBoxTexts(const frmProduct* window) {
+    QStringList result;
+    for (const auto& [box, caption] : kPadBoxes)
+        result << QStringLiteral("%1=%2").arg(box, boxText(window, box));
+    result << "dtpReleaseDate=" + window->dtpReleaseDate->Value().toString(Qt::ISODate);
+    return result;
+}
+
+// Presses "Import PAD...", types source into the dialog and imports; a web source is waited for.
+bool importThroughTheDialog(frmProduct* window, const QString& source) {
+    bool accepted = false;
+    ModalDriver driver([&](QWidget* modal) {
+        auto* dialog = qobject_cast<frmPadSource*>(modal);
+        QVERIFY(dialog);
+        dialog->txtPadSource->setText(source);
+        QTest::mouseClick(dialog->cmdImport, Qt::LeftButton);
+        QTRY_VERIFY(!dialog->isVisible());
+        accepted = dialog->result() == QDialog::Accepted;
+    });
+    QTest::mouseClick(window->cmdImportPad, Qt::LeftButton);
+    return driver.ran() && accepted;
+}
+
 } // namespace
 
 class tst_frmProduct final : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase() {
+        // The requests go straight to the loopback server, whatever proxy the machine names.
+        QNetworkProxyFactory::setUseSystemConfiguration(false);
+        QNetworkProxy::setApplicationProxy(QNetworkProxy::NoProxy);
+    }
+
     void newAndChangedProductsRoundTripEveryField() {
         TestProgramDir dir;
         MsgBoxSpy boxes;
@@ -134,6 +199,193 @@ private slots:
         QCOMPARE(productColumn(dir, "longDescription", 2).toString(), valueFor("longDescription", "new"));
         QCOMPARE(productColumn(dir, "name", 1).toString(), QString("first"));
         QVERIFY(boxes.shown().isEmpty());
+    }
+
+    // Only the boxes the file carries change; the message names them; nothing is stored before OK.
+    void importFillsTheCarriedBoxesOnlyAndStoresNothingBeforeOK() {
+        TestProgramDir dir;
+        MsgBoxSpy boxes;
+        dir.sql("INSERT INTO tab_products (name, version, linkBack, fullChangeLog, buyURL, sizeKB, releaseDate) "
+                "VALUES ('Old', '1', 'lb', 'fc', 'buy', '7', '2000-01-01')");
+        dir.writeFile("pad.xml", PadWithProgramInfo("<Program_Version>2.0 &amp; up</Program_Version>"
+                                                    "<Program_Release_Year>2012</Program_Release_Year>"
+                                                    "<Program_Release_Month>2</Program_Release_Month>"
+                                                    "<Program_Release_Day>29</Program_Release_Day>"
+                                                    "<Limitations>  </Limitations>"));
+        ProductEditor editor(1);
+        QVERIFY(importThroughTheDialog(editor.window.get(), dir.filePath("pad.xml")));
+        QCOMPARE(boxes.texts(), QStringList{"Filled from the PAD file: Name, Version, Release date.\n"
+                                            "Nothing is stored until you press OK."});
+        QCOMPARE(boxes.shown()[0].icon, Msg::Icon::Information);
+        QCOMPARE(editor->txtName->text() + "|" + editor->txtVersion->text(), QString("Kept|2.0 & up"));
+        QCOMPARE(editor->dtpReleaseDate->Value(), QDate(2012, 2, 29));
+        QCOMPARE(editor->txtBuyURL->text() + editor->txtLinkBack->text() + editor->txtFullChangeLog->toPlainText() +
+                     editor->txtSizeKB->text(),
+                 QString("buylbfc7"));
+        QCOMPARE(productColumn(dir, "name || version || releaseDate").toString(), QString("Old12000-01-01"));
+
+        QTest::mouseClick(editor->cmdOK, Qt::LeftButton);
+        QVERIFY(!editor->isVisible());
+        QCOMPARE(productColumn(dir, "name || version || releaseDate || linkBack").toString(),
+                 QString("Kept2.0 & up2012-02-29lb"));
+    }
+
+    void realWorld40FileFillsEveryMappedBox() {
+        TestProgramDir dir;
+        MsgBoxSpy boxes;
+        dir.writeFile("tides.xml", Pad40Sample());
+        ProductEditor editor(0);
+        QVERIFY(importThroughTheDialog(editor.window.get(), dir.filePath("tides.xml")));
+        QCOMPARE(padBoxTexts(editor.window.get()),
+                 (QStringList{
+                     "txtName=Tide Tables Pro",
+                     "txtVersion=4.2.1",
+                     "txtPadUrl=https://brightwater.example/tides/pad.xml",
+                     "txtAuthor=Brightwater Labs & Sons",
+                     "txtEmailAuthor=siobhan@brightwater.example",
+                     "txtSizeKB=8192",
+                     "txtProgramURL=https://brightwater.example/tides/",
+                     "txtScreenshot=https://brightwater.example/tides/shot.png",
+                     "txtIcoURL=https://brightwater.example/tides/icon.png",
+                     "txtExeDownload_1=https://brightwater.example/tides/setup.exe",
+                     "txtExeDownload_2=https://mirror.brightwater.example/setup.exe",
+                     "txtBuyURL=https://brightwater.example/tides/buy?src=pad&lang=en",
+                     "txtShortDescription=Tide tables for 5,000 harbours, with moon phases & sunrise",
+                     "txtLongDescription=Tide Tables Pro predicts high and low water for 5,000 harbours.\nIt prints "
+                     "monthly tables, shows moon phases, sunrise and sunset,\nand exports to your calendar. Sailors' "
+                     "favourite since 2009.",
+                     "txtKeywords=tides, harbour, sailing, fishing, moon",
+                     "txtLimitations=Prints a watermark until registered",
+                     "txtRecentChanges=New harbours added; the print dialog remembers the page size.",
+                     "txtPaymentRegNow=https://regnow.example/order?item=1234-5",
+                     "txtPaymentShareIt=https://shareit.example/product.html?productid=300012",
+                     "dtpReleaseDate=2021-09-07",
+                 }));
+        QCOMPARE(editor->txtSizeBytes->text(), QString("8388608"));
+        QStringList captions;
+        for (const auto& [box, caption] : kPadBoxes)
+            captions << caption;
+        captions.insert(2, "Release date");
+        QCOMPARE(boxes.texts(), QStringList{"Filled from the PAD file: " + captions.join(", ") +
+                                            ".\nNothing is stored until you press OK."});
+    }
+
+    void badDateAndSizeLeaveOnlyTheirBoxes() {
+        TestProgramDir dir;
+        MsgBoxSpy boxes;
+        dir.sql("INSERT INTO tab_products (name, sizeKB, releaseDate) VALUES ('Old', '7', '2000-01-01')");
+        ProductEditor editor(1);
+        editor->FillFromPad(ParsePad(PadWithProgramInfo(
+            "<Program_Release_Year>2011</Program_Release_Year><Program_Release_Month>02</Program_Release_Month>"
+            "<Program_Release_Day>31</Program_Release_Day><File_Info><File_Size_K>12 MB</File_Size_K></File_Info>"
+            "<Program_Version>" +
+            QString(65, 'v') + "</Program_Version>")));
+        QCOMPARE(editor->txtName->text(), QString("Kept"));
+        QCOMPARE(editor->txtVersion->text(), QString());
+        QCOMPARE(editor->dtpReleaseDate->Value(), QDate(2000, 1, 1));
+        QCOMPARE(editor->txtSizeKB->text() + "|" + editor->txtSizeBytes->text(), QString("7|7168"));
+        QCOMPARE(boxes.texts(),
+                 QStringList{"Filled from the PAD file: Name.\nNothing is stored until you press OK.\n\nNot filled:\n"
+                             "Release date: year \"2011\", month \"02\", day \"31\" is not a date.\n"
+                             "Size KB: File_Size_K \"12 MB\" is not a number.\n"
+                             "Version: longer than the box's 64 characters."});
+        QCOMPARE(boxes.shown()[0].icon, Msg::Icon::Exclamation);
+    }
+
+    void refusedFileChangesNoBox() {
+        TestProgramDir dir;
+        MsgBoxSpy boxes;
+        dir.sql("INSERT INTO tab_products (name, releaseDate) VALUES ('Old', '2000-01-01')");
+        dir.writeFile("broken.xml", PadWithProgramInfo("").replace("</XML_DIZ_INFO>", "</XML_DIZ>"));
+        ProductEditor editor(1);
+        const QStringList before = padBoxTexts(editor.window.get());
+        bool stayedOpen = false;
+        ModalDriver driver([&](QWidget* modal) {
+            auto* dialog = qobject_cast<frmPadSource*>(modal);
+            QVERIFY(dialog);
+            dialog->txtPadSource->setText(dir.filePath("broken.xml"));
+            QTest::mouseClick(dialog->cmdImport, Qt::LeftButton);
+            stayedOpen = dialog->isVisible();
+            QTest::mouseClick(dialog->cmdCancel, Qt::LeftButton);
+        });
+        QTest::mouseClick(editor->cmdImportPad, Qt::LeftButton);
+        QVERIFY(driver.ran());
+        QVERIFY(stayedOpen);
+        QCOMPARE(boxes.shown().size(), 1);
+        QVERIFY2(boxes.texts()[0].startsWith("Nothing was imported from " + dir.filePath("broken.xml") +
+                                             ":\nThe file is not well-formed XML (line 1, "),
+                 qPrintable(boxes.texts()[0]));
+        QCOMPARE(padBoxTexts(editor.window.get()), before);
+    }
+
+    // Given bytes only, the kilobytes follow them; without its own PAD location the file gives the address typed.
+    void downloadedFileGivesItsAddressAndBytes() {
+        TestProgramDir dir;
+        MsgBoxSpy boxes;
+        LoopbackHttpServer server;
+        server.redirect("/latest", "/v2/pad.xml");
+        server.ok("/v2/pad.xml", PadWithProgramInfo("<File_Info><File_Size_Bytes>1536</File_Size_Bytes></File_Info>"));
+        ProductEditor editor(0);
+        editor->txtPadUrl->setText(server.url("/latest").toString());
+        QVERIFY(importThroughTheDialog(editor.window.get(), editor->txtPadUrl->text()));
+        QCOMPARE(editor->txtPadUrl->text(), server.url("/latest").toString());
+        QCOMPARE(editor->txtSizeKB->text() + "|" + editor->txtSizeBytes->text(), QString("2|1536"));
+        QCOMPARE(boxes.texts(), QStringList{"Filled from the PAD file: Name, PAD location, Size KB.\n"
+                                            "Nothing is stored until you press OK."});
+    }
+
+    void exportThenImportGivesTheSameValues() {
+        TestProgramDir dir;
+        MsgBoxSpy boxes;
+        FileDialogSpy files;
+        ProductEditor first(0);
+        for (const auto& [box, caption] : kPadBoxes) {
+            QObject* child = first->findChild<QObject*>(box);
+            child->setProperty(textProperty(child), valueFor(box, "O'Brien & Sons <Ünïcode> \"日本\""));
+        }
+        first->txtSizeKB->setText("15");
+        first->txtKeywords->setPlainText("plan, o'brien, ü & more");
+        first->txtLongDescription->setPlainText("First line & more\n  second 'line' ]]> – ß\nthird");
+        first->dtpReleaseDate->SetValue(QDate(2012, 2, 29));
+        first->txtLinkBack->setText("not in PAD files");
+        first->txtName->setText("Planner: v2/\"beta\"");
+        const QStringList exported = padBoxTexts(first.window.get());
+
+        files.chooseSave(dir.filePath("planner.xml"));
+        QTest::mouseClick(first->cmdExportPad, Qt::LeftButton);
+        QCOMPARE(files.suggested(), QString("Planner_ v2__beta_.xml"));
+        QCOMPARE(boxes.texts(), QStringList{"The PAD file was written to " + dir.filePath("planner.xml") + "."});
+        QCOMPARE(padBoxTexts(first.window.get()), exported);
+
+        boxes.clear();
+        ProductEditor second(0);
+        QVERIFY(importThroughTheDialog(second.window.get(), dir.filePath("planner.xml")));
+        QCOMPARE(padBoxTexts(second.window.get()), exported);
+        QCOMPARE(second->txtSizeBytes->text(), QString("15360"));
+        QCOMPARE(second->txtLinkBack->text(), QString());
+        QCOMPARE(boxes.shown().size(), 1);
+        QCOMPARE(boxes.shown()[0].icon, Msg::Icon::Information);
+    }
+
+    void exportCancelledOrUnwritableKeepsEverything() {
+        TestProgramDir dir;
+        MsgBoxSpy boxes;
+        FileDialogSpy files;
+        ProductEditor editor(0);
+        editor->txtName->setText("Kept");
+        QTest::mouseClick(editor->cmdExportPad, Qt::LeftButton);
+        QCOMPARE(files.saveAsked(), 1);
+        QCOMPARE(files.suggested(), QString("Kept.xml"));
+        QVERIFY(boxes.shown().isEmpty());
+
+        files.chooseSave(dir.filePath("no such folder/kept.xml"));
+        QTest::mouseClick(editor->cmdExportPad, Qt::LeftButton);
+        QCOMPARE(boxes.shown().size(), 1);
+        QVERIFY2(boxes.texts()[0].startsWith("The PAD file could not be written to " +
+                                             dir.filePath("no such folder/kept.xml") + ":\n"),
+                 qPrintable(boxes.texts()[0]));
+        QVERIFY(editor->isVisible());
+        QCOMPARE(editor->txtName->text(), QString("Kept"));
     }
 
     void validationFailuresKeepTheWindowAndTheInput() {

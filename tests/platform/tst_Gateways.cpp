@@ -1,5 +1,6 @@
 #include "BusyGuard.h"
 #include "Failure.h"
+#include "FileDialog.h"
 #include "Spies.h"
 #include "Trap.h"
 
@@ -46,6 +47,20 @@ private slots:
         }
         QVERIFY(list.updatesEnabled());
         QVERIFY(!QApplication::overrideCursor());
+    }
+
+    // Open and save answers are queued apart, so a test scripting one never feeds the other.
+    void fileDialogSpyAnswersOpenAndSaveApart() {
+        FileDialogSpy files;
+        files.chooseSave("/tmp/out.xml");
+        QCOMPARE(GetOpenFileName(nullptr, "Open", {}, "*.xml"), QString());
+        files.choose("/tmp/in.xml");
+        QCOMPARE(GetSaveFileName(nullptr, "Save", "/home/it's/Ü.xml", "*.xml"), QString("/tmp/out.xml"));
+        QCOMPARE(GetOpenFileName(nullptr, "Open", {}, "*.xml"), QString("/tmp/in.xml"));
+        QCOMPARE(GetSaveFileName(nullptr, "Save", "again.xml", "*.xml"), QString());
+        QCOMPARE(files.asked(), 2);
+        QCOMPARE(files.saveAsked(), 2);
+        QCOMPARE(files.suggested(), QString("again.xml"));
     }
 };
 

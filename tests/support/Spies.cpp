@@ -55,10 +55,16 @@ FileDialogSpy::FileDialogSpy() {
         m_filter = filter;
         return m_choices.isEmpty() ? QString() : m_choices.dequeue();
     });
+    SetSaveFileDialogInterceptor([this](const QString&, const QString& suggested, const QString&) {
+        ++m_saveAsked;
+        m_suggested = suggested;
+        return m_saveChoices.isEmpty() ? QString() : m_saveChoices.dequeue();
+    });
 }
 
 FileDialogSpy::~FileDialogSpy() {
     SetFileDialogInterceptor({});
+    SetSaveFileDialogInterceptor({});
 }
 
 FixedClock::FixedClock(const QDateTime& moment) : m_moment(moment) {

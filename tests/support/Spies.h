@@ -44,7 +44,8 @@ private:
     QList<QPair<QString, QString>> m_opened;
 };
 
-// Chooses files for the file-open dialog while it lives; an empty answer is a cancel.
+// Chooses files for the file-open and file-save dialogs while it lives; an empty answer (or none queued) is a
+// cancel.
 class FileDialogSpy final {
 public:
     FileDialogSpy();
@@ -58,11 +59,19 @@ public:
     QString caption() const { return m_caption; }
     QString filter() const { return m_filter; }
 
+    void chooseSave(const QString& path) { m_saveChoices.enqueue(path); }
+    int saveAsked() const { return m_saveAsked; }
+    // What the last save dialog offered.
+    QString suggested() const { return m_suggested; }
+
 private:
     QQueue<QString> m_choices;
     int m_asked = 0;
     QString m_caption;
     QString m_filter;
+    QQueue<QString> m_saveChoices;
+    int m_saveAsked = 0;
+    QString m_suggested;
 };
 
 // Makes the database clock (the time stamps the program writes) read a chosen moment while it lives.

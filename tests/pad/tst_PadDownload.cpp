@@ -1,0 +1,152 @@
+#include "LoopbackHttpServer.h"
+#include "PadDownload.h"
+#include "PadFile.h"
+#include "PadSamples.h"
+
+#include <QNetworkProxy>
+#include <QNetworkProxyFactory>
+#include <QSignalSpy>
+#include <QTcpServer>
+#include <QTest>
+
+using namespace std::chrono_literals;
+
+namespace {
+
+// Runs one download to its end; a generous wait, never a measure of time.
+PadDownload::Result download(PadDownload& pad, const QUrl& url) {
+    QSignalSpy finished(&pad, &PadDownload::Finished);
+    pad.Start(url);
+    if (!finished.wait(60000))
+        return {{}, QStringLiteral("(the download never finished)"), false};
+    return pad.LastResult();
+}
+
+} // namespace
+
+class tst_PadDownload final : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() {
+        // The requests go straight to the loopback server, whatever proxy the machine names.
+        QNetworkProxyFactory::setUseSystemConfiguration(false);
+        QNetworkProxy::setApplicationProxy(QNetworkProxy::NoProxy);
+    }
+
+    void answerGivesTheBytes() {
+        LoopbackHttpServer server;
+        server.ok("/pad.xml", Pad40Sample());
+        PadDownload pad;
+        const PadDownload::Result result = download(pad, server.url("/pad.xml"));
+        QCOMPARE(result.error, QString());
+        QCOMPARE(result.bytes, Pad40Sample());
+        QVERIFY(!pad.Running());
+    }
+
+    // Five redirects are followed, relative ones too; a sixth is refused.
+    void redirectsAreFollowedUpToFive() {
+        LoopbackHttpServer server;
+        server.ok("/pad.xml", "<XML_DIZ_INFO/>");
+        server.redirect("/r1", server.url("/r2").toString(), 301);
+        server.redirect("/r2", "/r3", 302);
+        server.redirect("/r3", "/r4", 303);
+        server.redirect("/r4", "/r5", 307);
+        server.redirect("/r5", "/pad.xml", 308);
+        server.redirect("/r0", "/r1");
+        PadDownload pad;
+        PadDownload::Result result = download(pad, server.url("/r1"));
+        QCOMPARE(result.error, QString());
+        QCOMPARE(result.bytes, QByteArray("<XML_DIZ_INFO/>"));
+        QStringList asked = server.requests();
+        asked.removeDuplicates(); // Qt may send a request again after the server closed the connection
+        QCOMPARE(asked, (QStringList{"/r1", "/r2", "/r3", "/r4", "/r5", "/pad.xml"}));
+
+        result = download(pad, server.url("/r0"));
+        QCOMPARE(result.error, QString("The address redirects more than 5 times."));
+        QVERIFY(result.bytes.isEmpty());
+    }
+
+    void httpErrorsNameTheStatus() {
+        LoopbackHttpServer server;
+        server.respond("/broken", "HTTP/1.1 500 Internal Server Error\r\nContent-Length: 4\r\n\r\noops");
+        PadDownload pad;
+        QCOMPARE(download(pad, server.url("/missing.xml")).error, QString("The server answered HTTP 404 (Not Found)."));
+        const PadDownload::Result result = download(pad, server.url("/broken"));
+        QCOMPARE(result.error, QString("The server answered HTTP 500 (Internal Server Error)."));
+        QVERIFY(result.bytes.isEmpty());
+    }
+
+    void silenceAndClosedPortsAreNoAnswer() {
+        LoopbackHttpServer server;
+        server.hang("/silent");
+        PadDownload pad;
+        pad.SetTimeout(150ms);
+        QCOMPARE(download(pad, server.url("/silent")).error, QString("No answer from 127.0.0.1 within 0.15 seconds."));
+
+        quint16 closedPort = 0;
+        {
+            QTcpServer probe;
+            QVERIFY(probe.listen(QHostAddress::LocalHost, 0));
+            closedPort = probe.serverPort();
+        }
+        pad.SetTimeout(20s);
+        const PadDownload::Result result = download(pad, QUrl(QString("http://127.0.0.1:%1/pad.xml").arg(closedPort)));
+        QVERIFY2(result.error.startsWith("No answer from 127.0.0.1: "), qPrintable(result.error));
+        QVERIFY(!result.cancelled);
+    }
+
+    // Declared lengths are refused before the body comes; undeclared ones once the limit is passed.
+    void answersBeyond5MBAreRefused() {
+        LoopbackHttpServer server;
+        server.respond("/declared", "HTTP/1.1 200 OK\r\nContent-Length: 52428800\r\n\r\n<XML_DIZ_INFO>");
+        server.stream("/endless", kPadMaxBytes + 512 * 1024);
+        server.stream("/exactly", kPadMaxBytes);
+        PadDownload pad;
+        const QString tooLarge = "The answer is larger than 5 MB, too large for a PAD file.";
+        QCOMPARE(download(pad, server.url("/declared")).error, tooLarge);
+        const PadDownload::Result endless = download(pad, server.url("/endless"));
+        QCOMPARE(endless.error, tooLarge);
+        QVERIFY(endless.bytes.isEmpty());
+        QCOMPARE(download(pad, server.url("/exactly")).bytes.size(), kPadMaxBytes);
+    }
+
+    void cancelEndsTheDownloadAsCancelled() {
+        LoopbackHttpServer server;
+        server.hang("/silent");
+        PadDownload pad;
+        QSignalSpy finished(&pad, &PadDownload::Finished);
+        pad.Cancel();
+        QCOMPARE(finished.count(), 0);
+        pad.Start(server.url("/silent"));
+        QVERIFY(pad.Running());
+        QTRY_VERIFY(!server.requests().isEmpty());
+        pad.Cancel();
+        QTRY_COMPARE(finished.count(), 1);
+        QVERIFY(pad.LastResult().cancelled);
+        QCOMPARE(pad.LastResult().error, QString("The download was cancelled."));
+        QVERIFY(!pad.Running());
+    }
+
+    // A second start replaces the first without a report for it; a refused address reports from the event loop too.
+    void startReplacesTheRunningDownload() {
+        LoopbackHttpServer server;
+        server.hang("/silent");
+        server.ok("/pad.xml", "<XML_DIZ_INFO/>");
+        PadDownload pad;
+        QSignalSpy finished(&pad, &PadDownload::Finished);
+        pad.Start(server.url("/silent"));
+        pad.Start(QUrl("ftp://127.0.0.1/pad.xml"));
+        QCOMPARE(finished.count(), 0);
+        QTRY_COMPARE(finished.count(), 1);
+        QCOMPARE(pad.LastResult().error, QString("Only http and https addresses can be read."));
+
+        pad.Start(QUrl("ftp://127.0.0.1/pad.xml"));
+        pad.Start(server.url("/pad.xml"));
+        QTRY_COMPARE(finished.count(), 2);
+        QCOMPARE(pad.LastResult().bytes, QByteArray("<XML_DIZ_INFO/>"));
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_PadDownload)
+#include "tst_PadDownload.moc"

@@ -1,0 +1,419 @@
+#include "PadFile.h"
+#include "PadSamples.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+#include <QXmlStreamReader>
+
+namespace {
+
+// Every field as "Field=value" (unset fields as "Field -"), so that a comparison names the field that differs.
+QStringList fieldsOf(const PadProduct& p) {
+    const std::pair<const char*, const std::optional<QString>*> texts[] = {
+        {"Name", &p.Name},
+        {"Version", &p.Version},
+        {"PadLocation", &p.PadLocation},
+        {"Author", &p.Author},
+        {"Email", &p.Email},
+        {"SizeKB", &p.SizeKB},
+        {"SizeBytes", &p.SizeBytes},
+        {"ProgramUrl", &p.ProgramUrl},
+        {"Screenshot", &p.Screenshot},
+        {"IconUrl", &p.IconUrl},
+        {"Download1", &p.Download1},
+        {"Download2", &p.Download2},
+        {"BuyUrl", &p.BuyUrl},
+        {"ShortDescription", &p.ShortDescription},
+        {"LongDescription", &p.LongDescription},
+        {"Keywords", &p.Keywords},
+        {"Limitations", &p.Limitations},
+        {"RecentChanges", &p.RecentChanges},
+        {"RegNow", &p.RegNow},
+        {"ShareIt", &p.ShareIt},
+    };
+    QStringList result;
+    for (const auto& [name, value] : texts)
+        result << (*value ? QString("%1=%2").arg(name, **value) : QString("%1 -").arg(name));
+    result << (p.ReleaseDate ? "ReleaseDate=" + p.ReleaseDate->toString(Qt::ISODate) : QString("ReleaseDate -"));
+    return result;
+}
+
+} // namespace
+
+class tst_PadFile final : public QObject {
+    Q_OBJECT
+
+private slots:
+    void reads311StyleFile() {
+        const PadReadResult read = ParsePad(Pad311Sample());
+        QVERIFY2(read.ok(), qPrintable(read.error));
+        QVERIFY(read.problems.isEmpty());
+        QCOMPARE(fieldsOf(read.product), (QStringList{
+                                             "Name=Menu Planner",
+                                             "Version=2.1.3",
+                                             "PadLocation=http://cafe.example/menu.xml",
+                                             "Author=Café Soft",
+                                             "Email=zoe@cafe.example",
+                                             "SizeKB=1536",
+                                             "SizeBytes -",
+                                             "ProgramUrl=http://cafe.example/menu",
+                                             "Screenshot=http://cafe.example/shot.png",
+                                             "IconUrl=http://cafe.example/icon.png",
+                                             "Download1=http://cafe.example/menu.exe",
+                                             "Download2=http://mirror.example/menu.exe",
+                                             "BuyUrl=http://cafe.example/buy",
+                                             "ShortDescription=Plans a week of menus",
+                                             "LongDescription=Plans menus. Longest.",
+                                             "Keywords=menu, recipes, café",
+                                             "Limitations=30 days",
+                                             "RecentChanges=Faster printing",
+                                             "RegNow=http://regnow.example/1",
+                                             "ShareIt=http://shareit.example/2",
+                                             "ReleaseDate=2011-03-05",
+                                         }));
+    }
+
+    // English wins wherever it stands; empty elements count as absent, so the fallbacks apply; bytes stand in for
+    // missing kilobytes.
+    void reads40FileFromTheEnglishBlock() {
+        const QByteArray pad = QString(R"(<?xml version='1.0' encoding='UTF-8'?>
+<XML_DIZ_INFO>
+  <MASTER_PAD_VERSION_INFO><MASTER_PAD_VERSION>4.0</MASTER_PAD_VERSION></MASTER_PAD_VERSION_INFO>
+  <Company_Info><Company_Name>
+      Nordlicht GmbH
+  </Company_Name><Contact_Info><Author_Email/></Contact_Info></Company_Info>
+  <Program_Info>
+    <Program_Name>  Sternkarte  </Program_Name>
+    <Program_Release_Month>12</Program_Release_Month>
+    <Program_Release_Day>31</Program_Release_Day>
+    <Program_Release_Year>2023</Program_Release_Year>
+    <File_Info><File_Size_Bytes>2048</File_Size_Bytes><File_Size_K></File_Size_K></File_Info>
+  </Program_Info>
+  <Program_Descriptions>
+    <German>
+      <Keywords>Sterne</Keywords>
+      <Char_Desc_80>Zeigt Sterne</Char_Desc_80>
+    </German>
+    <English>
+      <Keywords>stars, sky</Keywords>
+      <Char_Desc_45>Shows the stars</Char_Desc_45>
+      <Char_Desc_80>   </Char_Desc_80>
+      <Char_Desc_450>Shows the night sky for any place and time.</Char_Desc_450>
+      <Char_Desc_2000></Char_Desc_2000>
+    </English>
+  </Program_Descriptions>
+  <Web_Info><Download_URLs><Primary_Download_URL>https://nordlicht.example/stern.zip</Primary_Download_URL>
+    <Secondary_Download_URL></Secondary_Download_URL></Download_URLs></Web_Info>
+  <Affiliates><Affiliates_Regnow_Order_Page/></Affiliates>
+</XML_DIZ_INFO>)")
+                                   .toUtf8();
+        const PadReadResult read = ParsePad(pad);
+        QVERIFY2(read.ok(), qPrintable(read.error));
+        QCOMPARE(fieldsOf(read.product).filter("="),
+                 (QStringList{"Name=Sternkarte", "Author=Nordlicht GmbH", "SizeBytes=2048",
+                              "Download1=https://nordlicht.example/stern.zip", "ShortDescription=Shows the stars",
+                              "LongDescription=Shows the night sky for any place and time.", "Keywords=stars, sky",
+                              "ReleaseDate=2023-12-31"}));
+    }
+
+    void withoutEnglishTakesTheFirstLanguageBlock() {
+        const QByteArray pad = QString(R"(<?xml version='1.0' encoding='UTF-8'?>
+<XML_DIZ_INFO><Program_Info><Program_Name>Ordbok</Program_Name></Program_Info>
+  <Program_Descriptions>
+    <Français><Keywords>dictionnaire, élève</Keywords>
+      <Char_Desc_250>Un dictionnaire pour l'élève « curieux »</Char_Desc_250></Français>
+    <Deutsch><Char_Desc_80>Ein Wörterbuch</Char_Desc_80><Char_Desc_2000>Lang</Char_Desc_2000></Deutsch>
+  </Program_Descriptions>
+</XML_DIZ_INFO>)")
+                                   .toUtf8();
+        const PadReadResult read = ParsePad(pad);
+        QVERIFY2(read.ok(), qPrintable(read.error));
+        QCOMPARE(read.product.Keywords, QString("dictionnaire, élève"));
+        QCOMPARE(read.product.ShortDescription, QString("Un dictionnaire pour l'élève « curieux »"));
+        QCOMPARE(read.product.LongDescription, read.product.ShortDescription);
+    }
+
+    // A document type without entity declarations is allowed; its external subset is never fetched.
+    void cdataAndReferencesAreDecoded() {
+        const QByteArray pad = QString(R"(<?xml version='1.0' encoding='UTF-8'?>
+<!DOCTYPE XML_DIZ_INFO SYSTEM 'http://127.0.0.1:9/never-fetched.dtd'>
+<XML_DIZ_INFO>
+  <Company_Info><Company_Name>Smith &amp; O&apos;Brien &quot;Ltd&quot;</Company_Name></Company_Info>
+  <Program_Info>
+    <Program_Name><![CDATA[  <Fast> R&D Tool  ]]></Program_Name>
+    <Program_Version>1.0 &#x2713; &#233;</Program_Version>
+    <Program_Change_Info>Line one<!-- a comment -->
+Line &lt;two&gt; <![CDATA[&amp; stays]]></Program_Change_Info>
+  </Program_Info>
+</XML_DIZ_INFO>)")
+                                   .toUtf8();
+        const PadReadResult read = ParsePad(pad);
+        QVERIFY2(read.ok(), qPrintable(read.error));
+        QCOMPARE(read.product.Author, QString("Smith & O'Brien \"Ltd\""));
+        QCOMPARE(read.product.Name, QString("<Fast> R&D Tool"));
+        QCOMPARE(read.product.Version, QString("1.0 ✓ é"));
+        QCOMPARE(read.product.RecentChanges, QString("Line one\nLine <two> &amp; stays"));
+    }
+
+    void badDateOrSizeLeavesOnlyItsField_data() {
+        QTest::addColumn<QString>("inner");
+        QTest::addColumn<QString>("problem");
+        QTest::addColumn<QString>("kept");
+        const QString date = "<Program_Release_Year>%1</Program_Release_Year><Program_Release_Month>%2"
+                             "</Program_Release_Month><Program_Release_Day>%3</Program_Release_Day>";
+        const QString size =
+            "<File_Info><File_Size_Bytes>%1</File_Size_Bytes><File_Size_K>%2</File_Size_K></File_Info>";
+        QTest::newRow("31 February") << date.arg("2011", "02", "31")
+                                     << "Release date: year \"2011\", month \"02\", day \"31\" is not a date."
+                                     << "";
+        QTest::newRow("month 13") << date.arg("2011", "13", "1") << "Release date: year \"2011\", month \"13\""
+                                  << "";
+        QTest::newRow("month by name") << date.arg("2011", "March", "1") << "month \"March\""
+                                       << "";
+        QTest::newRow("no year") << date.arg("", "3", "1") << "year \"\", month \"3\", day \"1\""
+                                 << "";
+        QTest::newRow("year 0") << date.arg("0", "3", "1") << "year \"0\""
+                                << "";
+        QTest::newRow("kilobytes with a unit")
+            << size.arg("", "12 MB") << "Size KB: File_Size_K \"12 MB\" is not a number."
+            << "";
+        QTest::newRow("negative kilobytes") << size.arg("2048", "-2") << "File_Size_K \"-2\""
+                                            << "";
+        QTest::newRow("bytes with separators") << size.arg("1,234", "") << "File_Size_Bytes \"1,234\""
+                                               << "";
+        QTest::newRow("bad size, good date") << size.arg("", "many") + date.arg("2012", "2", "29") << "\"many\""
+                                             << "ReleaseDate=2012-02-29";
+    }
+    void badDateOrSizeLeavesOnlyItsField() {
+        QFETCH(QString, inner);
+        QFETCH(QString, problem);
+        QFETCH(QString, kept);
+        const PadReadResult read = ParsePad(PadWithProgramInfo(inner));
+        QVERIFY2(read.ok(), qPrintable(read.error));
+        QCOMPARE(read.problems.size(), 1);
+        QVERIFY2(read.problems[0].contains(problem), qPrintable(read.problems[0]));
+        QStringList expected{"Name=Kept"};
+        if (!kept.isEmpty())
+            expected << kept;
+        QCOMPARE(fieldsOf(read.product).filter("="), expected);
+    }
+
+    void wholeFileFailuresFillNothing_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("error");
+        const QByteArray good = PadWithProgramInfo("");
+        QTest::newRow("empty") << QByteArray() << "The file is empty.";
+        QTest::newRow("blank") << QByteArray(" \r\n\t\n") << "The file is empty.";
+        QTest::newRow("plain text") << QByteArray("Program_Name=Kept\n") << "The file is not XML.";
+        QByteArray binary("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16);
+        for (int i = 0; i < 4096; ++i)
+            binary += char(i * 37 % 256);
+        QTest::newRow("binary") << binary << "The file is not XML.";
+        QTest::newRow("unclosed element")
+            << QByteArray("<XML_DIZ_INFO><Program_Info><Program_Name>Kept</Program_Info></XML_DIZ_INFO>")
+            << "The file is not well-formed XML (line ";
+        QTest::newRow("cut short") << good.left(good.size() - 10) << "The file is not well-formed XML (line ";
+        QTest::newRow("undeclared entity")
+            << QByteArray("<XML_DIZ_INFO><Program_Info><Program_Name>A&nbsp;B</Program_Name></Program_Info>"
+                          "</XML_DIZ_INFO>")
+            << "The file is not well-formed XML (line ";
+        QTest::newRow("web page") << QByteArray("<!DOCTYPE html><html><body><p>Not found</p></body></html>")
+                                  << "The file is not a PAD file: its root element is <html>, not <XML_DIZ_INFO>.";
+        QTest::newRow("entity expansion")
+            << QByteArray(
+                   "<?xml version=\"1.0\"?><!DOCTYPE XML_DIZ_INFO [<!ENTITY a \"aaaaaaaaaa\">"
+                   "<!ENTITY b \"&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;\"><!ENTITY c \"&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;\">"
+                   "<!ENTITY d \"&c;&c;&c;&c;&c;&c;&c;&c;&c;&c;\"><!ENTITY e \"&d;&d;&d;&d;&d;&d;&d;&d;&d;&d;\">]>"
+                   "<XML_DIZ_INFO><Program_Info><Program_Name>&e;&e;&e;&e;&e;</Program_Name></Program_Info>"
+                   "</XML_DIZ_INFO>")
+            << "The file declares entities";
+        QTest::newRow("parameter entities")
+            << QByteArray("<?xml version=\"1.0\"?><!DOCTYPE XML_DIZ_INFO [<!ENTITY % a \"aaaaaaaaaa\">"
+                          "<!ENTITY % b \"%a;%a;%a;%a;%a;%a;%a;%a;%a;%a;\">%b;%b;%b;]><XML_DIZ_INFO/>")
+            << "The file is not well-formed XML (line 1, ";
+        QTest::newRow("external entity")
+            << QByteArray("<?xml version=\"1.0\"?><!DOCTYPE XML_DIZ_INFO [<!ENTITY x SYSTEM \"file:///etc/passwd\">]>"
+                          "<XML_DIZ_INFO><Program_Info><Program_Name>&x;</Program_Name></Program_Info></XML_DIZ_INFO>")
+            << "The file declares entities";
+        QByteArray huge = good;
+        huge.insert(good.indexOf("</XML_DIZ_INFO>"), QByteArray(kPadMaxBytes, ' '));
+        QTest::newRow("beyond 5 MB") << huge << "The file is larger than 5 MB, too large for a PAD file.";
+    }
+    void wholeFileFailuresFillNothing() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, error);
+        const PadReadResult read = ParsePad(bytes);
+        QVERIFY2(read.error.startsWith(error), qPrintable(read.error));
+        QVERIFY(read.problems.isEmpty());
+        QCOMPARE(fieldsOf(read.product).filter("="), QStringList());
+    }
+
+    void malformedXmlNamesWhere() {
+        const PadReadResult read = ParsePad("<XML_DIZ_INFO>\n<Program_Info>\n<Program_Name>x</Name>");
+        QVERIFY2(read.error.startsWith("The file is not well-formed XML (line 3, column "), qPrintable(read.error));
+    }
+
+    void localFilesAreRefusedBySizeFirst() {
+        QTemporaryDir dir;
+        const QString big = dir.filePath("big.xml");
+        {
+            QFile file(big);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            QVERIFY(file.resize(50 * 1024 * 1024)); // sparse: costs no disk and no time
+        }
+        QCOMPARE(ReadPadFile(big).error, QString("The file is larger than 5 MB, too large for a PAD file."));
+        QVERIFY(ReadPadFile(big).bytes.isEmpty());
+
+        QFile(big).resize(kPadMaxBytes);
+        QCOMPARE(ReadPadFile(big).bytes.size(), kPadMaxBytes);
+        QCOMPARE(ReadPadFile(big).error, QString());
+        QCOMPARE(ParsePad(ReadPadFile(big).bytes).error, QString("The file is not XML."));
+
+        QCOMPARE(ReadPadFile(dir.filePath("missing.xml")).error,
+                 QString("There is no file %1.").arg(dir.filePath("missing.xml")));
+        QCOMPARE(ReadPadFile(dir.path()).error, dir.path() + " is a folder, not a file.");
+
+        QFile pad(dir.filePath("pad.xml"));
+        QVERIFY(pad.open(QIODevice::WriteOnly));
+        pad.write(Pad311Sample());
+        pad.close();
+        QCOMPARE(ParsePad(ReadPadFile(pad.fileName()).bytes).product.Author, QString("Café Soft"));
+    }
+
+    void writtenFileReadsBackTheSameFields() {
+        PadProduct product;
+        product.Name = "O'Brien & Sons <Täglich> \"Планер\" 日本語 😀";
+        product.Version = "2.0 beta & more";
+        product.ReleaseDate = QDate(2009, 1, 2);
+        product.PadLocation = "https://obrien.example/pad.xml?a=1&b='2'";
+        product.Author = "Ünïcode & Co.";
+        product.Email = "it's@obrien.example";
+        product.SizeKB = "1536";
+        product.SizeBytes = "1572864";
+        product.ProgramUrl = "https://obrien.example/?p=1&q=2";
+        product.Screenshot = "https://obrien.example/shot.png";
+        product.IconUrl = "https://obrien.example/icon.png";
+        product.Download1 = "https://obrien.example/setup.exe";
+        product.Download2 = "https://mirror.example/setup.exe";
+        product.BuyUrl = "https://obrien.example/buy?x=<1>";
+        product.ShortDescription = "Plans the day's work & more";
+        product.LongDescription = "First line: O'Brien's planner.\nSecond line ]]> with <tags> & \"quotes\" – ß";
+        product.Keywords = "plan, o'brien, ü";
+        product.Limitations = "30 days & nags";
+        product.RecentChanges = "Fixed \"quotes\"\n  indented line";
+        product.RegNow = "https://regnow.example/?item=1&aff=2";
+        product.ShareIt = "https://shareit.example/?p=3";
+        const QByteArray written = WritePad(product);
+
+        QVERIFY(written.startsWith("<?xml version=\"1.0\" encoding=\"UTF-8\"?>"));
+        QVERIFY(written.contains("Планер"));
+        QXmlStreamReader xml(written);
+        QStringList root;
+        QString version;
+        while (!xml.atEnd()) {
+            if (xml.readNext() == QXmlStreamReader::StartElement) {
+                if (root.isEmpty())
+                    root << xml.name().toString();
+                if (xml.name() == QLatin1String("MASTER_PAD_VERSION"))
+                    version = xml.readElementText();
+            }
+        }
+        QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+        QCOMPARE(root, QStringList{"XML_DIZ_INFO"});
+        QCOMPARE(version, QString("4.0"));
+
+        const PadReadResult read = ParsePad(written);
+        QVERIFY2(read.ok(), qPrintable(read.error));
+        QVERIFY(read.problems.isEmpty());
+        PadProduct expected = product;
+        expected.SizeBytes.reset(); // the reader takes the kilobytes when the file has them
+        QCOMPARE(fieldsOf(read.product), fieldsOf(expected));
+    }
+
+    void emptyProductWritesEveryElementAndReadsBackNothing() {
+        const QByteArray written = WritePad({});
+        for (const char* element :
+             {"Program_Name", "Program_Release_Year", "File_Size_K", "Char_Desc_2000", "Application_XML_File_URL",
+              "Secondary_Download_URL", "Affiliates_ShareIt_Order_Page", "Author_Email", "Limitations",
+              "Program_Change_Info"})
+            QVERIFY2(written.contains(QByteArray("<") + element), element);
+        const PadReadResult read = ParsePad(written);
+        QVERIFY2(read.ok(), qPrintable(read.error));
+        QCOMPARE(fieldsOf(read.product).filter("="), QStringList());
+    }
+
+    // Characters XML cannot carry are dropped instead of making the file unreadable.
+    void controlCharactersAreDropped() {
+        PadProduct product;
+        product.Name = QString("A\x01") + QChar(0xFFFF) + "B\tC" + QChar(0xD800);
+        QCOMPARE(ParsePad(WritePad(product)).product.Name, QString("AB\tC"));
+    }
+
+    // The shorter description elements never carry one description into the other's box.
+    void descriptionsRoundTripAlone_data() {
+        QTest::addColumn<QString>("shortText");
+        QTest::addColumn<QString>("longText");
+        QTest::newRow("short only") << "Short"
+                                    << "";
+        QTest::newRow("long only, fits 250") << ""
+                                             << "Long";
+        QTest::newRow("both short") << "S"
+                                    << "L";
+        QTest::newRow("both long") << QString(90, 's') << QString(2100, 'l');
+        QTest::newRow("long between 250 and 450") << QString(46, 's') << QString(300, 'l');
+    }
+    void descriptionsRoundTripAlone() {
+        QFETCH(QString, shortText);
+        QFETCH(QString, longText);
+        PadProduct product;
+        if (!shortText.isEmpty())
+            product.ShortDescription = shortText;
+        if (!longText.isEmpty())
+            product.LongDescription = longText;
+        const PadReadResult read = ParsePad(WritePad(product));
+        QCOMPARE(read.product.ShortDescription, product.ShortDescription);
+        QCOMPARE(read.product.LongDescription, product.LongDescription);
+    }
+
+    void sizesThatAreNoNumbersAreNotWritten() {
+        PadProduct product;
+        product.SizeKB = "lots";
+        product.SizeBytes = "";
+        QCOMPARE(fieldsOf(ParsePad(WritePad(product)).product).filter("="), QStringList());
+        product.SizeKB = "3";
+        const QByteArray written = WritePad(product);
+        QVERIFY(written.contains("<File_Size_Bytes>3072</File_Size_Bytes>"));
+        QVERIFY(written.contains("<File_Size_MB>0.00</File_Size_MB>"));
+    }
+
+    void sourceIsAWebAddressOrAFile_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("where");
+        using K = PadSource::Kind;
+        QTest::newRow("https") << " https://x.example/pad.xml " << int(K::Web) << "https://x.example/pad.xml";
+        QTest::newRow("upper case") << "HTTP://X.example/p.xml" << int(K::Web) << "http://x.example/p.xml";
+        QTest::newRow("www") << "www.x.example/pad.xml" << int(K::Web) << "http://www.x.example/pad.xml";
+        QTest::newRow("no host") << "http:///pad.xml" << int(K::Unsupported) << "";
+        QTest::newRow("ftp") << "ftp://x.example/pad.xml" << int(K::Unsupported) << "";
+        QTest::newRow("absolute path") << "/tmp/my pad#1.xml" << int(K::File) << "/tmp/my pad#1.xml";
+        QTest::newRow("file URL") << "file:///tmp/a%20b.xml" << int(K::File) << "/tmp/a b.xml";
+        QTest::newRow("relative path") << "pad.xml" << int(K::File) << "pad.xml";
+        QTest::newRow("drive letter") << "C:\\pads\\pad.xml" << int(K::File) << "C:\\pads\\pad.xml";
+        QTest::newRow("blank") << "  " << int(K::None) << "";
+    }
+    void sourceIsAWebAddressOrAFile() {
+        QFETCH(QString, typed);
+        QFETCH(int, kind);
+        QFETCH(QString, where);
+        const PadSource source = ClassifyPadSource(typed);
+        QCOMPARE(int(source.kind), kind);
+        if (source.kind == PadSource::Kind::Web)
+            QCOMPARE(source.url.toString(), where);
+        if (source.kind == PadSource::Kind::File)
+            QCOMPARE(source.path, where);
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_PadFile)
+#include "tst_PadFile.moc"
