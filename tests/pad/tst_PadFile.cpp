@@ -77,7 +77,6 @@ private slots:
     void reads40FileFromTheEnglishBlock() {
         const QByteArray pad = QString(R"(<?xml version='1.0' encoding='UTF-8'?>
 <XML_DIZ_INFO>
-  <MASTER_PAD_VERSION_INFO><MASTER_PAD_VERSION>4.0</MASTER_PAD_VERSION></MASTER_PAD_VERSION_INFO>
   <Company_Info><Company_Name>
       Nordlicht GmbH
   </Company_Name><Contact_Info><Author_Email/></Contact_Info></Company_Info>
@@ -101,9 +100,7 @@ private slots:
       <Char_Desc_2000></Char_Desc_2000>
     </English>
   </Program_Descriptions>
-  <Web_Info><Download_URLs><Primary_Download_URL>https://nordlicht.example/stern.zip</Primary_Download_URL>
-    <Secondary_Download_URL></Secondary_Download_URL></Download_URLs></Web_Info>
-  <Affiliates><Affiliates_Regnow_Order_Page/></Affiliates>
+  <Web_Info><Download_URLs><Primary_Download_URL>https://nordlicht.example/stern.zip</Primary_Download_URL></Download_URLs></Web_Info>
 </XML_DIZ_INFO>)")
                                    .toUtf8();
         const PadReadResult read = ParsePad(pad);
