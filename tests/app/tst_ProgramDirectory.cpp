@@ -39,7 +39,6 @@ private slots:
         QTest::addColumn<bool>("installed");
         const QString shared = "usr/share/" + ProgramName;
         QTest::newRow("build tree") << QStringList{"build/bin", "build/schema"} << "build/bin" << false;
-        QTest::newRow("any folder") << QStringList{"apps/quill"} << "apps/quill" << false;
         QTest::newRow("bin without shared folder") << QStringList{"usr/bin", "usr/share/other"} << "usr/bin" << false;
         QTest::newRow("shared folder beside another folder")
             << QStringList{"usr/libexec", shared} << "usr/libexec" << false;

@@ -39,29 +39,35 @@ struct ProductEditor {
     frmProduct* operator->() const { return window.get(); }
 };
 
-// The boxes with a record column, by that column.
-const char* const kBoxes[][2] = {
-    {"txtName", "name"},
-    {"txtVersion", "version"},
-    {"txtPadUrl", "padURL"},
-    {"txtAuthor", "author"},
-    {"txtEmailAuthor", "emailAuthor"},
-    {"txtSizeKB", "sizeKB"},
-    {"txtScreenshot", "screenShot"},
-    {"txtIcoURL", "icoURL"},
-    {"txtProgramURL", "programURL"},
-    {"txtExeDownload_1", "exeDownload_1"},
-    {"txtExeDownload_2", "exeDownload_2"},
-    {"txtLinkBack", "linkBack"},
-    {"txtBuyURL", "buyURL"},
-    {"txtPaymentRegNow", "paymentRegNow"},
-    {"txtPaymentShareIt", "paymentShareIt"},
-    {"txtKeywords", "keywords"},
-    {"txtShortDescription", "shortDescription"},
-    {"txtLongDescription", "longDescription"},
-    {"txtLimitations", "limitations"},
-    {"txtRecentChanges", "recentChanges"},
-    {"txtFullChangeLog", "fullChangeLog"},
+// The boxes with a record column; those a PAD file fills (the release date aside) name themselves in the fill
+// message, in its order.
+struct Box {
+    const char* name;
+    const char* column;
+    const char* caption;
+};
+const Box kBoxes[] = {
+    {"txtName", "name", "Name"},
+    {"txtVersion", "version", "Version"},
+    {"txtPadUrl", "padURL", "PAD location"},
+    {"txtAuthor", "author", "Author"},
+    {"txtEmailAuthor", "emailAuthor", "Email"},
+    {"txtSizeKB", "sizeKB", "Size KB"},
+    {"txtProgramURL", "programURL", "Program URL"},
+    {"txtScreenshot", "screenShot", "Screenshot"},
+    {"txtIcoURL", "icoURL", "Icon file"},
+    {"txtExeDownload_1", "exeDownload_1", "Download 1"},
+    {"txtExeDownload_2", "exeDownload_2", "Download 2"},
+    {"txtBuyURL", "buyURL", "Buy URL"},
+    {"txtShortDescription", "shortDescription", "Short description"},
+    {"txtLongDescription", "longDescription", "Long description"},
+    {"txtKeywords", "keywords", "Keywords"},
+    {"txtLimitations", "limitations", "Limitations"},
+    {"txtRecentChanges", "recentChanges", "Recent changes"},
+    {"txtPaymentRegNow", "paymentRegNow", "RegNow"},
+    {"txtPaymentShareIt", "paymentShareIt", "Share-it"},
+    {"txtLinkBack", "linkBack", nullptr},
+    {"txtFullChangeLog", "fullChangeLog", nullptr},
 };
 
 // The text of a single-line or multi-line box.
@@ -84,29 +90,6 @@ QVariant productColumn(const TestProgramDir& dir, const char* column, qint32 pro
     return dir.scalar(QStringLiteral("SELECT %1 FROM tab_products WHERE productID = ?").arg(column), {productID});
 }
 
-// The boxes a PAD file fills (the release date aside), with the names the fill message gives them.
-const char* const kPadBoxes[][2] = {
-    {"txtName", "Name"},
-    {"txtVersion", "Version"},
-    {"txtPadUrl", "PAD location"},
-    {"txtAuthor", "Author"},
-    {"txtEmailAuthor", "Email"},
-    {"txtSizeKB", "Size KB"},
-    {"txtProgramURL", "Program URL"},
-    {"txtScreenshot", "Screenshot"},
-    {"txtIcoURL", "Icon file"},
-    {"txtExeDownload_1", "Download 1"},
-    {"txtExeDownload_2", "Download 2"},
-    {"txtBuyURL", "Buy URL"},
-    {"txtShortDescription", "Short description"},
-    {"txtLongDescription", "Long description"},
-    {"txtKeywords", "Keywords"},
-    {"txtLimitations", "Limitations"},
-    {"txtRecentChanges", "Recent changes"},
-    {"txtPaymentRegNow", "RegNow"},
-    {"txtPaymentShareIt", "Share-it"},
-};
-
 QString boxText(const QWidget* window, const char* name) {
     const QObject* box = window->findChild<QObject*>(name);
     return box ? box->property(textProperty(box)).toString() : QStringLiteral("(no box %1)").arg(name);
@@ -115,8 +98,9 @@ QString boxText(const QWidget* window, const char* name) {
 // Every mapped box as "box=text", so that a comparison names the box that differs.
 QStringList padBoxTexts(const frmProduct* window) {
     QStringList result;
-    for (const auto& [box, caption] : kPadBoxes)
-        result << QStringLiteral("%1=%2").arg(box, boxText(window, box));
+    for (const Box& box : kBoxes)
+        if (box.caption)
+            result << QStringLiteral("%1=%2").arg(box.name, boxText(window, box.name));
     result << "dtpReleaseDate=" + window->dtpReleaseDate->Value().toString(Qt::ISODate);
     return result;
 }
@@ -154,16 +138,14 @@ private slots:
         dir.sql("INSERT INTO tab_products (name) VALUES ('first')");
         {
             ProductEditor editor(0);
-            QCOMPARE(editor->windowTitle(), QString("New product"));
             QCOMPARE(editor->SSTab1->currentIndex(), 0);
             QVERIFY(!editor->dtpReleaseDate->CheckBox()->isChecked());
             QCOMPARE(editor->dtpReleaseDate->DateEdit()->date(), QDate::currentDate());
             TypeText(editor->txtVersion, "Ünïcode 'typed'");
-            for (const auto& [box, column] : kBoxes) {
-                if (QByteArray(column) != "version") {
-                    QObject* child = editor->findChild<QObject*>(box);
-                    child->setProperty(textProperty(child), valueFor(column, "new"));
-                }
+            for (const Box& box : kBoxes) {
+                QObject* child = editor->findChild<QObject*>(box.name);
+                if (child != editor->txtVersion)
+                    child->setProperty(textProperty(child), valueFor(box.column, "new"));
             }
             QTest::mouseClick(editor->dtpReleaseDate->CheckBox(), Qt::LeftButton);
             editor->dtpReleaseDate->DateEdit()->setDate(QDate(2012, 3, 5));
@@ -180,13 +162,11 @@ private slots:
         dir.sql("UPDATE tab_products SET version = 'v' WHERE productID = 2");
 
         ProductEditor editor(2);
-        QCOMPARE(editor->windowTitle(), QString("Modify product"));
-        for (const auto& [box, column] : kBoxes) {
-            const QObject* child = editor->findChild<QObject*>(box);
-            const QString stored = productColumn(dir, column, 2).toString();
-            QCOMPARE(child->property(textProperty(child)).toString(), stored);
-            if (QByteArray(column) != "version")
-                QCOMPARE(stored, valueFor(column, "new"));
+        for (const Box& box : kBoxes) {
+            const QString stored = productColumn(dir, box.column, 2).toString();
+            QCOMPARE(boxText(editor.window.get(), box.name), stored);
+            if (QByteArray(box.column) != "version")
+                QCOMPARE(stored, valueFor(box.column, "new"));
         }
         QCOMPARE(editor->txtSizeBytes->text(), QString("15360"));
         QCOMPARE(editor->dtpReleaseDate->Value(), QDate(2012, 3, 5));
@@ -263,8 +243,9 @@ private slots:
                  }));
         QCOMPARE(editor->txtSizeBytes->text(), QString("8388608"));
         QStringList captions;
-        for (const auto& [box, caption] : kPadBoxes)
-            captions << caption;
+        for (const Box& box : kBoxes)
+            if (box.caption)
+                captions << box.caption;
         captions.insert(2, "Release date");
         QCOMPARE(boxes.texts(), QStringList{"Filled from the PAD file: " + captions.join(", ") +
                                             ".\nNothing is stored until you press OK."});
@@ -311,10 +292,7 @@ private slots:
         QTest::mouseClick(editor->cmdImportPad, Qt::LeftButton);
         QVERIFY(driver.ran());
         QVERIFY(stayedOpen);
-        QCOMPARE(boxes.shown().size(), 1);
-        QVERIFY2(boxes.texts()[0].startsWith("Nothing was imported from " + dir.filePath("broken.xml") +
-                                             ":\nThe file is not well-formed XML (line 1, "),
-                 qPrintable(boxes.texts()[0]));
+        QCOMPARE(boxes.shown().size(), 1); // its text is tst_frmPadSource's
         QCOMPARE(padBoxTexts(editor.window.get()), before);
     }
 
@@ -339,9 +317,9 @@ private slots:
         MsgBoxSpy boxes;
         FileDialogSpy files;
         ProductEditor first(0);
-        for (const auto& [box, caption] : kPadBoxes) {
-            QObject* child = first->findChild<QObject*>(box);
-            child->setProperty(textProperty(child), valueFor(box, "O'Brien & Sons <Ünïcode> \"日本\""));
+        for (const Box& box : kBoxes) {
+            QObject* child = first->findChild<QObject*>(box.name);
+            child->setProperty(textProperty(child), valueFor(box.name, "O'Brien & Sons <Ünïcode> \"日本\""));
         }
         first->txtSizeKB->setText("15");
         first->txtKeywords->setPlainText("plan, o'brien, ü & more");
@@ -448,13 +426,11 @@ private slots:
         QTest::newRow("1.5") << "1.5"
                              << "2"
                              << "2048";
-        QTest::newRow("2.5") << "2.5"
-                             << "2"
-                             << "2048";
         QTest::newRow("beyond 16 bits") << "50000"
                                         << "50000"
                                         << "51200000";
     }
+    // Rounding half to even is tst_EditorValues'; here the window shows and keeps what it computes.
     void storedSizeIsShownAsWholeKilobytes() {
         QFETCH(QString, stored);
         QFETCH(QString, kb);
@@ -474,8 +450,6 @@ private slots:
         TestProgramDir dir;
         ProductEditor editor(0);
         QCOMPARE(editor->lblKeywordsCount->text(), QString("0"));
-        QCOMPARE(editor->lblShortDescriptionCount->text(), QString("0"));
-        QCOMPARE(editor->lblLongDescriptionCount->text(), QString("0"));
         editor->txtLongDescription->setPlainText(QString(2000, 'x'));
         QCOMPARE(editor->lblLongDescriptionCount->text(), QString("2000"));
         editor->SSTab1->setCurrentIndex(1);

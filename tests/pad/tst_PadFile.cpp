@@ -3,7 +3,6 @@
 
 #include <QTemporaryDir>
 #include <QTest>
-#include <QXmlStreamReader>
 
 namespace {
 
@@ -78,7 +77,6 @@ private slots:
     void reads40FileFromTheEnglishBlock() {
         const QByteArray pad = QString(R"(<?xml version='1.0' encoding='UTF-8'?>
 <XML_DIZ_INFO>
-  <MASTER_PAD_VERSION_INFO><MASTER_PAD_VERSION>4.0</MASTER_PAD_VERSION></MASTER_PAD_VERSION_INFO>
   <Company_Info><Company_Name>
       Nordlicht GmbH
   </Company_Name><Contact_Info><Author_Email/></Contact_Info></Company_Info>
@@ -102,9 +100,7 @@ private slots:
       <Char_Desc_2000></Char_Desc_2000>
     </English>
   </Program_Descriptions>
-  <Web_Info><Download_URLs><Primary_Download_URL>https://nordlicht.example/stern.zip</Primary_Download_URL>
-    <Secondary_Download_URL></Secondary_Download_URL></Download_URLs></Web_Info>
-  <Affiliates><Affiliates_Regnow_Order_Page/></Affiliates>
+  <Web_Info><Download_URLs><Primary_Download_URL>https://nordlicht.example/stern.zip</Primary_Download_URL></Download_URLs></Web_Info>
 </XML_DIZ_INFO>)")
                                    .toUtf8();
         const PadReadResult read = ParsePad(pad);
@@ -168,12 +164,8 @@ Line &lt;two&gt; <![CDATA[&amp; stays]]></Program_Change_Info>
                                      << "";
         QTest::newRow("month 13") << date.arg("2011", "13", "1") << "Release date: year \"2011\", month \"13\""
                                   << "";
-        QTest::newRow("month by name") << date.arg("2011", "March", "1") << "month \"March\""
-                                       << "";
         QTest::newRow("no year") << date.arg("", "3", "1") << "year \"\", month \"3\", day \"1\""
                                  << "";
-        QTest::newRow("year 0") << date.arg("0", "3", "1") << "year \"0\""
-                                << "";
         QTest::newRow("kilobytes with a unit")
             << size.arg("", "12 MB") << "Size KB: File_Size_K \"12 MB\" is not a number."
             << "";
@@ -280,58 +272,10 @@ Line &lt;two&gt; <![CDATA[&amp; stays]]></Program_Change_Info>
         QCOMPARE(ParsePad(ReadPadFile(pad.fileName()).bytes).product.Author, QString("Café Soft"));
     }
 
-    void writtenFileReadsBackTheSameFields() {
-        PadProduct product;
-        product.Name = "O'Brien & Sons <Täglich> \"Планер\" 日本語 😀";
-        product.Version = "2.0 beta & more";
-        product.ReleaseDate = QDate(2009, 1, 2);
-        product.PadLocation = "https://obrien.example/pad.xml?a=1&b='2'";
-        product.Author = "Ünïcode & Co.";
-        product.Email = "it's@obrien.example";
-        product.SizeKB = "1536";
-        product.SizeBytes = "1572864";
-        product.ProgramUrl = "https://obrien.example/?p=1&q=2";
-        product.Screenshot = "https://obrien.example/shot.png";
-        product.IconUrl = "https://obrien.example/icon.png";
-        product.Download1 = "https://obrien.example/setup.exe";
-        product.Download2 = "https://mirror.example/setup.exe";
-        product.BuyUrl = "https://obrien.example/buy?x=<1>";
-        product.ShortDescription = "Plans the day's work & more";
-        product.LongDescription = "First line: O'Brien's planner.\nSecond line ]]> with <tags> & \"quotes\" – ß";
-        product.Keywords = "plan, o'brien, ü";
-        product.Limitations = "30 days & nags";
-        product.RecentChanges = "Fixed \"quotes\"\n  indented line";
-        product.RegNow = "https://regnow.example/?item=1&aff=2";
-        product.ShareIt = "https://shareit.example/?p=3";
-        const QByteArray written = WritePad(product);
-
-        QVERIFY(written.startsWith("<?xml version=\"1.0\" encoding=\"UTF-8\"?>"));
-        QVERIFY(written.contains("Планер"));
-        QXmlStreamReader xml(written);
-        QStringList root;
-        QString version;
-        while (!xml.atEnd()) {
-            if (xml.readNext() == QXmlStreamReader::StartElement) {
-                if (root.isEmpty())
-                    root << xml.name().toString();
-                if (xml.name() == QLatin1String("MASTER_PAD_VERSION"))
-                    version = xml.readElementText();
-            }
-        }
-        QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
-        QCOMPARE(root, QStringList{"XML_DIZ_INFO"});
-        QCOMPARE(version, QString("4.0"));
-
-        const PadReadResult read = ParsePad(written);
-        QVERIFY2(read.ok(), qPrintable(read.error));
-        QVERIFY(read.problems.isEmpty());
-        PadProduct expected = product;
-        expected.SizeBytes.reset(); // the reader takes the kilobytes when the file has them
-        QCOMPARE(fieldsOf(read.product), fieldsOf(expected));
-    }
-
     void emptyProductWritesEveryElementAndReadsBackNothing() {
         const QByteArray written = WritePad({});
+        QVERIFY(written.startsWith("<?xml version=\"1.0\" encoding=\"UTF-8\"?>"));
+        QVERIFY(written.contains("<MASTER_PAD_VERSION>4.0</MASTER_PAD_VERSION>"));
         for (const char* element :
              {"Program_Name", "Program_Release_Year", "File_Size_K", "Char_Desc_2000", "Application_XML_File_URL",
               "Secondary_Download_URL", "Affiliates_ShareIt_Order_Page", "Author_Email", "Limitations",
@@ -342,11 +286,12 @@ Line &lt;two&gt; <![CDATA[&amp; stays]]></Program_Change_Info>
         QCOMPARE(fieldsOf(read.product).filter("="), QStringList());
     }
 
-    // Characters XML cannot carry are dropped instead of making the file unreadable.
+    // Characters XML cannot carry are dropped instead of making the file unreadable; the rest of the round trip is
+    // tst_frmProduct's export and import.
     void controlCharactersAreDropped() {
         PadProduct product;
-        product.Name = QString("A\x01") + QChar(0xFFFF) + "B\tC" + QChar(0xD800);
-        QCOMPARE(ParsePad(WritePad(product)).product.Name, QString("AB\tC"));
+        product.Name = QString("😀 A\x01") + QChar(0xFFFF) + "B\tC" + QChar(0xD800);
+        QCOMPARE(ParsePad(WritePad(product)).product.Name, QString("😀 AB\tC"));
     }
 
     // The shorter description elements never carry one description into the other's box.

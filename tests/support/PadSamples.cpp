@@ -5,7 +5,6 @@ QByteArray Pad311Sample() {
 <XML_DIZ_INFO>
   <MASTER_PAD_VERSION_INFO>
     <MASTER_PAD_VERSION>3.11</MASTER_PAD_VERSION>
-    <MASTER_PAD_INFO>Portable Application Description</MASTER_PAD_INFO>
   </MASTER_PAD_VERSION_INFO>
   <Company_Info>
     <Company_Name>Caf&#233; Soft</Company_Name>
@@ -28,9 +27,6 @@ QByteArray Pad311Sample() {
       <File_Size_K>1536</File_Size_K>
       <File_Size_MB>1.50</File_Size_MB>
     </File_Info>
-    <Expire_Info>
-      <Has_Expire_Info>N</Has_Expire_Info>
-    </Expire_Info>
     <Limitations>30 days</Limitations>
   </Program_Info>
   <Program_Descriptions>
@@ -71,35 +67,17 @@ QByteArray Pad40Sample() {
 <XML_DIZ_INFO>
 	<MASTER_PAD_VERSION_INFO>
 		<MASTER_PAD_VERSION>4.0</MASTER_PAD_VERSION>
-		<MASTER_PAD_EDITOR>Hand-written for the tests</MASTER_PAD_EDITOR>
 		<MASTER_PAD_INFO>Portable Application Description, see the format's public pages</MASTER_PAD_INFO>
 	</MASTER_PAD_VERSION_INFO>
 	<Company_Info>
 		<Company_Name>Brightwater Labs &amp; Sons</Company_Name>
-		<Address_1>12 Harbour Road</Address_1>
-		<Address_2 />
-		<City_Town>Galway</City_Town>
-		<State_Province />
-		<Zip_Postal_Code>H91</Zip_Postal_Code>
 		<Country>Ireland</Country>
 		<Company_WebSite_URL>https://brightwater.example</Company_WebSite_URL>
 		<Contact_Info>
 			<Author_First_Name>Siobhán</Author_First_Name>
-			<Author_Last_Name>O'Neill</Author_Last_Name>
 			<Author_Email>siobhan@brightwater.example</Author_Email>
-			<Contact_First_Name>Siobhán</Contact_First_Name>
-			<Contact_Last_Name>O'Neill</Contact_Last_Name>
 			<Contact_Email>sales@brightwater.example</Contact_Email>
 		</Contact_Info>
-		<Support_Info>
-			<Sales_Email>sales@brightwater.example</Sales_Email>
-			<Support_Email>help@brightwater.example</Support_Email>
-			<General_Email>info@brightwater.example</General_Email>
-			<Sales_Phone />
-			<Support_Phone />
-			<General_Phone />
-			<Fax_Phone />
-		</Support_Info>
 	</Company_Info>
 	<Program_Info>
 		<Program_Name>Tide Tables Pro</Program_Name>
@@ -108,17 +86,10 @@ QByteArray Pad40Sample() {
 		<Program_Release_Day>07</Program_Release_Day>
 		<Program_Release_Year>2021</Program_Release_Year>
 		<Program_Cost_Dollars>24.95</Program_Cost_Dollars>
-		<Program_Cost_Other_Code>EUR</Program_Cost_Other_Code>
-		<Program_Cost_Other>22.95</Program_Cost_Other>
 		<Program_Type>Shareware</Program_Type>
-		<Program_Release_Status>Minor Update</Program_Release_Status>
-		<Program_Install_Support>Install and Uninstall</Program_Install_Support>
 		<Program_OS_Support>Win10,Win11,Linux</Program_OS_Support>
-		<Program_Language>English,German</Program_Language>
 		<Program_Change_Info>New harbours added; the print dialog remembers the page size.</Program_Change_Info>
-		<Program_Specific_Category>Utilities</Program_Specific_Category>
 		<Program_Category_Class>Home &amp; Hobby::Science</Program_Category_Class>
-		<Program_System_Requirements>1 GB RAM</Program_System_Requirements>
 		<File_Info>
 			<File_Size_Bytes>8388608</File_Size_Bytes>
 			<File_Size_K>8192</File_Size_K>
@@ -128,10 +99,6 @@ QByteArray Pad40Sample() {
 			<Has_Expire_Info>Y</Has_Expire_Info>
 			<Expire_Count>30</Expire_Count>
 			<Expire_Based_On>Days</Expire_Based_On>
-			<Expire_Other_Info />
-			<Expire_Month />
-			<Expire_Day />
-			<Expire_Year />
 		</Expire_Info>
 		<Limitations>Prints a watermark until registered</Limitations>
 	</Program_Info>
@@ -140,8 +107,6 @@ QByteArray Pad40Sample() {
 			<Keywords>Gezeiten, Hafen</Keywords>
 			<Char_Desc_45>Gezeitentabellen</Char_Desc_45>
 			<Char_Desc_80>Gezeitentabellen für Häfen weltweit</Char_Desc_80>
-			<Char_Desc_250>Gezeitentabellen</Char_Desc_250>
-			<Char_Desc_450>Gezeitentabellen</Char_Desc_450>
 			<Char_Desc_2000>Gezeitentabellen</Char_Desc_2000>
 		</German>
 		<English>
@@ -167,28 +132,17 @@ and exports to your calendar. Sailors' favourite since 2009.</Char_Desc_2000>
 			<Primary_Download_URL>https://brightwater.example/tides/setup.exe</Primary_Download_URL>
 			<Secondary_Download_URL>https://mirror.brightwater.example/setup.exe</Secondary_Download_URL>
 			<Additional_Download_URL_1 />
-			<Additional_Download_URL_2 />
 		</Download_URLs>
 	</Web_Info>
 	<Permissions>
-		<Distribution_Permissions>Free to distribute unchanged.</Distribution_Permissions>
 		<EULA>Use at your own risk.</EULA>
 	</Permissions>
 	<Affiliates>
 		<Affiliates_FORM>Y</Affiliates_FORM>
-		<Affiliates_VERSION>1.4</Affiliates_VERSION>
-		<Affiliates_URL>https://brightwater.example/affiliates</Affiliates_URL>
-		<Affiliates_Information_Page />
 		<Affiliates_Avangate_Order_Page />
 		<Affiliates_Regnow_Order_Page>https://regnow.example/order?item=1234-5</Affiliates_Regnow_Order_Page>
-		<Affiliates_Regnow_Vendor_ID>1234</Affiliates_Regnow_Vendor_ID>
 		<Affiliates_ShareIt_Order_Page>https://shareit.example/product.html?productid=300012</Affiliates_ShareIt_Order_Page>
-		<Affiliates_ShareIt_Vendor_ID>200</Affiliates_ShareIt_Vendor_ID>
 	</Affiliates>
-	<ASP>
-		<ASP_FORM>Y</ASP_FORM>
-		<ASP_Member>N</ASP_Member>
-	</ASP>
 </XML_DIZ_INFO>
 )");
     text.replace(QLatin1String("\n"), QLatin1String("\r\n"));
