@@ -193,7 +193,13 @@ void frmMain::cmdPaste_Click() {
         const auto stored = ReadProductColumn(SelectedProductID(), *column);
         if (!stored)
             return;
-        const std::optional<QString> value = stored->isNull() ? std::nullopt : std::optional(stored->toString());
+        // Nothing to paste: the page and the clipboard stay as they are.
+        if (stored->toString().isEmpty()) {
+            MsgBox(QStringLiteral("%1 is empty for this product: there is nothing to paste.").arg(chosen),
+                   Msg::Buttons::Ok, Msg::Icon::Exclamation);
+            return;
+        }
+        const std::optional<QString> value = stored->toString();
         FormFiller::WriteFocusedField(*webSite, FormFiller::PasteTarget::InputOnly, value,
                                       [prefix, chosen, value](const FormFiller::FocusedField& field) {
                                           using Outcome = FormFiller::FocusedField::Outcome;

@@ -72,6 +72,8 @@ void frmMain::cboProducts_Click() {
             setTag(cmdPADurl[AuthorButton], product->author);
             setTag(cmdPADurl[RegNowButton], product->paymentRegNow);
             cboPad->addItems(FormFiller::OtherElementNames());
+            // Nothing is chosen until the user chooses: a preselected entry would paste without being asked for.
+            cboPad->setCurrentIndex(-1);
         }
         MakeLvwSitesContents(CurrentFilter());
     });

@@ -2,7 +2,6 @@
 #include "ListViewSorting.h"
 #include "MessageBox.h"
 #include "SiteRow.h"
-#include "StatusProcedures.h"
 #include "StatusQueries.h"
 #include "Trap.h"
 #include "frmMain.h"
@@ -49,10 +48,10 @@ void frmMain::ChangeSiteStatus(qint16 Status) {
             return;
         }
         const qint32 siteID = SiteRow::IdOf(site);
-        WriteProductStatus(siteID, productID, Status);
-        ProductHistorySet(siteID, productID, Status, GetProductVersion(productID));
+        // The status and its log row are stored together or not at all; only a stored change is announced.
+        const QString address = RecordStatusChange(siteID, productID, Status);
         MsgBox(QStringLiteral("New status set is: ") + statusMessageText(Status) + QStringLiteral(" for site URL: ") +
-                   GetSitePadByID(siteID),
+                   address,
                Msg::Buttons::Ok, Msg::Icon::Information);
         cboProducts_Click();
         // The changed site is selected again only where the rebuilt list can still show it.

@@ -73,6 +73,19 @@ qint64 DbConnection::insert(const QString& sql, const QVariantList& values) cons
     return run(sql, values).lastInsertId().toLongLong();
 }
 
+void DbConnection::transaction(const std::function<void()>& work) const {
+    // IMMEDIATE takes the write lock at once, so another writer makes this wait or fail before anything is done.
+    execute(QStringLiteral("BEGIN IMMEDIATE"));
+    try {
+        work();
+        execute(QStringLiteral("COMMIT"));
+    } catch (...) {
+        QSqlQuery rollback(QSqlDatabase::database(m_name, false));
+        rollback.exec(QStringLiteral("ROLLBACK"));
+        throw;
+    }
+}
+
 QString SqlIdList(const QList<qint64>& ids) {
     QString list;
     for (const qint64 id : ids)

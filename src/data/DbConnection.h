@@ -5,6 +5,8 @@
 #include <QString>
 #include <QVariantList>
 
+#include <functional>
+
 // Where the archive is: set once at start-up. The connection is opened as an SQLite URI in read-write mode,
 // so a missing file is an error and never a new empty database.
 extern QString gConnectionString;
@@ -29,6 +31,9 @@ public:
     qint64 insert(const QString& sql, const QVariantList& values = {}) const;
     // A statement prepared once for many runs with ExecPrepared.
     QSqlQuery prepare(const QString& sql) const;
+    // Runs work as one transaction: committed when it returns, rolled back when it throws (the failure goes on),
+    // so a change of several rows is stored whole or not at all.
+    void transaction(const std::function<void()>& work) const;
 
 private:
     QSqlQuery run(const QString& sql, const QVariantList& values) const;

@@ -7,3 +7,19 @@ class DbError final : public Failure {
 public:
     using Failure::Failure;
 };
+
+// A change that found no row: another window or program deleted the record meanwhile. `record` names it
+// ("site", "product").
+class RecordGone final : public Failure {
+public:
+    explicit RecordGone(const QString& record)
+        : Failure(QStringLiteral("This %1 no longer exists in the archive: another window or program deleted it. "
+                                 "Nothing was saved.")
+                      .arg(record)) {}
+};
+
+// Throws RecordGone when a change meant for one row changed none.
+inline void RequireRowChanged(int changed, const QString& record) {
+    if (changed < 1)
+        throw RecordGone(record);
+}

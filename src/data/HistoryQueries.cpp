@@ -2,6 +2,7 @@
 
 #include "DateText.h"
 #include "DbConnection.h"
+#include "DbError.h"
 
 namespace {
 
@@ -46,10 +47,16 @@ int DeleteHistoryRows(const QList<qint64>& ids) {
                       QStringLiteral(") "));
 }
 
-void AppendHistoryNote(qint32 siteID, qint32 productID, const QString& version, const QString& notes) {
+void AppendHistoryNote(qint32 siteID, qint32 productID, const QString& notes) {
     DbConnection db;
-    db.execute(
+    // One statement reads the version and writes the note only while both rows exist.
+    const int added = db.execute(
         QStringLiteral("INSERT INTO tab_productHistory (siteID, productID, submitStatus, version, opDate, notes) "
-                       "VALUES (?, ?, -1, ?, ?, ?)"),
-        {siteID, productID, notNull(version), DbNow(), notNull(notes)});
+                       "SELECT ?, productID, -1, IFNULL(version, ''), ?, ? FROM tab_products "
+                       "WHERE productID = ? AND EXISTS (SELECT 1 FROM tab_sites WHERE siteID = ?)"),
+        {siteID, DbNow(), notNull(notes), productID, siteID});
+    if (added == 0) {
+        QSqlQuery product = db.query(QStringLiteral("SELECT 1 FROM tab_products WHERE productID = ?"), {productID});
+        throw RecordGone(product.next() ? QStringLiteral("site") : QStringLiteral("product"));
+    }
 }

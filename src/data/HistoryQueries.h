@@ -36,5 +36,6 @@ struct HistoryRow {
 void ForEachHistoryRow(qint32 siteID, qint32 productID, const std::function<void(const HistoryRow&)>& row);
 // Deletes the log rows by their identifiers; the status rows are not touched. Returns how many went.
 int DeleteHistoryRows(const QList<qint64>& ids);
-// Appends the user's note to the pair's log (status code -1), stamped now.
-void AppendHistoryNote(qint32 siteID, qint32 productID, const QString& version, const QString& notes);
+// Appends the user's note to the pair's log (status code -1) with the product's version, stamped now.
+// Throws RecordGone when the site or the product no longer exists; nothing is written then.
+void AppendHistoryNote(qint32 siteID, qint32 productID, const QString& notes);

@@ -1,11 +1,14 @@
 #include "SiteCommands.h"
 
 #include "DbConnection.h"
+#include "DbError.h"
 
 bool ToggleBookmark(qint32 siteID) {
     DbConnection db;
     QSqlQuery q = db.query(QStringLiteral("SELECT bookmark FROM tab_sites WHERE siteID = ?"), {siteID});
-    const bool marked = q.next() && q.value(0).toInt() == 1;
+    if (!q.next())
+        throw RecordGone(QStringLiteral("site"));
+    const bool marked = q.value(0).toInt() == 1;
     q = QSqlQuery();
     db.execute(QStringLiteral("UPDATE tab_sites SET bookmark = ? WHERE siteID = ?"), {marked ? 0 : 1, siteID});
     return !marked;

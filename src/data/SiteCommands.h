@@ -3,7 +3,7 @@
 #include <QList>
 #include <QtGlobal>
 
-// Flips a site's bookmark; returns whether it is set now (a missing site counts as not marked before).
+// Flips a site's bookmark; returns whether it is set now. Throws RecordGone when the site no longer exists.
 bool ToggleBookmark(qint32 siteID);
 // Clears the bookmark of every site, shown in the list or not.
 void ClearAllBookmarks();

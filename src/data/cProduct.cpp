@@ -3,6 +3,7 @@
 #include "ColumnValues.h"
 #include "DateText.h"
 #include "DbConnection.h"
+#include "DbError.h"
 #include "Trap.h"
 
 #include <QSqlQuery>
@@ -65,7 +66,9 @@ bool cProduct::Update() {
         QString assignments = kColumns;
         assignments.replace(QLatin1String(","), QLatin1String(" = ?,")).append(QLatin1String(" = ?"));
         DbConnection db;
-        db.execute(QStringLiteral("UPDATE tab_products SET ") + assignments + QStringLiteral(" WHERE productID = ?"),
-                   columnValues(*this) << ProductID);
+        RequireRowChanged(db.execute(QStringLiteral("UPDATE tab_products SET ") + assignments +
+                                         QStringLiteral(" WHERE productID = ?"),
+                                     columnValues(*this) << ProductID),
+                          QStringLiteral("product"));
     });
 }

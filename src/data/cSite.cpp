@@ -3,6 +3,7 @@
 #include "ColumnValues.h"
 #include "DateText.h"
 #include "DbConnection.h"
+#include "DbError.h"
 #include "Trap.h"
 
 #include <QSqlQuery>
@@ -49,10 +50,12 @@ bool cSite::Save() {
 bool cSite::Update() {
     return Trap(QStringLiteral("Error in Update: "), [&] {
         DbConnection db;
-        db.execute(QStringLiteral("UPDATE tab_sites SET name = ?, homePage = ?, submitUrl = ?, rank = ?, userID = ?, "
-                                  "password = ?, autoUpdate = ?, authReq = ?, updateDate = ?, notes = ? "
-                                  "WHERE siteID = ?"),
-                   {TextValue(Name), TextValue(HomePage), TextValue(SubmitUrl), Rank, TextValue(UserID),
-                    TextValue(Password), AutoUpdate ? 1 : 0, AuthReq ? 1 : 0, DbNow(), TextValue(Notes), SiteID});
+        const int changed = db.execute(
+            QStringLiteral("UPDATE tab_sites SET name = ?, homePage = ?, submitUrl = ?, rank = ?, userID = ?, "
+                           "password = ?, autoUpdate = ?, authReq = ?, updateDate = ?, notes = ? "
+                           "WHERE siteID = ?"),
+            {TextValue(Name), TextValue(HomePage), TextValue(SubmitUrl), Rank, TextValue(UserID), TextValue(Password),
+             AutoUpdate ? 1 : 0, AuthReq ? 1 : 0, DbNow(), TextValue(Notes), SiteID});
+        RequireRowChanged(changed, QStringLiteral("site"));
     });
 }

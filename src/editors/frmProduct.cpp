@@ -571,26 +571,22 @@ void frmProduct::VisitUrl(const QString& url) {
     });
 }
 
+// Each box follows the one being typed in but never writes back into it: otherwise every keystroke would be
+// rounded away (typing 1536 bytes would end as 1024, 1.5 KB as 2).
 void frmProduct::txtSizeKB_Change() {
-    // While the user types a byte count, the kilobytes follow it but never write back into the box being typed:
-    // otherwise every keystroke would be rounded away (typing 1536 would end as 1024).
-    if (m_sizeChange == SizeChange::FromBytes)
-        return;
-    const bool first = m_sizeChange == SizeChange::None;
-    if (first)
-        m_sizeChange = SizeChange::FromKB;
-    setIfDifferent(txtSizeBytes, BytesTextForKB(txtSizeKB->text()));
-    if (first)
-        m_sizeChange = SizeChange::None;
+    followSize(txtSizeBytes, BytesTextForKB(txtSizeKB->text()));
 }
 
 void frmProduct::txtSizeBytes_Change() {
-    const bool first = m_sizeChange == SizeChange::None;
-    if (first)
-        m_sizeChange = SizeChange::FromBytes;
-    setIfDifferent(txtSizeKB, KBTextForBytes(txtSizeBytes->text()));
-    if (first)
-        m_sizeChange = SizeChange::None;
+    followSize(txtSizeKB, KBTextForBytes(txtSizeBytes->text()));
+}
+
+void frmProduct::followSize(QLineEdit* follower, const std::optional<QString>& text) {
+    if (m_sizeFollowing)
+        return;
+    m_sizeFollowing = true;
+    setIfDifferent(follower, text);
+    m_sizeFollowing = false;
 }
 
 bool frmProduct::eventFilter(QObject* watched, QEvent* event) {

@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class cProduct;
 class CheckableDateEdit;
@@ -102,11 +103,12 @@ private:
     QToolButton* verifyButton(const QString& name, QLineEdit* box, QWidget* parent);
     void txtSizeKB_Change();
     void txtSizeBytes_Change();
+    void followSize(QLineEdit* follower, const std::optional<QString>& text);
     cProduct& product() const;
 
     ProductEditorLinks m_links;
     QString m_lastFocused;
-    // Which box of the size pair started the change in progress.
-    enum class SizeChange { None, FromKB, FromBytes } m_sizeChange = SizeChange::None;
+    // One box of the size pair is being set from the other.
+    bool m_sizeFollowing = false;
     bool m_loaded = true;
 };

@@ -156,8 +156,11 @@ void frmSiteImport::cmdImport_Click() {
             m_inserter = std::make_unique<SiteImport::Inserter>();
             finished = ImportLines(lines, inserted);
         }
-        if (finished)
+        // A run whose every line was refused imported nothing and must not read like an import.
+        if (finished && inserted > 0)
             MsgBox(QStringLiteral("Imported %1 PAD sites.").arg(inserted));
+        else if (finished)
+            MsgBox(QStringLiteral("No PAD sites were imported."), Msg::Buttons::Ok, Msg::Icon::Exclamation);
         // Also after a stop: the rows inserted until then are in the database and should show.
         if (m_rebuildSiteList)
             m_rebuildSiteList();

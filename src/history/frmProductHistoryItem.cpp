@@ -1,7 +1,6 @@
 #include "frmProductHistoryItem.h"
 
 #include "HistoryQueries.h"
-#include "StatusProcedures.h"
 #include "Trap.h"
 #include "frmProductHistory.h"
 
@@ -55,10 +54,8 @@ frmProductHistoryItem::frmProductHistoryItem(frmProductHistory* history) : QDial
 }
 
 bool frmProductHistoryItem::AddItem() {
-    return Trap(QStringLiteral("Error in AddItem: "), [&] {
-        const QString version = GetProductVersion(m_history->SelectedProduct);
-        AppendHistoryNote(m_history->SelectedSite, m_history->SelectedProduct, version, txtNotes->text());
-    });
+    return Trap(QStringLiteral("Error in AddItem: "),
+                [&] { AppendHistoryNote(m_history->SelectedSite, m_history->SelectedProduct, txtNotes->text()); });
 }
 
 void frmProductHistoryItem::cmdAdd_Click() {

@@ -132,34 +132,40 @@ private slots:
         QCOMPARE(count("tab_productHistory"), 4);
     }
 
-    void rowsGoneFromTheDatabaseAreLoggedWithTheMissingText() {
-        start();
-        clickSite(Gamma);
-        p->dir.sql("DELETE FROM tab_sites WHERE siteID = 3");
-        p->dir.sql("DELETE FROM tab_products WHERE productID = 1");
-        toolbar("SitePublished");
-        QCOMPARE(boxes().texts(), QStringList{"New status set is: Published for site URL: ?.??"});
-        QCOMPARE(p->dir.scalar("SELECT version FROM tab_productHistory").toString(), QString("?.??"));
-        QVERIFY(!listedSites().contains("3"));
-        QCOMPARE(selectedSite(), 0);
+    // A change that cannot be stored whole stores nothing and announces nothing; the list keeps the old status.
+    void failedChangeWritesNothing_data() {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<QString>("message");
+        const QString gone = "Error in ChangeSiteStatus: This %1 no longer exists in the archive";
+        QTest::newRow("site deleted meanwhile") << "DELETE FROM tab_sites WHERE siteID = 2" << gone.arg("site");
+        QTest::newRow("product deleted meanwhile")
+            << "DELETE FROM tab_products WHERE productID = 1" << gone.arg("product");
+        QTest::newRow("log refuses the row")
+            << "CREATE TRIGGER refuse BEFORE INSERT ON tab_productHistory BEGIN SELECT RAISE(ABORT, 'log full'); END"
+            << "Error in ChangeSiteStatus: log full";
+        QTest::newRow("status table gone") << "DROP TABLE tab_productStatus"
+                                           << "Error in ChangeSiteStatus: no such table";
     }
-
-    void failuresStopTheStatusChangeOnlyBeforeTheStatusIsWritten() {
-        start();
-        p->dir.sql("DROP TABLE tab_productHistory");
-        clickSite(Alpha);
-        toolbar("SiteSubmitted");
-        QCOMPARE(boxes().texts().size(), 2);
-        QVERIFY(boxes().texts()[0].startsWith("Error in ProductHistorySet: no such table"));
-        QCOMPARE(boxes().shown()[0].icon, Msg::Icon::Critical);
-        QCOMPARE(boxes().texts()[1], QString("New status set is: Submitted for site URL: http://alpha.example/"));
-        QVERIFY(statusRow(Alpha).startsWith("1|"));
-
-        p->dir.sql("DROP TABLE tab_productStatus");
+    void failedChangeWritesNothing() {
+        QFETCH(QString, fault);
+        QFETCH(QString, message);
+        start({{Beta, 1}});
+        const auto stored = [this] {
+            return p->dir
+                .scalar("SELECT (SELECT group_concat(IDproductStatus || submitStatus || oldVersion || insertDate || "
+                        "updateDate) FROM tab_productStatus) || '#' || (SELECT COUNT(*) FROM tab_productHistory)")
+                .toString();
+        };
+        const QString before = stored();
         clickSite(Beta);
+        p->dir.sql(fault);
         toolbar("SitePublished");
-        QCOMPARE(boxes().texts().size(), 3);
-        QVERIFY(boxes().texts()[2].startsWith("Error in ChangeSiteStatus: no such table"));
+        QCOMPARE(boxes().shown().size(), 1);
+        QVERIFY2(boxes().texts()[0].startsWith(message), qPrintable(boxes().texts()[0]));
+        QCOMPARE(boxes().shown()[0].icon, Msg::Icon::Critical);
+        if (!fault.startsWith("DROP"))
+            QCOMPARE(stored(), before);
+        QCOMPARE(SiteRow::IconKey(row(Beta), ColStatus), QString("submitted"));
     }
 
     void changedSiteIsSelectedAgainWhereTheListStillShowsIt_data() {
@@ -254,6 +260,14 @@ private slots:
         w()->miLvwSitesModifySiteOldVersion_Click();
         QCOMPARE(boxes().texts().last(), QString("No status updated"));
         QCOMPARE(boxes().shown().last().icon, Msg::Icon::Exclamation);
+        QCOMPARE(flags(), (QList<int>{0, 1, 0, -1}));
+        // One row that cannot change keeps the others from changing.
+        p->dir.sql("CREATE TRIGGER refuse BEFORE UPDATE ON tab_productStatus WHEN NEW.siteID = 2 "
+                   "BEGIN SELECT RAISE(ABORT, 'refused'); END");
+        boxes().answer(Msg::Answer::Yes);
+        w()->SelectAllSites();
+        w()->miLvwSitesModifySiteOldVersion_Click();
+        QVERIFY(boxes().texts().last().startsWith("Error in ChangeSiteOldVersion: refused"));
         QCOMPARE(flags(), (QList<int>{0, 1, 0, -1}));
     }
 

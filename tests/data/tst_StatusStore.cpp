@@ -48,10 +48,13 @@ private slots:
         QFETCH(QDateTime, later);
         TestProgramDir dir;
         QVERIFY(!LastOperationDate().isValid());
+        SeedSite("a");
+        SeedSite("b");
+        SeedProduct("P");
         FixedClock clock(later);
-        WriteProductStatus(1, 1, 1);
+        RecordStatusChange(1, 1, 1);
         clock.set(earlier);
-        WriteProductStatus(2, 1, 1);
+        RecordStatusChange(2, 1, 1);
         QCOMPARE(LastOperationDate(), later);
     }
 };

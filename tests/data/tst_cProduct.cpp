@@ -88,9 +88,12 @@ private slots:
         missing.ProductID = 9;
         QVERIFY(missing.Load());
         compareFields(missing, filledProduct("kept"));
-        QVERIFY(missing.Update());
-        QCOMPARE(dir.scalar("SELECT COUNT(*) FROM tab_products").toInt(), 1);
         QVERIFY(boxes.shown().isEmpty());
+        // Saving over a row that is gone is a failure, never a silent success.
+        QVERIFY(!missing.Update());
+        QCOMPARE(dir.scalar("SELECT COUNT(*) FROM tab_products").toInt(), 1);
+        QCOMPARE(boxes.texts().size(), 1);
+        QVERIFY(boxes.texts()[0].startsWith("Error in Update: This product no longer exists"));
     }
 
     void failuresAreReportedAndReturnFalse() {

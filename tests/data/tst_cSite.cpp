@@ -92,9 +92,12 @@ private slots:
         missing.SiteID = 42;
         QVERIFY(missing.Load());
         QCOMPARE(editable(missing), editable(filledSite()));
-        QVERIFY(missing.Update());
-        QCOMPARE(dir.scalar("SELECT COUNT(*) FROM tab_sites").toInt(), 1);
         QVERIFY(boxes.shown().isEmpty());
+        // Saving over a row that is gone is a failure, never a silent success.
+        QVERIFY(!missing.Update());
+        QCOMPARE(dir.scalar("SELECT COUNT(*) FROM tab_sites").toInt(), 1);
+        QCOMPARE(boxes.texts(), QStringList{"Error in Update: This site no longer exists in the archive: another "
+                                            "window or program deleted it. Nothing was saved."});
     }
 
     void failuresAreReportedAndReturnFalse() {

@@ -319,7 +319,7 @@ private slots:
         ProductEditor first(0);
         for (const Box& box : kBoxes) {
             QObject* child = first->findChild<QObject*>(box.name);
-            child->setProperty(textProperty(child), valueFor(box.name, "O'Brien & Sons <Ünïcode> \"日本\""));
+            child->setProperty(textProperty(child), valueFor(box.column, "O'Brien & Sons <Ünïcode> \"日本\""));
         }
         first->txtSizeKB->setText("15");
         first->txtKeywords->setPlainText("plan, o'brien, ü & more");
@@ -395,8 +395,8 @@ private slots:
                  "Dated1.1" + QDate::currentDate().toString(Qt::ISODate));
     }
 
-    // Typed kilobytes end as a whole number and its bytes; typed bytes stay as typed, kilobytes follow them,
-    // beyond 16 bits too.
+    // Each box stays as typed and the other follows it: bytes exactly, kilobytes as a whole number, beyond 16 bits
+    // too.
     void sizePairKeepsInStep() {
         TestProgramDir dir;
         MsgBoxSpy boxes;
@@ -405,9 +405,9 @@ private slots:
         QCOMPARE(editor->txtSizeBytes->text(), QString("15360"));
         editor->txtSizeKB->selectAll();
         QTest::keyClick(editor->txtSizeKB, Qt::Key_Delete);
-        QCOMPARE(editor->txtSizeKB->text() + "|" + editor->txtSizeBytes->text(), QString("0|0"));
+        QCOMPARE(editor->txtSizeKB->text() + "|" + editor->txtSizeBytes->text(), QString("|0"));
         TypeText(editor->txtSizeKB, "1.5");
-        QCOMPARE(editor->txtSizeKB->text() + "|" + editor->txtSizeBytes->text(), QString("2|2048"));
+        QCOMPARE(editor->txtSizeKB->text() + "|" + editor->txtSizeBytes->text(), QString("1.5|1536"));
 
         editor->txtSizeBytes->clear();
         TypeText(editor->txtSizeBytes, "40000000");
@@ -419,19 +419,18 @@ private slots:
         QCOMPARE(productColumn(dir, "sizeKB").toString(), QString("39062"));
     }
 
-    void storedSizeIsShownAsWholeKilobytes_data() {
+    void storedSizeIsShownAndKeptAsStored_data() {
         QTest::addColumn<QString>("stored");
         QTest::addColumn<QString>("kb");
         QTest::addColumn<QString>("bytes");
         QTest::newRow("1.5") << "1.5"
-                             << "2"
-                             << "2048";
+                             << "1.5"
+                             << "1536";
         QTest::newRow("beyond 16 bits") << "50000"
                                         << "50000"
                                         << "51200000";
     }
-    // Rounding half to even is tst_EditorValues'; here the window shows and keeps what it computes.
-    void storedSizeIsShownAsWholeKilobytes() {
+    void storedSizeIsShownAndKeptAsStored() {
         QFETCH(QString, stored);
         QFETCH(QString, kb);
         QFETCH(QString, bytes);
@@ -530,20 +529,34 @@ private slots:
     }
 
     // A failed save is not reported as done: the window stays open with the input and its buttons.
+    void failedSaveKeepsTheWindowAndTheInput_data() {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("new product, archive gone") << 0 << "Error in Save: ";
+        QTest::newRow("product deleted elsewhere meanwhile")
+            << 1 << "Error in Update: This product no longer exists in the archive";
+    }
     void failedSaveKeepsTheWindowAndTheInput() {
+        QFETCH(int, mode);
+        QFETCH(QString, message);
         TestProgramDir dir;
         MsgBoxSpy boxes;
-        ProductEditor editor(0);
+        dir.sql("INSERT INTO tab_products (name, releaseDate) VALUES ('Kept', '2012-03-05')");
+        ProductEditor editor(mode);
+        editor->txtName->clear();
         TypeText(editor->txtName, "Lost?");
         editor->dtpReleaseDate->SetValue(QDate(2012, 3, 5));
-        QVERIFY(QFile::remove(dir.dbPath()));
+        if (mode == 0)
+            QVERIFY(QFile::remove(dir.dbPath()));
+        else
+            dir.sql("DELETE FROM tab_products");
         QTest::mouseClick(editor->cmdOK, Qt::LeftButton);
         QCOMPARE(boxes.shown().size(), 1);
-        QVERIFY(boxes.texts()[0].startsWith("Error in Save: "));
+        QVERIFY2(boxes.texts()[0].startsWith(message), qPrintable(boxes.texts()[0]));
         QVERIFY(editor->isVisible());
         QCOMPARE(editor->txtName->text(), QString("Lost?"));
         QVERIFY(editor->cmdOK->isEnabled() && editor->cmdClose->isEnabled());
-        QCOMPARE(editor.mode, 0);
+        QCOMPARE(editor.mode, mode);
         QCOMPARE(editor.saved, 0);
     }
 };

@@ -171,16 +171,29 @@ private slots:
     }
 
     // A failed save is not reported as done: the window stays open with the input, in its mode.
+    void failedSaveKeepsTheWindowAndTheInput_data() {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("new site, archive gone") << 0 << "Error in Save: ";
+        QTest::newRow("site deleted elsewhere meanwhile")
+            << 1 << "Error in Update: This site no longer exists in the archive";
+    }
     void failedSaveKeepsTheWindowAndTheInput() {
-        SiteEditor editor(0);
+        QFETCH(int, mode);
+        QFETCH(QString, message);
+        SiteEditor editor(mode, "INSERT INTO tab_sites (name, submitUrl) VALUES ('Old', 'old.example')");
+        editor->txtSubmitUrl->clear();
         TypeText(editor->txtSubmitUrl, "x.example");
-        QVERIFY(QFile::remove(editor.dir.dbPath()));
+        if (mode == 0)
+            QVERIFY(QFile::remove(editor.dir.dbPath()));
+        else
+            editor.dir.sql("DELETE FROM tab_sites");
         QTest::mouseClick(editor->cmdOK, Qt::LeftButton);
         QCOMPARE(editor.boxes.shown().size(), 1);
-        QVERIFY(editor.boxes.texts()[0].startsWith("Error in Save: "));
+        QVERIFY2(editor.boxes.texts()[0].startsWith(message), qPrintable(editor.boxes.texts()[0]));
         QVERIFY(editor->isVisible());
         QCOMPARE(editor->txtSubmitUrl->text(), QString("x.example"));
-        QCOMPARE(editor.mode, 0);
+        QCOMPARE(editor.mode, mode);
         QVERIFY(editor.saved.isEmpty());
         QVERIFY(!QApplication::overrideCursor());
     }

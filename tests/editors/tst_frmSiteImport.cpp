@@ -250,6 +250,21 @@ private slots:
         QVERIFY(w->isVisible());
     }
 
+    void everyLineRefusedIsNotAnnouncedAsAnImport() {
+        TestProgramDir dir;
+        MsgBoxSpy boxes;
+        dir.sql("CREATE TRIGGER refuse BEFORE INSERT ON tab_sites BEGIN SELECT RAISE(ABORT, 'read-only'); END");
+        dir.writeFile("list.txt", "A;http://a/\r\nB;http://b/\r\n");
+        for (const Msg::Answer answer :
+             {Msg::Answer::Yes, Msg::Answer::Ok, Msg::Answer::No, Msg::Answer::Ok, Msg::Answer::No})
+            boxes.answer(answer);
+        ImportWindow w;
+        w.import(dir.filePath("list.txt"), 1);
+        QVERIFY(sites().isEmpty());
+        QCOMPARE(boxes.texts().last(), QString("No PAD sites were imported."));
+        QCOMPARE(boxes.shown().last().icon, Msg::Icon::Exclamation);
+    }
+
     void stopFromTheWindowEndsAfterTheCurrentLine_data() {
         QTest::addColumn<bool>("escape");
         QTest::newRow("Esc") << true;

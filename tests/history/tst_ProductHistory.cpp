@@ -2,6 +2,7 @@
 #include "HistoryQueries.h"
 #include "ListRows.h"
 #include "ModalDriver.h"
+#include "Seed.h"
 #include "Spies.h"
 #include "StatusQueries.h"
 #include "TestProgramDir.h"
@@ -38,8 +39,7 @@ struct History {
     // What a status change of product 1 on site 1 writes, stamped at the moment.
     void changeStatus(const QDateTime& moment, qint16 status) {
         clock.set(moment);
-        WriteProductStatus(1, 1, status);
-        AppendProductHistory(1, 1, status, ReadProductVersion(1));
+        RecordStatusChange(1, 1, status);
     }
     QStringList column(int c) const { return ColumnTexts(window.lvwHistory, c); }
     int logRows() const { return dir.scalar("SELECT COUNT(*) FROM tab_productHistory").toInt(); }
@@ -63,7 +63,7 @@ class tst_ProductHistory final : public QObject {
 private slots:
     void pairWithoutStatusShowsItsNotes() {
         History h;
-        AppendHistoryNote(1, 1, "0.9", "asked the editor");
+        AppendHistoryNote(1, 1, "asked the editor");
         h.window.show();
         QCOMPARE(h.window.lblFolderName->text(), QString("There is no state set for site-product"));
         QCOMPARE(h.window.lblInsertDate->text() + h.window.lbUpdateDate->text(), QString());
@@ -86,7 +86,7 @@ private slots:
         h.changeStatus(moments[0], 1);
         h.changeStatus(moments[1], 2);
         h.clock.set(moments[2]);
-        AppendHistoryNote(1, 1, "1.0 'beta'", "it's live");
+        AppendHistoryNote(1, 1, "it's live");
         // The header joins the current rows: a renamed product shows its new name.
         h.dir.sql("UPDATE tab_products SET name = 'Quill Pro'");
         h.window.show();
@@ -112,12 +112,13 @@ private slots:
         QFETCH(int, answer);
         QFETCH(QStringList, left);
         History h;
-        WriteProductStatus(1, 1, 1);
+        SeedStatus(1, 1, 1);
         for (int i = 1; i <= 4; ++i) {
             h.clock.set(at(2012, 1, i));
-            AppendHistoryNote(1, 1, "1", QString("n%1").arg(i));
+            AppendHistoryNote(1, 1, QString("n%1").arg(i));
         }
-        AppendHistoryNote(2, 1, "1", "another site");
+        SeedSite("http://b.example/");
+        AppendHistoryNote(2, 1, "another site");
         h.window.show();
         QTreeWidget* list = h.window.lvwHistory;
         // Nothing selected, or a focused row that is not selected: nothing is asked.
@@ -182,20 +183,35 @@ private slots:
         QTRY_VERIFY(!h.window.isVisible());
     }
 
+    void failedNoteKeepsTheWindowAndTheText_data() {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<QStringList>("messages"); // each shown text starts with its entry
+        QTest::newRow("site deleted meanwhile")
+            << "DELETE FROM tab_sites" << QStringList{"Error in AddItem: This site no longer exists in the archive"};
+        QTest::newRow("product deleted meanwhile")
+            << "DELETE FROM tab_products" << QStringList{"Error in AddItem: This product no longer exists"};
+        QTest::newRow("log gone") << "DROP TABLE tab_productHistory"
+                                  << QStringList{"Error in AddItem: no such table",
+                                                 "Error in MakeLvwHistoryContents: no such table"};
+    }
     void failedNoteKeepsTheWindowAndTheText() {
+        QFETCH(QString, fault);
+        QFETCH(QStringList, messages);
         History h;
         h.window.show();
-        h.dir.sql("DROP TABLE tab_productHistory");
+        h.dir.sql(fault);
         QVERIFY(h.addItem([](frmProductHistoryItem* item) {
             QTest::keyClicks(item->txtNotes, "keep me");
             QTest::mouseClick(item->cmdAdd, Qt::LeftButton);
             QVERIFY(item->isVisible());
             QCOMPARE(item->txtNotes->text(), QString("keep me"));
         }));
-        QCOMPARE(h.boxes.texts().size(), 2);
-        QVERIFY(h.boxes.texts()[0].startsWith("Error in AddItem: no such table"));
-        QVERIFY(h.boxes.texts()[1].startsWith("Error in MakeLvwHistoryContents: no such table"));
+        QCOMPARE(h.boxes.texts().size(), messages.size());
+        for (int i = 0; i < messages.size(); ++i)
+            QVERIFY2(h.boxes.texts()[i].startsWith(messages[i]), qPrintable(h.boxes.texts()[i]));
         QCOMPARE(h.boxes.shown()[0].icon, Msg::Icon::Critical);
+        if (!fault.startsWith("DROP"))
+            QCOMPARE(h.logRows(), 0);
     }
 };
 
