@@ -84,17 +84,18 @@ void frmOptions::Form_Load() {
 
 void frmOptions::cmdOK_Click() {
     Trap(QStringLiteral("Error in cmdOK_Click: "), [&] {
-        gSitesOrder = optOrder[1]->isChecked() ? 1 : 0;
-        const bool orderSaved = IniWrite(gIniFile, QStringLiteral("preferences"), QStringLiteral("SitesOrder"),
-                                         QString::number(gSitesOrder));
-        gPopUpBlock = optPopUp[0]->isChecked() ? 0 : 1;
-        const bool popUpSaved = IniWrite(gIniFile, QStringLiteral("preferences"), QStringLiteral("PopUpBlock"),
-                                         QString::number(gPopUpBlock));
         // The choices apply either way; the user should know when they will not survive a restart.
-        if (!orderSaved || !popUpSaved)
-            MsgBox(QStringLiteral("The options could not be saved in ") + gIniFile +
-                       QStringLiteral(". They apply until the program ends."),
+        gSitesOrder = optOrder[1]->isChecked() ? 1 : 0;
+        gPopUpBlock = optPopUp[0]->isChecked() ? 0 : 1;
+        try {
+            const QString section = QStringLiteral("preferences");
+            IniWrite(gIniFile, section, QStringLiteral("SitesOrder"), QString::number(gSitesOrder));
+            IniWrite(gIniFile, section, QStringLiteral("PopUpBlock"), QString::number(gPopUpBlock));
+        } catch (const Failure& e) {
+            MsgBox(QStringLiteral("The options could not be saved. ") + e.description() +
+                       QStringLiteral("\nThey apply until the program ends."),
                    Msg::Buttons::Ok, Msg::Icon::Exclamation);
+        }
     });
     accept();
 }

@@ -8,8 +8,13 @@ void ForEachSite(const QString& search, qint16 sitesOrder, const std::function<v
     QVariantList values;
     // Blanks around the text count only for deciding whether to search: they stand in the pattern.
     if (!search.trimmed().isEmpty()) {
-        sql += QStringLiteral(" AND submitUrl LIKE '%' || ? || '%'");
-        values << search;
+        // The typed text matches literally: its own %, _ and \ are escaped.
+        sql += QStringLiteral(" AND submitUrl LIKE '%' || ? || '%' ESCAPE '\\'");
+        QString literal = search;
+        literal.replace(QLatin1Char('\\'), QLatin1String("\\\\"))
+            .replace(QLatin1Char('%'), QLatin1String("\\%"))
+            .replace(QLatin1Char('_'), QLatin1String("\\_"));
+        values << literal;
     }
     if (sitesOrder == 0)
         sql += QStringLiteral(" ORDER BY rank DESC");

@@ -1,22 +1,65 @@
 #include "IniFile.h"
 
-#include <QFile>
-#include <QSaveFile>
-#include <QStringList>
-#include <QTextStream>
+#include "Failure.h"
 
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStringConverter>
+#include <QStringList>
+
+#include <algorithm>
 #include <optional>
 
 namespace {
 
-QStringList readLines(const QString& path) {
+const QByteArray kUtf8Bom = QByteArrayLiteral("\xEF\xBB\xBF");
+
+// The file as read. Lines lose only their '\n': a '\r' before it stays, so CRLF lines keep their ends.
+// The text is UTF-8 when it is valid UTF-8, else Latin-1, which keeps Windows-1252 bytes as they were.
+struct IniText {
+    QStringList lines;
+    bool bom = false;
+    bool latin1 = false;
+    QString unreadable; // why the existing file must not be rewritten; empty when it may
+};
+
+// Control characters other than tab and line ends mean the file is not text.
+bool isText(const QByteArray& bytes) {
+    return std::none_of(bytes.begin(), bytes.end(), [](char c) {
+        return (static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\n' && c != '\r') || c == 0x7F;
+    });
+}
+
+// A missing file holds no lines.
+IniText readText(const QString& path) {
+    IniText text;
+    if (!QFileInfo::exists(path))
+        return text;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return {};
-    QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
-    if (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast();
-    return lines;
+    if (!file.open(QIODevice::ReadOnly)) {
+        text.unreadable = file.errorString();
+        return text;
+    }
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        text.unreadable = file.errorString();
+        return text;
+    }
+    if (!isText(bytes))
+        text.unreadable = QStringLiteral("it is not a text file: it holds control characters");
+    text.bom = bytes.startsWith(kUtf8Bom);
+    if (text.bom)
+        bytes.remove(0, kUtf8Bom.size());
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    QString decoded = utf8(bytes);
+    text.latin1 = utf8.hasError();
+    if (text.latin1)
+        decoded = QString::fromLatin1(bytes);
+    text.lines = decoded.split(QLatin1Char('\n'));
+    if (text.lines.last().isEmpty())
+        text.lines.removeLast();
+    return text;
 }
 
 std::optional<QString> sectionName(const QString& line) {
@@ -48,13 +91,17 @@ QString unquoted(QString value) {
 }
 
 // Puts the entry into the lines: replaces the key in its section, or adds it after the section's last line,
-// or adds the section at the end.
-void putEntry(QStringList& lines, const QString& section, const QString& key, const QString& entry) {
+// or adds the section at the end. New and replaced lines end as the file's first line does.
+void putEntry(QStringList& lines, const QString& section, const QString& key, const QString& value) {
+    const QString cr = !lines.isEmpty() && lines.first().endsWith(QLatin1Char('\r')) ? QStringLiteral("\r") : QString();
+    const QString entry = key + QLatin1Char('=') + value + cr;
+    if (!cr.isEmpty() && !lines.last().endsWith(cr))
+        lines.last() += cr; // the last line had no line end at all
     qsizetype header = 0;
     while (header < lines.size() && !(sectionName(lines[header]) && sameName(*sectionName(lines[header]), section)))
         ++header;
     if (header == lines.size()) {
-        lines << QLatin1Char('[') + section + QLatin1Char(']') << entry;
+        lines << QLatin1Char('[') + section + QLatin1Char(']') + cr << entry;
         return;
     }
     qsizetype lastContent = header;
@@ -73,7 +120,7 @@ void putEntry(QStringList& lines, const QString& section, const QString& key, co
 
 QString IniRead(const QString& path, const QString& section, const QString& key) {
     bool inSection = false;
-    for (const QString& line : readLines(path)) {
+    for (const QString& line : readText(path).lines) {
         if (const auto name = sectionName(line)) {
             inSection = sameName(*name, section);
             continue;
@@ -86,13 +133,20 @@ QString IniRead(const QString& path, const QString& section, const QString& key)
     return {};
 }
 
-bool IniWrite(const QString& path, const QString& section, const QString& key, const QString& value) {
-    QStringList lines = readLines(path);
-    putEntry(lines, section, key, key + QLatin1Char('=') + value);
+void IniWrite(const QString& path, const QString& section, const QString& key, const QString& value) {
+    IniText text = readText(path);
+    if (!text.unreadable.isEmpty())
+        throw Failure(QStringLiteral("Cannot read %1: %2").arg(path, text.unreadable));
+    putEntry(text.lines, section, key, value);
 
+    QStringEncoder encoder(text.latin1 ? QStringConverter::Latin1 : QStringConverter::Utf8);
+    const QByteArray encoded = encoder(text.lines.join(QLatin1Char('\n')) + QLatin1Char('\n'));
+    const QByteArray bytes = text.bom ? kUtf8Bom + encoded : encoded;
+    if (encoder.hasError())
+        throw Failure(
+            QStringLiteral("Cannot write %1: the value %2 does not fit the file's encoding").arg(path, value));
+    // The new text replaces the file in one step, so a failure leaves the old file as it was.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
-        return false;
-    file.write(lines.join(QLatin1Char('\n')).toUtf8() + '\n');
-    return file.commit();
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        throw Failure(QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()));
 }

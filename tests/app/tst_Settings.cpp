@@ -79,21 +79,27 @@ private slots:
         QCOMPARE(int(gPopUpBlock), popUpBlock);
     }
 
-    void visitSiteAddsTheExactSchemeOnly_data() {
+    // A host with a port looks like a scheme but is not one.
+    void visitSiteAddsHttpOnlyWithoutScheme_data() {
         QTest::addColumn<QString>("address");
         QTest::addColumn<QString>("opened"); // empty: nothing opens
-        QTest::newRow("no scheme") << "www.quillomar.example/pad"
-                                   << "http://www.quillomar.example/pad";
-        QTest::newRow("has scheme") << "http://a.example/"
-                                    << "http://a.example/";
-        QTest::newRow("upper case") << "HTTP://a.example/"
-                                    << "http://HTTP://a.example/";
-        QTest::newRow("secure") << "https://a.example/"
-                                << "http://https://a.example/";
-        QTest::newRow("empty") << ""
-                               << "";
+        const std::pair<const char*, const char*> rows[] = {
+            {"www.quillomar.example/pad", "http://www.quillomar.example/pad"},
+            {"http://a.example/", "http://a.example/"},
+            {"HTTP://a.example/", "HTTP://a.example/"},
+            {"https://a.example/", "https://a.example/"},
+            {"ftp://files.example/pad.xml", "ftp://files.example/pad.xml"},
+            {"mailto:me@a.example", "mailto:me@a.example"},
+            {"file:///tmp/pad.html", "file:///tmp/pad.html"},
+            {"svn+ssh://a.example/", "svn+ssh://a.example/"},
+            {"localhost:8080/x", "http://localhost:8080/x"},
+            {"example.com:81", "http://example.com:81"},
+            {"1.2.3.4:80/", "http://1.2.3.4:80/"},
+            {"", ""}};
+        for (const auto& [address, opened] : rows)
+            QTest::newRow(*address ? address : "empty") << address << opened;
     }
-    void visitSiteAddsTheExactSchemeOnly() {
+    void visitSiteAddsHttpOnlyWithoutScheme() {
         QFETCH(QString, address);
         QFETCH(QString, opened);
         ShellSpy shell;

@@ -68,7 +68,7 @@ private slots:
         click(options, "cmdOK");
         QCOMPARE(gSitesOrder, qint16(0));
         QCOMPARE(boxes.shown().size(), 1);
-        QVERIFY(boxes.texts()[0].startsWith("The options could not be saved in " + gIniFile));
+        QVERIFY(boxes.texts()[0].startsWith("The options could not be saved. Cannot write " + gIniFile + ": "));
     }
 
     void aboutOpensTheAddressesAndClosesOnClickOrEscape() {

@@ -85,11 +85,30 @@ private slots:
         QCOMPARE(build(0, 1), QStringList());    // a status filter without a product empties the list
     }
 
-    void searchMatchesAddressesAsTyped() {
-        QCOMPARE(build(0, -1, "O'BRIEN"), QStringList{"2"});
-        QCOMPARE(build(0, -1, "   ").size(), 4);
-        QCOMPARE(build(0, -1, " a.example"), QStringList()); // the blank stays in the pattern
-        QCOMPARE(build(0, -1, "a.example", false, 2), QStringList{"1"});
+    // Sites 5 to 9 hold the characters that are wildcards or the escape in a pattern.
+    void searchMatchesAddressesLiterally_data() {
+        QTest::addColumn<QString>("search");
+        QTest::addColumn<QStringList>("sites");
+        QTest::newRow("quote, any case") << "O'BRIEN" << QStringList{"2"};
+        QTest::newRow("blanks only") << "   " << QStringList{"1", "2", "3", "4", "5", "6", "7", "8", "9"};
+        QTest::newRow("blank kept") << " a.example" << QStringList();
+        QTest::newRow("percent") << "50%" << QStringList{"5"};
+        QTest::newRow("percent alone") << "%" << QStringList{"5"};
+        QTest::newRow("underscore") << "A_B" << QStringList{"7"};
+        QTest::newRow("underscore alone") << "_" << QStringList{"7"};
+        QTest::newRow("backslash") << "\\" << QStringList{"9"};
+        QTest::newRow("backslash before letter") << "c\\d" << QStringList{"9"};
+        QTest::newRow("backslash before percent") << "\\%" << QStringList();
+    }
+    void searchMatchesAddressesLiterally() {
+        QFETCH(QString, search);
+        QFETCH(QStringList, sites);
+        for (const char* address : {"http://e.example/sale50%", "http://e.example/sale500", "http://e.example/a_b",
+                                    "http://e.example/axb", "http://e.example/c\\d"})
+            SeedSite(address);
+        QStringList found = build(0, -1, search, false, 2); // an unknown order still searches
+        found.sort();
+        QCOMPARE(found, sites);
     }
 
     void failureKeepsNothingBrokenAndThrows() {
