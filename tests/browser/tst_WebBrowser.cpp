@@ -143,17 +143,14 @@ Object.defineProperty(nameField, 'value', {
         const QString sure = "%1 | Are you sure you want to submit? | OK/Cancel";
         const QString name = "%1 | Your name? | Ann";
         const QString typed = QString::fromUtf8("Grüße \"B\" </p>");
-        QTest::newRow("confirm OK") << false << "confirm" << Msg::Answer::Ok << std::optional<QString>() << "true"
-                                    << sure;
-        QTest::newRow("confirm Cancel") << false << "confirm" << Msg::Answer::Cancel << std::optional<QString>()
-                                        << "false" << sure;
-        QTest::newRow("local file") << true << "confirm" << Msg::Answer::Ok << std::optional<QString>() << "true"
-                                    << sure;
-        QTest::newRow("prompt typed") << false << "prompt" << Msg::Answer::None << std::optional<QString>(typed)
-                                      << typed << name;
-        QTest::newRow("prompt Cancel") << false << "prompt" << Msg::Answer::None << std::optional<QString>() << "null"
-                                       << name;
-        QTest::newRow("alert") << false << "alert" << Msg::Answer::Ok << std::optional<QString>() << "undefined"
+        const std::optional<QString> none;
+        QTest::newRow("confirm OK") << false << "confirm" << Msg::Answer::Ok << none << "true" << sure;
+        QTest::newRow("confirm Cancel") << false << "confirm" << Msg::Answer::Cancel << none << "false" << sure;
+        QTest::newRow("local file") << true << "confirm" << Msg::Answer::Ok << none << "true" << sure;
+        QTest::newRow("prompt typed") << false << "prompt" << Msg::Answer::None << std::optional(typed) << typed
+                                      << name;
+        QTest::newRow("prompt Cancel") << false << "prompt" << Msg::Answer::None << none << "null" << name;
+        QTest::newRow("alert") << false << "alert" << Msg::Answer::Ok << none << "undefined"
                                << "%1 | Thank you | OK";
     }
 
