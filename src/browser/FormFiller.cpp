@@ -10,8 +10,13 @@ namespace FormFiller {
 
 namespace {
 
-// The category field's name contains PAD, so it is tested first and on its own.
+// The category field's name contains PAD but it wants a category: it is left alone.
 const QString kCategoryField = QStringLiteral("MODULE_CATALOG_FORM_SUBMIT_SOFTWARE_PAD_1_CATEGORY_ID");
+
+// Input types nobody types into: a value there would become a button's caption or a box's submitted value.
+const QStringList kUntypedInputs{QStringLiteral("submit"), QStringLiteral("button"),   QStringLiteral("reset"),
+                                 QStringLiteral("image"),  QStringLiteral("checkbox"), QStringLiteral("radio"),
+                                 QStringLiteral("file")};
 
 // The name rule as data, first match wins: [[substrings], value] pairs.
 QVariantList nameRules(const AutoFillValues& values) {
@@ -21,9 +26,12 @@ QVariantList nameRules(const AutoFillValues& values) {
 }
 
 // The length is read once; the collection is live, so an element that a page listener removed meanwhile is
-// skipped. A field that throws (a file input refuses a value) is passed over so the rest still get filled.
+// skipped. The type is read through the prototype so that a page cannot disguise a field. An empty value is
+// never written: the field keeps what the page or the user put there. A field that throws is passed over so the
+// rest still get filled.
 const QString kAutoFillJs = QStringLiteral(R"JS(
-var cleared = arguments[0], rules = arguments[1];
+var untouched = arguments[0], rules = arguments[1], untyped = arguments[2];
+var typeOf = Object.getOwnPropertyDescriptor(HTMLInputElement.prototype, 'type').get;
 function firstRule(name) {
     for (var r = 0; r < rules.length; ++r) {
         for (var p = 0; p < rules[r][0].length; ++p) {
@@ -38,17 +46,13 @@ var count = inputs.length, written = 0;
 for (var i = 0; i < count; ++i) {
     try {
         var element = inputs.item(i);
-        if (!element)
+        if (!element || untyped.indexOf(String(typeOf.call(element))) >= 0)
             continue;
         var name = String(element.getAttribute('name') || '').toUpperCase();
-        var value = '';
-        if (name !== cleared) {
-            var rule = firstRule(name);
-            if (rule < 0)
-                continue;
-            value = rules[rule][1];
-        }
-        if (__quillSetValue(element, value))
+        var rule = name === untouched ? -1 : firstRule(name);
+        if (rule < 0 || !rules[rule][1])
+            continue;
+        if (__quillSetValue(element, rules[rule][1]))
             ++written;
     } catch (e) {
     }
@@ -141,7 +145,7 @@ const QList<OtherElement>& otherElements() {
 } // namespace
 
 void AutoFill(WebBrowser& browser, const AutoFillValues& values, std::function<void(std::optional<int>)> done) {
-    browser.RunScript(kAutoFillJs, {kCategoryField, nameRules(values)},
+    browser.RunScript(kAutoFillJs, {kCategoryField, nameRules(values), kUntypedInputs},
                       [done = std::move(done)](const QVariant& result) {
                           if (done)
                               done(countOf(result));

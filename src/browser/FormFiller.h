@@ -20,10 +20,11 @@ struct AutoFillValues {
     QString paymentRegNow;
 };
 
-// Walks the page's input elements (every type) in document order and writes by the element's name, compared
-// upper-cased: the category field of one common submission script is emptied; otherwise a name containing
-// PAD gets the PAD address, then MAIL the e-mail address, then REGNOW or AFFILIATEID the RegNow value; other
-// names are left alone. done gets the number of fields written, or nothing when the page ran no script.
+// Walks the page's input elements in document order and writes by the element's name, compared upper-cased: a
+// name containing PAD gets the PAD address, else MAIL the e-mail address, else REGNOW or AFFILIATEID the RegNow
+// value; other names, the category field of one common submission script, and inputs nobody types into
+// (submit, button, reset, image, checkbox, radio, file) are left alone. An empty value is never written: the
+// field keeps its content. done gets the number of fields written, or nothing when the page ran no script.
 void AutoFill(WebBrowser& browser, const AutoFillValues& values, std::function<void(std::optional<int>)> done = {});
 
 // Empties the inputs whose type reads as text; password, hidden and every other type keep their content.

@@ -54,14 +54,6 @@ void WebBrowser::GoForward() {
         forward();
 }
 
-void WebBrowser::setSilent(bool silent) {
-    m_page->setSilent(silent);
-}
-
-bool WebBrowser::Silent() const {
-    return m_page->isSilent();
-}
-
 QString WebBrowser::setFieldValueJs() {
     // Sites built on script frameworks replace an input's value property to track edits; only the prototype's
     // own setter changes what the element really holds, and only the events make the framework take it in.

@@ -23,9 +23,12 @@ public:
     void GoBack();
     void GoForward();
 
-    // While silent, a site's alert shows nothing, and confirm and prompt are answered with cancel.
-    void setSilent(bool silent);
-    bool Silent() const;
+    // Silent mode is there to keep the engine's own reports of page errors out of dialogs. This engine shows none
+    // of them in a dialog anyway (script errors go to the log, a bad certificate refuses the page, a failed load
+    // shows an error page), so the flag changes nothing the user sees; pop-ups take it over from their opener.
+    // A site's own alert, confirm and prompt always reach the user, silent or not.
+    void setSilent(bool silent) { m_silent = silent; }
+    bool Silent() const { return m_silent; }
 
     // Runs functionBody as the body of a function called with args as its `arguments`, in the page's own
     // script world so that the page's listeners see every change. Arguments travel as JSON, never as script
@@ -56,4 +59,5 @@ private:
     WebPage* openPopup();
 
     WebPage* m_page;
+    bool m_silent = false;
 };

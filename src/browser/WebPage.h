@@ -5,16 +5,13 @@
 
 class WebBrowser;
 
-// The page behind a WebBrowser. Form filling runs unattended, so a site's script dialogs can be silenced, and
-// pop-up requests are handed to the owning browser, which asks its user and opens the window.
+// The page behind a WebBrowser. A site's own alert, confirm and prompt go to the user through the message
+// gateway, and pop-up requests are handed to the owning browser, which asks its user and opens the window.
 class WebPage final : public QWebEnginePage {
     Q_OBJECT
 
 public:
     WebPage(QWebEngineProfile* profile, WebBrowser* owner);
-
-    void setSilent(bool silent) { m_silent = silent; }
-    bool isSilent() const { return m_silent; }
 
 protected:
     QWebEnginePage* createWindow(WebWindowType type) override;
@@ -25,5 +22,4 @@ protected:
 
 private:
     QPointer<WebBrowser> m_owner;
-    bool m_silent = false;
 };

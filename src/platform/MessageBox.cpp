@@ -1,12 +1,18 @@
 #include "MessageBox.h"
 
 #include <QApplication>
+#include <QInputDialog>
 #include <QMessageBox>
 
 namespace {
 
 MsgBoxInterceptor& interceptor() {
     static MsgBoxInterceptor instance;
+    return instance;
+}
+
+InputBoxInterceptor& inputInterceptor() {
+    static InputBoxInterceptor instance;
     return instance;
 }
 
@@ -85,4 +91,19 @@ Msg::Answer MsgBox(const QString& text, Msg::Buttons buttons, Msg::Icon icon, Ms
 
 void SetMsgBoxInterceptor(MsgBoxInterceptor newInterceptor) {
     interceptor() = std::move(newInterceptor);
+}
+
+std::optional<QString> InputBox(const QString& text, const QString& defaultValue, const QString& title) {
+    const InputBoxRecord record{text, defaultValue, title.isEmpty() ? AppTitle : title};
+    if (inputInterceptor())
+        return inputInterceptor()(record);
+
+    bool accepted = false;
+    const QString typed = QInputDialog::getText(QApplication::activeWindow(), record.title, text, QLineEdit::Normal,
+                                                defaultValue, &accepted);
+    return accepted ? std::optional<QString>(typed) : std::nullopt;
+}
+
+void SetInputBoxInterceptor(InputBoxInterceptor newInterceptor) {
+    inputInterceptor() = std::move(newInterceptor);
 }

@@ -118,7 +118,6 @@ mirror[e.target.id] = e.target.value; });</script><form>
 <input id="search" name="q" type="search" value="query">
 <input id="submit" name="send" type="submit" value="Send">
 </form>)");
-        writePage("empty.html", "<p>no fields</p>");
         writePage("frame.html", R"(<input id="top" name="padurl">
 <iframe id="inner" srcdoc="<input id='framed' name='padurl' value='keep'>"></iframe>)");
         writePage("hostile.html", R"(<input id="padurl" name="padurl"><script>
@@ -132,47 +131,65 @@ Object.defineProperty(document, 'activeElement', { get: function () { throw new 
         WebBrowser browser;
         QVERIFY(NavigateAndWait(browser, page("form.html")));
         const QString pad = "http://x.example/pad.xml";
-        QCOMPARE(autoFill(browser, {pad, "me@x.example", "R-1"}), counted(9));
+        QCOMPARE(autoFill(browser, {pad, "me@x.example", "R-1"}), counted(7));
         const QList<QPair<QString, QString>> expected = {
-            {"padurl", pad},     {"padding", pad},       {"padmail", pad}, {"email", "me@x.example"},
-            {"regnow", "R-1"},   {"affiliate", "R-1"},   {"category", ""}, {"unnamed", "keep"},
-            {"padtext", "keep"}, {"padselect", "keep"},  {"hidden", pad},  {"check", "me@x.example"},
-            {"title", "keep"},   {"password", "secret"}, {"file", ""},
+            {"padurl", pad},     {"padding", pad},      {"padmail", pad},       {"email", "me@x.example"},
+            {"regnow", "R-1"},   {"affiliate", "R-1"},  {"category", "7"},      {"unnamed", "keep"},
+            {"padtext", "keep"}, {"padselect", "keep"}, {"password", "secret"},
         };
         for (const auto& [id, value] : expected)
             QVERIFY2(ValueOf(browser, id) == QVariant(value), qPrintable(id + " = " + ValueOf(browser, id).toString()));
 
-        // The page's own listeners saw every write, the emptied category field too.
+        // The page's own listeners saw every write, and only those.
         const QVariantMap seen = Evaluate(browser, "return mirror;").toMap();
         QCOMPARE(seen.value("padurl").toString(), pad);
-        QVERIFY(seen.contains("category") && !seen.contains("title") && !seen.contains("padtext"));
-    }
+        QCOMPARE(seen.size(), 7);
 
-    void autoFillWritesHostileValuesAsText() {
-        WebBrowser browser;
-        QVERIFY(NavigateAndWait(browser, page("form.html")));
+        // Values are written as text, whatever they hold.
         const QString hostile =
             QString::fromUtf8("it's \"q\" back\\slash </script><script>window.injected = true;"
                               "</script> '); window.injected = true; (' line\r\nnext Grüße 日本 😀 ${x} %1");
-        QCOMPARE(autoFill(browser, {hostile, hostile, hostile}), counted(9));
+        QCOMPARE(autoFill(browser, {hostile, hostile, hostile}), counted(7));
         // A text field drops line breaks by itself; a hidden field keeps the value exactly.
         QString singleLine = hostile;
         singleLine.remove('\r').remove('\n');
         QCOMPARE(ValueOf(browser, "regnow").toString(), singleLine);
         QCOMPARE(ValueOf(browser, "hidden").toString(), hostile);
         QCOMPARE(Evaluate(browser, "return !!window.injected;"), QVariant(false));
+    }
 
-        // Without a PAD address the PAD fields are emptied.
-        QVERIFY(autoFill(browser, {QString(), "me@x.example", QString()}));
-        QCOMPARE(ValueOf(browser, "padurl").toString() + ValueOf(browser, "hidden").toString(), QString());
-        QCOMPARE(ValueOf(browser, "email"), QVariant("me@x.example"));
+    // Only a field a person types into is written, and never with nothing: a PAD field without a PAD address keeps
+    // its content rather than take the next rule's value.
+    void autoFillWritesWherePeopleType_data() {
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<QString>("pad");
+        QTest::addColumn<bool>("written");
+        for (const char* type : {"text", "hidden", "email", "url", "password"})
+            QTest::newRow(type) << type << "p" << true;
+        for (const char* type : {"submit", "SUBMIT", "button", "reset", "image", "checkbox", "radio", "file"})
+            QTest::newRow(type) << type << "p" << false;
+        QTest::newRow("no PAD address") << "text" << QString() << false;
+    }
+
+    void autoFillWritesWherePeopleType() {
+        QFETCH(QString, type);
+        QFETCH(QString, pad);
+        QFETCH(bool, written);
+        // The element's own type property lies; the type that counts is the one the element really has.
+        m_scheme.served.insert(
+            "/type.html", kHead + "</head><body><input id=\"field\" name=\"submit_pad_mail\" type=\"" + type.toUtf8() +
+                              "\" value=\"keep\"><script>Object.defineProperty("
+                              "field, 'type', { value: 'text' });</script>");
+        WebBrowser browser;
+        QVERIFY(NavigateAndWait(browser, "held:/type.html"));
+        const QVariant before = ValueOf(browser, "field");
+        QCOMPARE(autoFill(browser, {pad, "m", "r"}), counted(written ? 1 : 0));
+        QCOMPARE(ValueOf(browser, "field"), written ? QVariant("p") : before);
     }
 
     void onlyTheTopDocumentIsReached() {
         WebBrowser browser;
         QCOMPARE(autoFill(browser), counted(0)); // nothing loaded yet
-        QVERIFY(NavigateAndWait(browser, page("empty.html")));
-        QCOMPARE(autoFill(browser), counted(0));
 
         QVERIFY(NavigateAndWait(browser, page("frame.html")));
         const QString framed = "return document.getElementById('inner').contentDocument.getElementById('framed')";

@@ -1,4 +1,6 @@
+#include "LoopbackHttpServer.h"
 #include "PageScripts.h"
+#include "Spies.h"
 #include "WebBrowser.h"
 
 #include <QApplication>
@@ -6,7 +8,6 @@
 #include <QPointer>
 #include <QScopeGuard>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QWebEngineProfile>
 #include <QWebEngineUrlRequestInterceptor>
 
@@ -34,11 +35,20 @@ class tst_WebBrowser final : public QObject {
     Q_OBJECT
 
     QTemporaryDir m_dir;
+    // Each button asks its question and writes the answer into the document.
+    const QByteArray m_askPage = R"html(<title>Ask</title></head><body>
+<button id="confirm" onclick="show(confirm('Are you sure you want to submit?'))">Submit</button>
+<button id="prompt" onclick="show(prompt('Your name?', 'Ann'))">Name</button>
+<button id="alert" onclick="show(alert('Thank you'))">Thanks</button><p id="answer"></p>
+<script>function show(value) { document.getElementById('answer').textContent = String(value); }</script></body>)html";
     QString page(const QString& name) const { return m_dir.filePath(name); }
+    static QByteArray document(const QByteArray& html) {
+        return "<!DOCTYPE html><html><head><meta charset=\"utf-8\">" + html + "</html>";
+    }
     void writePage(const QString& name, const QByteArray& html) {
         QFile file(page(name));
         QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("<!DOCTYPE html><html><head><meta charset=\"utf-8\">" + html + "</html>");
+        file.write(document(html));
     }
 
 public:
@@ -55,6 +65,7 @@ private slots:
                                 "<script>function openAnother() { window.open('plain.html'); }</script></body>");
         writePage("throws.html", "<title>Throws</title><script>throw new Error('broken site');</script></head>"
                                  "<body><p>still here</p></body>");
+        writePage("ask.html", m_askPage);
         writePage("form.html", R"(<title>Form</title></head><body>
 <input id="name"><textarea id="description"></textarea>
 <select id="os"><option value="win">Windows</option><option value="lin">Linux</option></select>
@@ -121,25 +132,56 @@ Object.defineProperty(nameField, 'value', {
         QTRY_VERIFY_WITH_TIMEOUT(!window, kLoadTimeout);
     }
 
-    void silentModeAnswersDialogsWithCancel() {
+    // Unattended filling runs silent; a site's own questions still reach the user, and the answer reaches the site.
+    void pageDialogsAskTheUserAndTakeTheAnswer_data() {
+        QTest::addColumn<bool>("local");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<Msg::Answer>("pressed");
+        QTest::addColumn<std::optional<QString>>("typed");
+        QTest::addColumn<QString>("written");
+        QTest::addColumn<QString>("asked");
+        const QString sure = "%1 | Are you sure you want to submit? | OK/Cancel";
+        const QString name = "%1 | Your name? | Ann";
+        const QString typed = QString::fromUtf8("Grüße \"B\" </p>");
+        const std::optional<QString> none;
+        QTest::newRow("confirm OK") << false << "confirm" << Msg::Answer::Ok << none << "true" << sure;
+        QTest::newRow("confirm Cancel") << false << "confirm" << Msg::Answer::Cancel << none << "false" << sure;
+        QTest::newRow("local file") << true << "confirm" << Msg::Answer::Ok << none << "true" << sure;
+        QTest::newRow("prompt typed") << false << "prompt" << Msg::Answer::None << std::optional(typed) << typed
+                                      << name;
+        QTest::newRow("prompt Cancel") << false << "prompt" << Msg::Answer::None << none << "null" << name;
+        QTest::newRow("alert") << false << "alert" << Msg::Answer::Ok << none << "undefined"
+                               << "%1 | Thank you | OK";
+    }
+
+    void pageDialogsAskTheUserAndTakeTheAnswer() {
+        QFETCH(bool, local);
+        QFETCH(QString, button);
+        QFETCH(Msg::Answer, pressed);
+        QFETCH(std::optional<QString>, typed);
+        QFETCH(QString, written);
+        QFETCH(QString, asked);
+        LoopbackHttpServer server;
+        server.ok("/ask.html", document(m_askPage), "text/html");
         WebBrowser browser;
         browser.setSilent(true);
-        QVERIFY(NavigateAndWait(browser, page("plain.html")));
-        // Any dialog that shows is closed, so that it fails the test instead of blocking it.
-        int dialogs = 0;
-        QTimer watch;
-        connect(&watch, &QTimer::timeout, this, [&dialogs] {
-            if (QWidget* dialog = QApplication::activeModalWidget()) {
-                ++dialogs;
-                dialog->close();
-            }
-        });
-        watch.start(10);
-        const QVariantList answers = Evaluate(browser, "alert('a'); return [confirm('b'), prompt('c', 'd')];").toList();
-        QCOMPARE(answers.size(), 2);
-        QCOMPARE(answers.at(0), QVariant(false));
-        QVERIFY(answers.at(1).isNull());
-        QCOMPARE(dialogs, 0);
+        QVERIFY(NavigateAndWait(browser, local ? page("ask.html") : server.url("/ask.html").toString()));
+
+        MsgBoxSpy boxes;
+        boxes.answer(pressed);
+        boxes.type(typed);
+        QCOMPARE(Evaluate(browser,
+                          "document.getElementById(arguments[0]).click();"
+                          "return document.getElementById('answer').textContent;",
+                          {button}),
+                 QVariant(written));
+        QStringList shown;
+        for (const MsgBoxRecord& box : boxes.shown())
+            shown << box.title + " | " + box.text + " | " +
+                         (box.buttons == Msg::Buttons::OkCancel ? "OK/Cancel" : "OK");
+        for (const InputBoxRecord& input : boxes.inputs())
+            shown << input.title + " | " + input.text + " | " + input.defaultValue;
+        QCOMPARE(shown, QStringList{asked.arg(local ? AppTitle : server.url("/").host())});
     }
 
     void runScriptPassesValuesIntactAndNeverAsScript() {

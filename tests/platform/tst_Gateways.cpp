@@ -1,10 +1,12 @@
 #include "BusyGuard.h"
 #include "Failure.h"
 #include "FileDialog.h"
+#include "ModalDriver.h"
 #include "Spies.h"
 #include "Trap.h"
 
 #include <QApplication>
+#include <QInputDialog>
 #include <QTest>
 
 class tst_Gateways final : public QObject {
@@ -20,6 +22,22 @@ private slots:
         QCOMPARE(boxes.shown().size(), 2);
         QCOMPARE(boxes.shown()[0].title, QString("Deleting"));
         QCOMPARE(boxes.shown()[1].title, QString("QuillomarPADsubmitter"));
+    }
+
+    // The real box: titled and prefilled, and an empty answer is told apart from a cancel.
+    void inputBoxGivesTypedTextOrNothing() {
+        for (const bool accept : {true, false}) {
+            ModalDriver driver([accept](QWidget* modal) {
+                auto* dialog = qobject_cast<QInputDialog*>(modal);
+                QVERIFY(dialog);
+                QCOMPARE(dialog->windowTitle() + " | " + dialog->labelText() + " | " + dialog->textValue(),
+                         QString("QuillomarPADsubmitter | Your name? | Ann"));
+                dialog->setTextValue(QString());
+                accept ? dialog->accept() : dialog->reject();
+            });
+            QCOMPARE(InputBox("Your name?", "Ann").value_or("cancelled"), QString(accept ? "" : "cancelled"));
+            QVERIFY(driver.ran());
+        }
     }
 
     void trapShowsPrefixAndDescriptionOnce() {

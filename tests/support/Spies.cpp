@@ -19,10 +19,15 @@ MsgBoxSpy::MsgBoxSpy() {
             return m_answers.dequeue();
         return record.defaultButton != Msg::Answer::None ? record.defaultButton : firstButton(record.buttons);
     });
+    SetInputBoxInterceptor([this](const InputBoxRecord& record) {
+        m_inputs << record;
+        return m_typed.isEmpty() ? std::optional<QString>(record.defaultValue) : m_typed.dequeue();
+    });
 }
 
 MsgBoxSpy::~MsgBoxSpy() {
     SetMsgBoxInterceptor({});
+    SetInputBoxInterceptor({});
 }
 
 QStringList MsgBoxSpy::texts() const {

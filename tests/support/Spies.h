@@ -9,8 +9,8 @@
 #include <QString>
 #include <QStringList>
 
-// Answers message boxes while it lives: scripted answers first, then each box's default
-// (or its first button). Every box shown is logged.
+// Answers message and input boxes while it lives: scripted answers first, then each box's default (or its first
+// button; an input box's prefilled text). Every box shown is logged.
 class MsgBoxSpy final {
 public:
     MsgBoxSpy();
@@ -21,11 +21,19 @@ public:
     void answer(Msg::Answer next) { m_answers.enqueue(next); }
     const QList<MsgBoxRecord>& shown() const { return m_shown; }
     QStringList texts() const;
-    void clear() { m_shown.clear(); }
+    // What the next input box gets typed; nothing is a cancel.
+    void type(const std::optional<QString>& next) { m_typed.enqueue(next); }
+    const QList<InputBoxRecord>& inputs() const { return m_inputs; }
+    void clear() {
+        m_shown.clear();
+        m_inputs.clear();
+    }
 
 private:
     QList<MsgBoxRecord> m_shown;
     QQueue<Msg::Answer> m_answers;
+    QList<InputBoxRecord> m_inputs;
+    QQueue<std::optional<QString>> m_typed;
 };
 
 // Records what would be opened in an external program while it lives.
