@@ -71,14 +71,17 @@ QString HomePageHtml(const QString& message) {
                                "<TR BGCOLOR='#000022'><TD>Product</TD><TD>Submitted</TD><TD>Published</TD>"
                                "<TD>Remaining</TD><TD>With OLD version flag</TD></TR>");
         for (const ProductCounts& product : *products) {
-            const qint32 remaining = *totalPadSites - product.submitted - product.published;
+            // Two status rows for one pair (never written by the program) must not make anything negative or
+            // beyond the whole.
+            const qint32 remaining = qMax(0, *totalPadSites - product.submitted - product.published);
             const auto number = [](qint64 n) { return QString::number(n); };
             // One pass over all values: a product name holding "%1" must stay text.
             page += QStringLiteral("<TR BGCOLOR='#000044'><TD>%1 </TD><TD> %2</TD><TD>%3</TD>"
                                    "<TD><font color='red'>%4 (%5%)</font></TD><TD>%6 (%7%)</TD></TR>")
                         .arg(product.name.toHtmlEscaped(), number(product.submitted), number(product.published),
                              number(remaining), number(PercentOfSites(remaining, *totalPadSites)),
-                             number(product.oldVersion), number(PercentOfSites(product.oldVersion, *totalPadSites)));
+                             number(product.oldVersion),
+                             number(PercentOfSites(qMin(product.oldVersion, *totalPadSites), *totalPadSites)));
         }
         page += QStringLiteral("</TABLE>");
     }

@@ -6,8 +6,8 @@
 #include <QList>
 #include <QString>
 
-// A product's line on the home page. Only pairs with a site that still exists count (deleting a site leaves
-// its status rows), each pair once, by its first status row: the one the site list shows.
+// A product's line on the home page. Only status rows of sites that still exist count (deleting a site leaves
+// its status rows).
 struct ProductCounts {
     qint32 productID = 0;
     QString name;
