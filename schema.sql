@@ -62,6 +62,10 @@ CREATE TABLE tab_productStatus (
 -- and by old-version flag. Both indexes cover their queries, so the table itself is not read.
 CREATE INDEX ix_productStatus_product ON tab_productStatus (productID, submitStatus, siteID, oldVersion);
 CREATE INDEX ix_productStatus_old ON tab_productStatus (productID, oldVersion);
+-- A pair's row is found by its site; the home page finds the rows of deleted sites by ranges of site IDs.
+CREATE INDEX ix_productStatus_site ON tab_productStatus (siteID, productID);
+-- The home page shows the latest status change.
+CREATE INDEX ix_productStatus_updated ON tab_productStatus (updateDate);
 
 CREATE TABLE tab_productHistory (
     IDproductHistory INTEGER PRIMARY KEY AUTOINCREMENT,

@@ -18,5 +18,6 @@ void RegisterBenchCase(BenchCase benchCase);
 
 // A fresh archive in a temporary directory, made the program's current database.
 QString MakeBenchArchive();
-// Fills the current archive with sites, products and one status row per pair of them.
-void SeedBenchArchive(int sites, int products, bool statusPerPair);
+// Fills the current archive with sites and products; each product has a status row on every statusEvery-th site
+// (1: every pair), which sites shifting with the product.
+void SeedBenchArchive(int sites, int products, int statusEvery);

@@ -47,7 +47,7 @@ QString MakeBenchArchive() {
     return dir.path();
 }
 
-void SeedBenchArchive(int sites, int products, bool statusPerPair) {
+void SeedBenchArchive(int sites, int products, int statusEvery) {
     DbConnection db;
     const QString now = DbNow();
     // Generated inside the database: a row at a time through the driver would take longer than the cases.
@@ -59,11 +59,11 @@ void SeedBenchArchive(int sites, int products, bool statusPerPair) {
     db.execute(QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < ?) "
                               "INSERT INTO tab_products (name, version) SELECT 'Product ' || i, '1.' || i FROM n"),
                {products});
-    if (statusPerPair)
-        db.execute(QStringLiteral("INSERT INTO tab_productStatus (siteID, productID, submitStatus, oldVersion, "
-                                  "insertDate, updateDate) SELECT s.siteID, p.productID, (s.siteID + p.productID) % 3, "
-                                  "s.siteID % 7 = 0, ?, ? FROM tab_sites s, tab_products p"),
-                   {now, now});
+    db.execute(QStringLiteral("INSERT INTO tab_productStatus (siteID, productID, submitStatus, oldVersion, "
+                              "insertDate, updateDate) SELECT s.siteID, p.productID, (s.siteID + p.productID) % 3, "
+                              "s.siteID % 7 = 0, ?, ? FROM tab_sites s, tab_products p "
+                              "WHERE (s.siteID + p.productID) % ? = 0"),
+               {now, now, statusEvery});
 }
 
 int main(int argc, char* argv[]) {

@@ -1,31 +1,16 @@
 #include "HomePage.h"
 #include "Seed.h"
+#include "Spies.h"
 #include "TestProgramDir.h"
 
 #include <QTest>
+
+using Rows = QList<QList<int>>;
 
 class tst_HomePage final : public QObject {
     Q_OBJECT
 
 private slots:
-    void percentagesRoundHalfAwayFromZero_data() {
-        QTest::addColumn<int>("count");
-        QTest::addColumn<int>("sites");
-        QTest::addColumn<qint64>("percent");
-        QTest::newRow("1 of 8") << 1 << 8 << qint64(13);
-        QTest::newRow("2 of 8") << 2 << 8 << qint64(25);
-        QTest::newRow("5 of 7") << 5 << 7 << qint64(71);
-        QTest::newRow("3 of 7") << 3 << 7 << qint64(43);
-        QTest::newRow("-1 of 8") << -1 << 8 << qint64(-13);
-        QTest::newRow("no sites") << 4 << 0 << qint64(0);
-    }
-    void percentagesRoundHalfAwayFromZero() {
-        QFETCH(int, count);
-        QFETCH(int, sites);
-        QFETCH(qint64, percent);
-        QCOMPARE(PercentOfSites(count, sites), percent);
-    }
-
     void emptyArchiveInvitesToCreateProducts() {
         TestProgramDir dir;
         const QString page = HomePageHtml(QString());
@@ -36,23 +21,56 @@ private slots:
         QVERIFY(page.endsWith("</BODY></HTML>"));
     }
 
-    void productRowsCountTheirSites() {
+    // Sites 1..sites and products P1, P2, then status rows {site, product, status, old}, then the deletions (site
+    // IDs; 0 for product P1).
+    void productRowsCountExistingSites_data() {
+        QTest::addColumn<int>("sites");
+        QTest::addColumn<Rows>("statuses");
+        QTest::addColumn<QList<int>>("deleted");
+        QTest::addColumn<QString>("rows"); // product submitted published remaining % old %
+        const Rows seven = {{1, 1, 1, 1}, {2, 1, 2, 1}, {3, 1, 0, 1}, {1, 2, 2, 0}};
+        const Rows six = {{1, 1, 1, 0}, {2, 1, 2, 1}, {3, 1, 1, 0}, {4, 1, 2, 0}, {5, 1, 1, 1}, {6, 1, 2, 1}};
+        QTest::newRow("counts") << 7 << seven << QList<int>{} << "P1 1 1 5 71 3 43|P2 0 1 6 86 0 0";
+        QTest::newRow(".5 away from 0") << 8 << Rows{{8, 1, 1, 1}} << QList<int>{}
+                                        << "P1 1 0 7 88 1 13|P2 0 0 8 100 0 0";
+        QTest::newRow("sites deleted") << 6 << six << QList<int>{1, 3, 6} << "P1 1 2 0 0 2 67|P2 0 0 3 100 0 0";
+        QTest::newRow("no sites") << 6 << six << QList<int>{1, 2, 3, 4, 5, 6} << "P1 0 0 0 0 0 0|P2 0 0 0 0 0 0";
+        QTest::newRow("product deleted") << 7 << seven << QList<int>{0} << "P2 0 1 6 86 0 0";
+        // Never written by the program; still nothing below 0 or above 100%.
+        QTest::newRow("two rows for a pair")
+            << 1 << Rows{{1, 1, 1, 1}, {1, 1, 2, 1}} << QList<int>{} << "P1 1 1 0 0 2 100|P2 0 0 1 100 0 0";
+    }
+    void productRowsCountExistingSites() {
+        QFETCH(int, sites);
+        QFETCH(Rows, statuses);
+        QFETCH(QList<int>, deleted);
+        QFETCH(QString, rows);
         TestProgramDir dir;
-        for (int i = 0; i < 7; ++i)
+        for (int i = 1; i <= sites; ++i)
             SeedSite(QString("http://s%1.example/").arg(i));
-        const qint32 p = SeedProduct("Alpha");
-        SeedStatus(1, p, 1, true);
-        SeedStatus(2, p, 2, true);
-        SeedStatus(3, p, 0, true, "2013-01-01 00:00:00");
-        const QString page = HomePageHtml(QString());
-        QVERIFY(page.contains("<TR BGCOLOR='#000044'><TD>Alpha </TD><TD> 1</TD><TD>1</TD>"
-                              "<TD><font color='red'>5 (71%)</font></TD><TD>3 (43%)</TD></TR>"));
-        QVERIFY(page.contains("Last operation date time: "));
-        QVERIFY(!page.contains("No products in archive."));
-
-        // Statuses of a site that is gone: no division by zero, a negative count.
-        dir.sql("DELETE FROM tab_sites");
-        QVERIFY(HomePageHtml(QString()).contains("<font color='red'>-2 (0%)</font></TD><TD>3 (0%)</TD>"));
+        SeedProduct("P1");
+        SeedProduct("P2");
+        for (const QList<int>& row : statuses)
+            SeedStatus(row[0], row[1], row[2], row[3] == 1);
+        for (const int site : deleted)
+            dir.sql(site ? "DELETE FROM tab_sites WHERE siteID = ?" : "DELETE FROM tab_products WHERE productID = ?",
+                    {site ? site : 1});
+        MsgBoxSpy boxes;
+        // Archives made before the site index existed count the same way.
+        for (const bool siteIndex : {true, false}) {
+            if (!siteIndex)
+                dir.sql("DROP INDEX ix_productStatus_site");
+            const QString page = HomePageHtml(QString());
+            QVERIFY(boxes.shown().isEmpty());
+            QCOMPARE(page.count("<TR BGCOLOR='#000044'>"), rows.count('|') + 1);
+            for (const QString& row : rows.split('|')) {
+                const QStringList v = row.split(' ');
+                const QString html = QString("<TR BGCOLOR='#000044'><TD>%1 </TD><TD> %2</TD><TD>%3</TD>"
+                                             "<TD><font color='red'>%4 (%5%)</font></TD><TD>%6 (%7%)</TD></TR>")
+                                         .arg(v[0], v[1], v[2], v[3], v[4], v[5], v[6]);
+                QVERIFY2(page.contains(html), qPrintable(html));
+            }
+        }
     }
 
     void namesAndMessagesNeverBecomeMarkup() {
@@ -64,11 +82,19 @@ private slots:
         QVERIFY(page.contains("<center>Loading web pad site URL: http://x.example/?a=1&amp;b=&lt;b&gt;</center>"));
     }
 
-    void brokenArchiveFailsTheWholePage() {
+    // A damaged status table: one box, the totals still shown, no made-up counts.
+    void failedCountsAreReportedNotShown() {
         TestProgramDir dir;
         SeedProduct("Alpha");
-        dir.sql("DROP TABLE tab_productStatus");
-        QVERIFY_THROWS_EXCEPTION(std::exception, HomePageHtml(QString()));
+        dir.sql("ALTER TABLE tab_productStatus RENAME TO tab_gone");
+        MsgBoxSpy boxes;
+        const QString page = HomePageHtml(QString());
+        QCOMPARE(boxes.texts().size(), 1);
+        QVERIFY(boxes.texts()[0].startsWith("Error in HomePageHtml: ") &&
+                boxes.texts()[0].contains("tab_productStatus"));
+        QVERIFY(page.contains("<p>Total PAD sites in archive: 0</p><p>Products in archive: 1</p>"
+                              "<p>The per-product counts could not be read.</p></BODY></HTML>"));
+        QVERIFY(!page.contains("-1") && !page.contains("Alpha"));
     }
 };
 
