@@ -199,9 +199,9 @@ void frmMain::cmdPaste_Click() {
                    Msg::Buttons::Ok, Msg::Icon::Exclamation);
             return;
         }
-        const std::optional<QString> value = stored->toString();
+        const QString value = stored->toString();
         FormFiller::WriteFocusedField(*webSite, FormFiller::PasteTarget::InputOnly, value,
-                                      [prefix, chosen, value](const FormFiller::FocusedField& field) {
+                                      [prefix, value](const FormFiller::FocusedField& field) {
                                           using Outcome = FormFiller::FocusedField::Outcome;
                                           Trap(prefix, [&] {
                                               switch (field.outcome) {
@@ -210,17 +210,11 @@ void frmMain::cmdPaste_Click() {
                                               case Outcome::NotATextbox:
                                                   MsgBox(kSelectTextbox, Msg::Buttons::Ok, Msg::Icon::Exclamation);
                                                   return;
-                                              case Outcome::Accepted:
-                                                  // Only a null value is tested without writing: the clipboard goes
-                                                  // first, as a read would.
-                                                  QGuiApplication::clipboard()->clear();
-                                                  throw Failure(
-                                                      QStringLiteral("%1 has no value for this product").arg(chosen));
                                               case Outcome::WriteRefused:
-                                                  putOnClipboard(value.value_or(QString()));
+                                                  putOnClipboard(value);
                                                   throw Failure(field.error);
                                               case Outcome::Written:
-                                                  putOnClipboard(value.value_or(QString()));
+                                                  putOnClipboard(value);
                                                   return;
                                               }
                                           });

@@ -81,13 +81,11 @@ return cleared;
 )JS");
 
 const QString kFocusedFieldJs = QStringLiteral(R"JS(
-var accepted = arguments[0], write = arguments[1], value = arguments[2];
+var accepted = arguments[0], value = arguments[1];
 var element = document.activeElement;
 var tag = element && element.tagName ? String(element.tagName).toUpperCase() : '';
 if (accepted.indexOf(tag) < 0)
     return ['refused', ''];
-if (!write)
-    return ['accepted', ''];
 try {
     __quillSetValue(element, value);
     return ['written', ''];
@@ -109,8 +107,6 @@ FocusedField focusedFieldOf(const QVariant& result) {
     const QString outcome = answer.at(0).toString();
     if (outcome == QLatin1String("refused"))
         return {FocusedField::Outcome::NotATextbox, {}};
-    if (outcome == QLatin1String("accepted"))
-        return {FocusedField::Outcome::Accepted, {}};
     if (outcome == QLatin1String("written"))
         return {FocusedField::Outcome::Written, {}};
     if (outcome == QLatin1String("failed"))
@@ -159,16 +155,15 @@ void ClearTextInputs(WebBrowser& browser, std::function<void(std::optional<int>)
     });
 }
 
-void WriteFocusedField(WebBrowser& browser, PasteTarget target, const std::optional<QString>& value,
+void WriteFocusedField(WebBrowser& browser, PasteTarget target, const QString& value,
                        std::function<void(const FocusedField&)> done) {
     const QStringList accepted = target == PasteTarget::InputOrTextArea
                                      ? QStringList{QStringLiteral("INPUT"), QStringLiteral("TEXTAREA")}
                                      : QStringList{QStringLiteral("INPUT")};
-    browser.RunScript(kFocusedFieldJs, {accepted, value.has_value(), value.value_or(QString())},
-                      [done = std::move(done)](const QVariant& result) {
-                          if (done)
-                              done(focusedFieldOf(result));
-                      });
+    browser.RunScript(kFocusedFieldJs, {accepted, value}, [done = std::move(done)](const QVariant& result) {
+        if (done)
+            done(focusedFieldOf(result));
+    });
 }
 
 const QStringList& OtherElementNames() {

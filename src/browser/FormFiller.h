@@ -38,7 +38,6 @@ struct FocusedField {
     enum class Outcome {
         NoPage,       // the page ran no script
         NotATextbox,  // the focus is on no element the paste accepts (or on none at all)
-        Accepted,     // the element would take a value; nothing was written, as asked
         Written,      // the element now holds the value
         WriteRefused, // the element threw when written (a file input, for one); error says why
     };
@@ -46,10 +45,9 @@ struct FocusedField {
     QString error;
 };
 
-// Writes value into the element that has the focus in the page, when it is one that target accepts. With no
-// value the element is only tested. The test and the write happen in one step, so the focus cannot move
-// between them.
-void WriteFocusedField(WebBrowser& browser, PasteTarget target, const std::optional<QString>& value,
+// Writes value into the element that has the focus in the page, when it is one that target accepts. The test and
+// the write happen in one step, so the focus cannot move between them.
+void WriteFocusedField(WebBrowser& browser, PasteTarget target, const QString& value,
                        std::function<void(const FocusedField&)> done);
 
 // The product fields the "Other elements" paste offers, in the order shown.
