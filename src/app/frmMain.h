@@ -3,6 +3,7 @@
 #include <QList>
 #include <QMainWindow>
 #include <QPoint>
+#include <QStringList>
 
 #include <optional>
 
@@ -64,6 +65,10 @@ public:
 
     // Log-in data of a site on the "Username" and "Password" buttons.
     void LoadUsernamePassword(qint32 siteID);
+    // The paste buttons of cmdPADurl, in order, and the value each pastes. The values are kept here, not in a
+    // widget property, where tools that read the widgets could show a password.
+    enum PasteButton { PadButton, EmailButton, AuthorButton, RegNowButton, UsernameButton, PasswordButton };
+    QString PasteValue(int button) const { return m_pasteValues.value(button); }
 
     // Embedded browser: visiting sites, navigation display, pop-ups, form filling and pasting.
     void VisitPadSite(const QString& url);
@@ -167,4 +172,5 @@ private:
 
     // Where the last mouse button was released over the site list, in the list's viewport; none before any.
     std::optional<QPoint> m_lvwSitesMouseUp;
+    QStringList m_pasteValues = QStringList(6);
 };

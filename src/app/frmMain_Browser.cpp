@@ -1,5 +1,6 @@
 // The embedded browser of the main window: visiting sites, navigation display, pop-ups, filling and pasting.
 #include "BrowserQueries.h"
+#include "Clipboard.h"
 #include "ExternalOpen.h"
 #include "FormFiller.h"
 #include "MessageBox.h"
@@ -9,9 +10,7 @@
 #include "frmMain.h"
 #include "modMain.h"
 
-#include <QClipboard>
 #include <QComboBox>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -21,19 +20,7 @@
 
 namespace {
 
-enum PasteButton { PadButton, EmailButton, AuthorButton, RegNowButton, UsernameButton, PasswordButton };
-
 const QString kSelectTextbox = QStringLiteral("Please, select the textbox where you want to paste information");
-
-QString tagOf(const QPushButton* button) {
-    return button->property("Tag").toString();
-}
-
-void putOnClipboard(const QString& text) {
-    QClipboard* clipboard = QGuiApplication::clipboard();
-    clipboard->clear();
-    clipboard->setText(text);
-}
 
 } // namespace
 
@@ -159,23 +146,25 @@ void frmMain::webSite_NewWindow2(bool& cancel) {
 
 void frmMain::cmdMagic_Click() {
     // A page that runs no script (none shown, or it refuses) is left as it is, without a message.
-    FormFiller::AutoFill(*webSite,
-                         {tagOf(cmdPADurl[PadButton]), tagOf(cmdPADurl[EmailButton]), tagOf(cmdPADurl[RegNowButton])});
+    FormFiller::AutoFill(*webSite, {m_pasteValues[PadButton], m_pasteValues[EmailButton], m_pasteValues[RegNowButton]});
 }
 
 void frmMain::cmdPADurl_Click(int index) {
     if (index < 0 || index >= cmdPADurl.size())
         return;
-    const QString value = tagOf(cmdPADurl[index]);
+    const QString value = m_pasteValues[index];
+    const bool secret = index == PasswordButton;
     FormFiller::WriteFocusedField(*webSite, FormFiller::PasteTarget::InputOrTextArea, value,
-                                  [value](const FormFiller::FocusedField& field) {
+                                  [value, secret](const FormFiller::FocusedField& field) {
                                       using Outcome = FormFiller::FocusedField::Outcome;
                                       if (field.outcome == Outcome::NoPage || field.outcome == Outcome::NotATextbox) {
                                           MsgBox(kSelectTextbox, Msg::Buttons::Ok, Msg::Icon::Exclamation);
                                           return;
                                       }
-                                      // Left on the clipboard so it can also be pasted by hand.
-                                      putOnClipboard(value);
+                                      if (secret)
+                                          PutSecretOnClipboard(value);
+                                      else
+                                          PutOnClipboard(value);
                                   });
 }
 
@@ -211,10 +200,10 @@ void frmMain::cmdPaste_Click() {
                                                   MsgBox(kSelectTextbox, Msg::Buttons::Ok, Msg::Icon::Exclamation);
                                                   return;
                                               case Outcome::WriteRefused:
-                                                  putOnClipboard(value);
+                                                  PutOnClipboard(value);
                                                   throw Failure(field.error);
                                               case Outcome::Written:
-                                                  putOnClipboard(value);
+                                                  PutOnClipboard(value);
                                                   return;
                                               }
                                           });

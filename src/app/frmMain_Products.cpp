@@ -17,15 +17,7 @@
 #include <QToolBar>
 #include <QTreeWidget>
 
-namespace {
-
-enum PasteButton { PadButton, EmailButton, AuthorButton, RegNowButton, UsernameButton, PasswordButton };
-
-void setTag(QPushButton* button, const QString& value) {
-    button->setProperty("Tag", value);
-}
-
-} // namespace
+namespace {} // namespace
 
 qint32 frmMain::SelectedProductID() const {
     return cboProducts->currentIndex() >= 1 ? cboProducts->currentData().toInt() : 0;
@@ -59,7 +51,7 @@ void frmMain::cboProducts_Click() {
             LoadUsernamePassword(SiteRow::IdOf(site));
         } else {
             for (const int i : {UsernameButton, PasswordButton}) {
-                setTag(cmdPADurl[i], QString());
+                m_pasteValues[i].clear();
                 cmdPADurl[i]->setEnabled(false);
             }
         }
@@ -67,10 +59,10 @@ void frmMain::cboProducts_Click() {
         if (const auto product = ReadProductBar(productID)) {
             if (!product->name.isNull())
                 lblFolderName->setText(QStringLiteral(" Quillomar Pad Submitter - ") + product->name.toString());
-            setTag(cmdPADurl[PadButton], product->padUrl);
-            setTag(cmdPADurl[EmailButton], product->emailAuthor);
-            setTag(cmdPADurl[AuthorButton], product->author);
-            setTag(cmdPADurl[RegNowButton], product->paymentRegNow);
+            m_pasteValues[PadButton] = product->padUrl;
+            m_pasteValues[EmailButton] = product->emailAuthor;
+            m_pasteValues[AuthorButton] = product->author;
+            m_pasteValues[RegNowButton] = product->paymentRegNow;
             cboPad->addItems(FormFiller::OtherElementNames());
             // Nothing is chosen until the user chooses: a preselected entry would paste without being asked for.
             cboPad->setCurrentIndex(-1);
@@ -143,7 +135,7 @@ void frmMain::LoadUsernamePassword(qint32 siteID) {
                                                            {login->password, PasswordButton}};
         for (const auto& [value, index] : values) {
             const bool present = !value.isNull() && !value.toString().trimmed().isEmpty();
-            setTag(cmdPADurl[index], present ? value.toString() : QString());
+            m_pasteValues[index] = present ? value.toString() : QString();
             cmdPADurl[index]->setEnabled(present);
         }
     });

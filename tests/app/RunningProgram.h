@@ -79,7 +79,7 @@ public:
             QTest::mouseDClick(viewport, Qt::LeftButton, modifiers, centre);
     }
     static qint32 selectedSite() { return SiteRow::IdOf(SiteRow::SelectedItem(gMainWindow->lvwSites)); }
-    static QString tag(int button) { return gMainWindow->cmdPADurl[button]->property("Tag").toString(); }
+    static QString tag(int button) { return gMainWindow->PasteValue(button); }
 
     TestProgramDir dir;
     MsgBoxSpy boxes;

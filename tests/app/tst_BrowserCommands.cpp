@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFile>
+#include <QMimeData>
 #include <QWebEngineProfile>
 #include <QWebEngineUrlRequestInterceptor>
 
@@ -259,6 +260,15 @@ private slots:
         QTest::mouseClick(w()->cmdPADurl[5], Qt::LeftButton);
         QTRY_COMPARE_WITH_TIMEOUT(valueOf("title"), QString("pw"), kLoadTimeout);
         QCOMPARE(p->boxes.shown().size(), 1);
+        // The password goes on the clipboard marked secret, and no widget keeps it where tools could read it.
+        QCOMPARE(clipboard->mimeData()->data("x-kde-passwordManagerHint"), QByteArray("secret"));
+        for (const QWidget* widget : w()->findChildren<QWidget*>()) {
+            QStringList texts{widget->toolTip(), widget->accessibleName(), widget->accessibleDescription(),
+                              widget->statusTip(), widget->whatsThis()};
+            for (const QByteArray& name : widget->dynamicPropertyNames())
+                texts << widget->property(name).toString();
+            QVERIFY2(!texts.contains("pw"), qPrintable(widget->objectName()));
+        }
     }
 
     void otherElementsPasteReadsTheChosenColumn() {

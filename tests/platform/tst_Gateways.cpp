@@ -1,4 +1,5 @@
 #include "BusyGuard.h"
+#include "Clipboard.h"
 #include "Failure.h"
 #include "FileDialog.h"
 #include "ModalDriver.h"
@@ -6,13 +7,29 @@
 #include "Trap.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QInputDialog>
+#include <QMimeData>
 #include <QTest>
 
 class tst_Gateways final : public QObject {
     Q_OBJECT
 
 private slots:
+    // A password is marked secret and taken off again, unless the user copied something else meanwhile.
+    void secretLeavesTheClipboard() {
+        QClipboard* clipboard = QGuiApplication::clipboard();
+        PutSecretOnClipboard("s3cret", std::chrono::milliseconds(50));
+        QCOMPARE(clipboard->mimeData()->data("x-kde-passwordManagerHint"), QByteArray("secret"));
+        QCOMPARE(clipboard->text(), QString("s3cret"));
+        QTRY_COMPARE(clipboard->text(), QString());
+        PutSecretOnClipboard("s3cret", std::chrono::milliseconds(50));
+        PutOnClipboard("mine");
+        QTest::qWait(100);
+        QCOMPARE(clipboard->text(), QString("mine"));
+        QVERIFY(!clipboard->mimeData()->hasFormat("x-kde-passwordManagerHint"));
+    }
+
     void boxWithoutTitleCarriesApplicationTitle() {
         MsgBoxSpy boxes;
         boxes.answer(Msg::Answer::No);
