@@ -1,5 +1,6 @@
 // The site list of the main window: its columns, filters and rebuild.
 #include "SiteList.h"
+#include "SubmitStatus.h"
 #include "Trap.h"
 #include "frmMain.h"
 #include "modMain.h"
@@ -15,9 +16,8 @@ void frmMain::LoadComboFilterStatus() {
         const QSignalBlocker quiet(cboFilterStatus);
         cboFilterStatus->clear();
         cboFilterStatus->addItem(QStringLiteral("All"), -1);
-        cboFilterStatus->addItem(QStringLiteral("NotSubmitted"), 0);
-        cboFilterStatus->addItem(QStringLiteral("Submitted"), 1);
-        cboFilterStatus->addItem(QStringLiteral("Published"), 2);
+        for (const SubmitStatus status : kSubmitStatuses)
+            cboFilterStatus->addItem(WordsFor(status).filter, int(status));
         cboFilterStatus->setCurrentIndex(-1);
     });
 }

@@ -3,6 +3,7 @@
 #include "MessageBox.h"
 #include "SiteRow.h"
 #include "StatusQueries.h"
+#include "SubmitStatus.h"
 #include "Trap.h"
 #include "frmMain.h"
 #include "frmProductHistory.h"
@@ -11,20 +12,6 @@
 #include <QTreeWidget>
 
 namespace {
-
-// The labels of the message after a status change.
-QString statusMessageText(qint16 status) {
-    switch (status) {
-    case 0:
-        return QStringLiteral("Not submitted");
-    case 1:
-        return QStringLiteral("Submitted");
-    case 2:
-        return QStringLiteral("Published");
-    default:
-        return {};
-    }
-}
 
 void exclaim(const QString& text) {
     MsgBox(text, Msg::Buttons::Ok, Msg::Icon::Exclamation);
@@ -50,8 +37,9 @@ void frmMain::ChangeSiteStatus(qint16 Status) {
         const qint32 siteID = SiteRow::IdOf(site);
         // The status and its log row are stored together or not at all; only a stored change is announced.
         const QString address = RecordStatusChange(siteID, productID, Status);
-        MsgBox(QStringLiteral("New status set is: ") + statusMessageText(Status) + QStringLiteral(" for site URL: ") +
-                   address,
+        const auto status = SubmitStatusOf(Status);
+        MsgBox(QStringLiteral("New status set is: ") + (status ? WordsFor(*status).message : QString()) +
+                   QStringLiteral(" for site URL: ") + address,
                Msg::Buttons::Ok, Msg::Icon::Information);
         cboProducts_Click();
         // The changed site is selected again only where the rebuilt list can still show it.

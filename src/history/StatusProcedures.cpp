@@ -1,14 +1,8 @@
 #include "StatusProcedures.h"
 
+#include "SubmitStatus.h"
+
 QString HistoryStatusText(qint32 status) {
-    switch (status) {
-    case 0:
-        return QStringLiteral("Not Submitted");
-    case 1:
-        return QStringLiteral("Submitted");
-    case 2:
-        return QStringLiteral("Published");
-    default:
-        return {};
-    }
+    const auto known = SubmitStatusOf(status);
+    return known ? WordsFor(*known).history : QString();
 }

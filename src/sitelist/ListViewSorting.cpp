@@ -81,7 +81,11 @@ bool SortableItem::operator<(const QTreeWidgetItem& other) const {
         return lessWithMissingFirst(numberOf(text(column)), numberOf(other.text(column)));
     if (type == QLatin1String("DATE"))
         return lessWithMissingFirst(validDate(dateOf(*this, column)), validDate(dateOf(other, column)));
-    return text(column).compare(other.text(column), Qt::CaseInsensitive) < 0;
+    const auto sortText = [column](const QTreeWidgetItem& row) {
+        const QVariant value = row.data(column, SortValueRole);
+        return value.isValid() ? value.toString() : row.text(column);
+    };
+    return sortText(*this).compare(sortText(other), Qt::CaseInsensitive) < 0;
 }
 
 void ListViewSorting(QTreeWidget* list, int column) {

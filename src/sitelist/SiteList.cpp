@@ -6,6 +6,7 @@
 #include "SiteQueries.h"
 #include "SiteRow.h"
 #include "StatusCache.h"
+#include "SubmitStatus.h"
 #include "Trap.h"
 
 #include <QHeaderView>
@@ -17,17 +18,9 @@ enum Column { ColId, ColUrl, ColStatus, ColOld, ColRank, ColAutoUpdate };
 
 const QString kHttp = QStringLiteral("http://");
 
-QString statusIconKey(qint32 status) {
-    switch (status) {
-    case 0:
-        return QStringLiteral("notSubmitted");
-    case 1:
-        return QStringLiteral("submitted");
-    case 2:
-        return QStringLiteral("published");
-    default:
-        return QStringLiteral("empty");
-    }
+QString statusIconKey(qint32 code) {
+    const auto status = SubmitStatusOf(code);
+    return status ? WordsFor(*status).iconKey : QStringLiteral("empty");
 }
 
 QTreeWidgetItem* makeRow(const SiteListRow& site) {
@@ -58,9 +51,11 @@ QTreeWidgetItem* makeRow(const SiteListRow& site) {
 void applyStatus(QTreeWidgetItem* row, const StatusCache& cache, qint32 productID) {
     const qint32 siteID = SiteRow::IdOf(row);
     const qint16 status = cache.GetProductStatus(siteID, productID);
-    if (status >= 0 && status <= 2) {
+    if (SubmitStatusOf(status)) {
         SiteRow::SetIcon(row, ColStatus, statusIconKey(status));
         row->setText(ColStatus, QStringLiteral(" "));
+        // The cell shows only a picture: it sorts by the status, then by the address.
+        row->setData(ColStatus, SortValueRole, QStringLiteral("%1 %2").arg(status).arg(row->text(ColUrl)));
     }
     const qint16 old = cache.GetProductVersionPublished(siteID, productID);
     if (old == 0 || old == 1)

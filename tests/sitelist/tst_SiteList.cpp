@@ -1,4 +1,5 @@
 #include "ListRows.h"
+#include "ListViewSorting.h"
 #include "Seed.h"
 #include "SiteList.h"
 #include "SiteRow.h"
@@ -44,6 +45,15 @@ private slots:
         SeedStatus(b, m_product, 2, true);
         m_list.clear();
         MakeSiteListColumns(&m_list);
+    }
+
+    // The status cells hold only pictures: they sort by status, then by address.
+    void statusColumnSortsByStatusThenAddress() {
+        build(m_product, -1);
+        ListViewSorting(&m_list, ColStatus);
+        QCOMPARE(ColumnTexts(&m_list, ColId), (QStringList{"4", "3", "1", "2"}));
+        ListViewSorting(&m_list, ColStatus);
+        QCOMPARE(ColumnTexts(&m_list, ColId), (QStringList{"2", "1", "3", "4"}));
     }
 
     void rowsWithoutProductShowUnknownStatus() {
