@@ -118,7 +118,7 @@ private slots:
         QCOMPARE(QDir(copy.dataDir()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).size(), 2);
     }
 
-    void missingSharedDatabaseIsNamedAndNothingIsLeftBehind() {
+    void missingSharedDatabaseIsNamedAndOnlyTheSettingsAreSeeded() {
         InstalledCopy copy(false);
         const QString problem = SeedUserData(DecideLayout(copy.binDir(), copy.dataDir()));
         QVERIFY2(problem.contains(QDir::toNativeSeparators(copy.sharedFile("kwz.db")) + " is missing"),

@@ -1,6 +1,7 @@
 #include "DateText.h"
 
 #include <QLocale>
+#include <QScopeGuard>
 #include <QTest>
 
 class tst_DateText final : public QObject {
@@ -47,7 +48,9 @@ private slots:
     }
 
     void displayLeavesOutMidnight() {
+        const QLocale previous;
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        const auto restore = qScopeGuard([&] { QLocale::setDefault(previous); });
         QCOMPARE(DateTimeDisplayText(QDate(2012, 3, 5).startOfDay()), QString("3/5/12"));
         const QString withTime = DateTimeDisplayText(QDateTime(QDate(2012, 3, 5), QTime(14, 30, 7)));
         QVERIFY2(withTime.startsWith("3/5/12 2:30:07"), qPrintable(withTime));

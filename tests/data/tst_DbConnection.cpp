@@ -22,8 +22,13 @@ private slots:
         const QString odd = dir.filePath("my #1 data?.db");
         QVERIFY(QFile::copy(dir.dbPath(), odd));
         gConnectionString = ConnectionStringFor(odd);
-        DbConnection db;
-        db.execute("INSERT INTO tab_products (name) VALUES ('x')");
+        {
+            DbConnection db;
+            db.execute("INSERT INTO tab_products (name) VALUES ('x')");
+            QSqlQuery landed = db.query("SELECT COUNT(*) FROM tab_products");
+            QVERIFY(landed.next());
+            QCOMPARE(landed.value(0).toInt(), 1);
+        }
         gConnectionString = ConnectionStringFor(dir.dbPath());
         QCOMPARE(dir.scalar("SELECT COUNT(*) FROM tab_products").toInt(), 0);
     }
