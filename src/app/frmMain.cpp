@@ -315,6 +315,9 @@ void frmMain::buildMenus() {
     };
 
     QMenu* file = addMenu("mnuFile", QStringLiteral("File"));
+    addItem(file, "miFileBackUp", QStringLiteral("Back up archive..."), [this] { BackUpArchiveToFile(); });
+    addItem(file, "miFileRestore", QStringLiteral("Restore from backup..."), [this] { RestoreFromBackup(); });
+    file->addSeparator()->setObjectName(QStringLiteral("miFileSep1"));
     addItem(file, "miFileExit", QStringLiteral("Exit"), [this] { close(); });
 
     QMenu* site = addMenu("mnuSite", QStringLiteral("PAD Sites"));

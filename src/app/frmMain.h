@@ -35,6 +35,11 @@ public:
     void LoadStaticHtml(const QString& strBody);
     void cmdHome_Click();
 
+    // The archive's copies: one written where the user chooses, and the restore from a copy (then the list, the
+    // product selector and the home page show what the archive holds).
+    void BackUpArchiveToFile();
+    void RestoreFromBackup();
+
     // Product selection and product commands
     void LoadComboProducts();
     void cboProducts_Click();

@@ -1,4 +1,5 @@
 // Product selection and the product commands of the main window.
+#include "ArchiveBackup.h"
 #include "FormFiller.h"
 #include "MessageBox.h"
 #include "ProductQueries.h"
@@ -115,6 +116,8 @@ void frmMain::ProductDeleteCommand() {
     if (MsgBox(QStringLiteral("Are you sure you want to delete product '") + name + QStringLiteral("' ? "),
                Msg::Buttons::YesNo, Msg::Icon::Question, Msg::Answer::No,
                QStringLiteral("Deleting Product '") + name + QStringLiteral("'")) != Msg::Answer::Yes)
+        return;
+    if (!BackUpBeforeChange())
         return;
     ProductDelete(SelectedProductID());
     LoadComboProducts();

@@ -1,4 +1,5 @@
 // The site list as a set of rows: context menu, bookmarks, selection, deletion, mouse and keys.
+#include "ArchiveBackup.h"
 #include "MessageBox.h"
 #include "SiteCommands.h"
 #include "SiteRow.h"
@@ -158,6 +159,8 @@ void frmMain::SiteDelete() {
             return;
         if (MsgBox(QStringLiteral("Are you sure you want to delete selected sites? "), Msg::Buttons::YesNo,
                    Msg::Icon::Question, Msg::Answer::No, QStringLiteral("Deleting")) != Msg::Answer::Yes)
+            return;
+        if (!BackUpBeforeChange())
             return;
         DeleteSites(SiteRow::SelectedIds(lvwSites));
         cboProducts_Click();

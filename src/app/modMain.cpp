@@ -1,5 +1,6 @@
 #include "modMain.h"
 
+#include "ArchiveBackup.h"
 #include "IniFile.h"
 #include "MessageBox.h"
 #include "SettingValue.h"
@@ -32,6 +33,20 @@ const QString kSection = QStringLiteral("preferences");
 qint16 readSetting(const QString& key, qint16 defaultValue) {
     const QString text = IniRead(gIniFile, kSection, key);
     return text.isEmpty() ? defaultValue : SettingToInt16(text);
+}
+
+// The first start of a day copies the archive. A failure is told once and start-up goes on; a missing archive was
+// told already.
+void backUpOncePerDay() {
+    if (!QFileInfo(gArchiveFile).isFile())
+        return;
+    try {
+        if (!BackedUpToday())
+            BackUpArchive();
+    } catch (const std::exception& e) {
+        MsgBox(QStringLiteral("The archive could not be backed up: ") + FailureText(e), Msg::Buttons::Ok,
+               Msg::Icon::Exclamation);
+    }
 }
 
 } // namespace
@@ -69,6 +84,7 @@ bool Main(const QString& programDirectory, const QString& sharedDirectory) {
             MsgBox(QStringLiteral("Error in Sub Main reading settings"), Msg::Buttons::Ok, Msg::Icon::Critical);
             return;
         }
+        backUpOncePerDay();
         frmSplash splash;
         splash.show();
         splash.repaint();

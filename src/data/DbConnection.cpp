@@ -23,9 +23,15 @@ QString ConnectionStringFor(const QString& path) {
     return QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded) + QStringLiteral("?mode=rw");
 }
 
-DbConnection::DbConnection() : m_name(uniqueConnectionName()) {
+QString ReadOnlyConnectionStringFor(const QString& path) {
+    return QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded) + QStringLiteral("?mode=ro");
+}
+
+DbConnection::DbConnection() : DbConnection(gConnectionString) {}
+
+DbConnection::DbConnection(const QString& connectionString) : m_name(uniqueConnectionName()) {
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
-    db.setDatabaseName(gConnectionString);
+    db.setDatabaseName(connectionString);
     db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=2000"));
     if (!db.open()) {
         const QString text = db.lastError().text();

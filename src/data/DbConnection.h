@@ -13,12 +13,16 @@ extern QString gConnectionString;
 
 // The connection string for the database file at path.
 QString ConnectionStringFor(const QString& path);
+// The same, read-only: for reading a file that is not the archive (a backup copy), which must not change.
+QString ReadOnlyConnectionStringFor(const QString& path);
 
 // One database operation's connection: opened on construction, closed when the scope ends.
 // Every value goes in bound, never pasted into statement text. Failures throw DbError.
 class DbConnection final {
 public:
     DbConnection();
+    // A connection to another database than the archive.
+    explicit DbConnection(const QString& connectionString);
     ~DbConnection();
     DbConnection(const DbConnection&) = delete;
     DbConnection& operator=(const DbConnection&) = delete;

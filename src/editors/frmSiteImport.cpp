@@ -1,5 +1,6 @@
 #include "frmSiteImport.h"
 
+#include "ArchiveBackup.h"
 #include "EditorWidgets.h"
 #include "FileDialog.h"
 #include "MessageBox.h"
@@ -144,6 +145,8 @@ void frmSiteImport::cmdImport_Click() {
         if (MsgBox(QStringLiteral("File  to import contains %1 lines (sites). Do you want to proceed?").arg(count),
                    Msg::Buttons::YesNo, Msg::Icon::Exclamation, Msg::Answer::None,
                    QStringLiteral("Importing PAD site list")) != Msg::Answer::Yes)
+            return;
+        if (!BackUpBeforeChange())
             return;
 
         qint32 inserted = 0;

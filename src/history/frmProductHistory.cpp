@@ -1,5 +1,6 @@
 #include "frmProductHistory.h"
 
+#include "ArchiveBackup.h"
 #include "BusyGuard.h"
 #include "DateText.h"
 #include "HistoryQueries.h"
@@ -204,6 +205,8 @@ void frmProductHistory::Delete() {
             return;
         if (MsgBox(QStringLiteral("Are you sure you want to delete selected items? "), Msg::Buttons::YesNo,
                    Msg::Icon::Question, Msg::Answer::No, QStringLiteral("Deleting")) != Msg::Answer::Yes)
+            return;
+        if (!BackUpBeforeChange())
             return;
         DeleteHistoryRows(ids);
         MakeLvwHistoryContents();
