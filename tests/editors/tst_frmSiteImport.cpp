@@ -60,38 +60,17 @@ class tst_frmSiteImport final : public QObject {
     Q_OBJECT
 
 private slots:
-    void browsedListIsImportedLineByLine() {
-        TestProgramDir dir;
-        MsgBoxSpy boxes;
-        FileDialogSpy files;
-        FixedClock clock(QDateTime(QDate(2013, 4, 5), QTime(6, 7, 8)));
-        dir.writeFile("list.csv", "O'Brien's Tools;www.obrien.example/add.php\r\n"
-                                  "Plain;http://plain.example/submit\r\n"
-                                  "Three;http://three.example/;third field\r\n");
-        ImportWindow w;
-        files.choose(dir.filePath("list.csv"));
-        QTest::mouseClick(w->cmdBrowse, Qt::LeftButton);
-        QTest::mouseClick(w->cmdBrowse, Qt::LeftButton); // cancelled: the box keeps its path
-        QCOMPARE(w->txtFileName->text(), dir.filePath("list.csv"));
-
-        w.import(1);
-        QCOMPARE(boxes.texts(), (QStringList{proceedQuestion(3), "Imported 3 PAD sites."}));
-        // Apostrophes kept, an address without scheme stored as it stands, a third field ignored.
-        QCOMPARE(sites(), (QStringList{"O'Brien's Tools|www.obrien.example/add.php",
-                                       "Plain|http://plain.example/submit", "Three|http://three.example/"}));
-        QCOMPARE(dir.scalar("SELECT count(*) FROM tab_sites WHERE insertDate = '2013-04-05 06:07:08'").toInt(), 3);
-        QCOMPARE(w.rebuilds, 1);
-        QVERIFY(w.idle());
-    }
-
-    void typedPathImportedTwiceAddsEverySiteTwice_data() {
-        QTest::addColumn<int>("option");
+    // A list browsed for and imported twice adds every site twice, each field as it stands.
+    void listIsImportedLineByLine_data() {
+        QTest::addColumn<int>("option"); // 0 tab, 1 semicolon, 2 comma
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<QStringList>("expected");
         const QStringList both{"A|http://a.example/", "B|http://b.example/"};
         QTest::newRow("tab") << 0 << QByteArray("A\thttp://a.example/\r\nB\thttp://b.example/\r\n") << both;
-        QTest::newRow("semicolon, line feeds") << 1 << QByteArray("A;http://a.example/\nB;http://b.example/\n") << both;
-        // Fields are taken as they stand: "NAME, URL" gives an address that starts with a blank.
+        QTest::newRow("apostrophes, no scheme, a third field")
+            << 1 << QByteArray("O'Brien's Tools;www.obrien.example/add.php\nB;http://b.example/;third field\n")
+            << QStringList{"O'Brien's Tools|www.obrien.example/add.php", "B|http://b.example/"};
+        // "NAME, URL" gives an address that starts with a blank.
         QTest::newRow("comma, mixed line ends") << 2 << QByteArray("A, http://a.example/\rB,http://b.example/\r\n")
                                                 << QStringList{"A| http://a.example/", "B|http://b.example/"};
         QTest::newRow("Windows-1252") << 1 << QByteArray("Caf\xE9 \x80;http://caf\xE9.example/\r\n\x93Q\x94;q/\r\n")
@@ -102,23 +81,27 @@ private slots:
             << QStringList{"Café €|http://x/", "B|http://b.example/"};
     }
 
-    void typedPathImportedTwiceAddsEverySiteTwice() {
+    void listIsImportedLineByLine() {
         QFETCH(int, option);
         QFETCH(QByteArray, content);
         QFETCH(QStringList, expected);
         TestProgramDir dir;
         MsgBoxSpy boxes;
         FileDialogSpy files;
+        FixedClock clock(QDateTime(QDate(2013, 4, 5), QTime(6, 7, 8)));
         dir.writeFile("sites list.txt", content);
         ImportWindow w;
-        QTest::keyClicks(w->txtFileName, dir.filePath("sites list.txt"));
+        files.choose(dir.filePath("sites list.txt"));
+        QTest::mouseClick(w->cmdBrowse, Qt::LeftButton);
+        QTest::mouseClick(w->cmdBrowse, Qt::LeftButton); // cancelled: the box keeps its path
         w.import(option);
         w.import(option);
-        QCOMPARE(files.asked(), 0);
         QCOMPARE(sites(), expected + expected);
+        QCOMPARE(dir.scalar("SELECT count(*) FROM tab_sites WHERE insertDate = '2013-04-05 06:07:08'").toInt(), 4);
         QCOMPARE(boxes.texts(), (QStringList{proceedQuestion(2), "Imported 2 PAD sites.", proceedQuestion(2),
                                              "Imported 2 PAD sites."}));
         QCOMPARE(w.rebuilds, 2);
+        QVERIFY(w.idle());
     }
 
     void unusableInputImportsNothing_data() {
