@@ -77,8 +77,9 @@ void fillEveryBox(const frmProduct* window, const QString& tag) {
     }
 }
 
-QVariant productColumn(const TestProgramDir& dir, const char* column, qint32 productID = 1) {
-    return dir.scalar(QStringLiteral("SELECT %1 FROM tab_products WHERE productID = ?").arg(column), {productID});
+QVariant productColumn(const char* column, qint32 productID = 1) {
+    return TestProgramDir::scalar(QStringLiteral("SELECT %1 FROM tab_products WHERE productID = ?").arg(column),
+                                  {productID});
 }
 
 QString boxText(const QWidget* window, const char* column) {
@@ -117,7 +118,20 @@ bool importThroughTheDialog(frmProduct* window, const QString& source) {
 class tst_frmProduct final : public QObject {
     Q_OBJECT
 
+    // Each test on a fresh archive, its message boxes answered and logged.
+    std::optional<TestProgramDir> m_dir;
+    std::optional<MsgBoxSpy> m_boxes;
+
 private slots:
+    void init() {
+        m_dir.emplace();
+        m_boxes.emplace();
+    }
+    void cleanup() {
+        m_boxes.reset();
+        m_dir.reset();
+    }
+
     void initTestCase() {
         // The requests go straight to the loopback server, whatever proxy the machine names.
         QNetworkProxyFactory::setUseSystemConfiguration(false);
@@ -125,9 +139,7 @@ private slots:
     }
 
     void newAndChangedProductsRoundTripEveryField() {
-        TestProgramDir dir;
-        MsgBoxSpy boxes;
-        dir.sql("INSERT INTO tab_products (name) VALUES ('first')");
+        m_dir->sql("INSERT INTO tab_products (name) VALUES ('first')");
         {
             ProductEditor editor(0);
             fillEveryBox(editor.window.get(), "new");
@@ -136,12 +148,12 @@ private slots:
             QTest::mouseClick(editor->dtpReleaseDate->CheckBox(), Qt::LeftButton);
             editor->dtpReleaseDate->SetValue(QDate(2012, 3, 5));
             QTest::mouseClick(editor->cmdOK, Qt::LeftButton);
-            QVERIFY2(boxes.shown().isEmpty(), qPrintable(boxes.texts().join('|')));
+            QVERIFY2(m_boxes->shown().isEmpty(), qPrintable(m_boxes->texts().join('|')));
             QVERIFY(!editor->isVisible());
             QCOMPARE(editor.mode, 2);
             QCOMPARE(editor.saved, 1);
         }
-        QCOMPARE(productColumn(dir, "version || releaseDate", 2).toString(), QString("Ünïcode 'typed'2012-03-05"));
+        QCOMPARE(productColumn("version || releaseDate", 2).toString(), QString("Ünïcode 'typed'2012-03-05"));
 
         ProductEditor editor(2);
         for (const char* column : kColumns)
@@ -152,44 +164,40 @@ private slots:
         editor->dtpReleaseDate->SetValue(QDate(2012, 12, 24));
         QTest::keyClick(editor->txtName, Qt::Key_Return);
         QVERIFY(!editor->isVisible());
-        QCOMPARE(productColumn(dir, "version || releaseDate", 2).toString(), QString("2.02012-12-24"));
-        QCOMPARE(productColumn(dir, "longDescription", 2).toString(), valueFor("longDescription", "new"));
-        QCOMPARE(productColumn(dir, "name", 1).toString(), QString("first"));
-        QVERIFY(boxes.shown().isEmpty());
+        QCOMPARE(productColumn("version || releaseDate", 2).toString(), QString("2.02012-12-24"));
+        QCOMPARE(productColumn("longDescription", 2).toString(), valueFor("longDescription", "new"));
+        QCOMPARE(productColumn("name", 1).toString(), QString("first"));
+        QVERIFY(m_boxes->shown().isEmpty());
     }
 
     // Only the boxes the file carries change; the message names them; nothing is stored before OK.
     void importFillsTheCarriedBoxesOnlyAndStoresNothingBeforeOK() {
-        TestProgramDir dir;
-        MsgBoxSpy boxes;
-        dir.sql("INSERT INTO tab_products (name, version, linkBack, fullChangeLog, buyURL, sizeKB, releaseDate) "
-                "VALUES ('Old', '1', 'lb', 'fc', 'buy', '7', '2000-01-01')");
-        dir.writeFile("pad.xml", PadWithProgramInfo("<Program_Version>2.0 &amp; up</Program_Version>"
-                                                    "<Program_Release_Year>2012</Program_Release_Year>"
-                                                    "<Program_Release_Month>2</Program_Release_Month>"
-                                                    "<Program_Release_Day>29</Program_Release_Day>"
-                                                    "<Limitations>  </Limitations>"));
+        m_dir->sql("INSERT INTO tab_products (name, version, linkBack, fullChangeLog, buyURL, sizeKB, releaseDate) "
+                   "VALUES ('Old', '1', 'lb', 'fc', 'buy', '7', '2000-01-01')");
+        m_dir->writeFile("pad.xml", PadWithProgramInfo("<Program_Version>2.0 &amp; up</Program_Version>"
+                                                       "<Program_Release_Year>2012</Program_Release_Year>"
+                                                       "<Program_Release_Month>2</Program_Release_Month>"
+                                                       "<Program_Release_Day>29</Program_Release_Day>"
+                                                       "<Limitations>  </Limitations>"));
         ProductEditor editor(1);
-        QVERIFY(importThroughTheDialog(editor.window.get(), dir.filePath("pad.xml")));
-        QCOMPARE(boxes.texts(), QStringList{"Filled from the PAD file: Name, Version, Release date.\n"
-                                            "Nothing is stored until you press OK."});
+        QVERIFY(importThroughTheDialog(editor.window.get(), m_dir->filePath("pad.xml")));
+        QCOMPARE(m_boxes->texts(), QStringList{"Filled from the PAD file: Name, Version, Release date.\n"
+                                               "Nothing is stored until you press OK."});
         QCOMPARE(editor->txtName->text() + "|" + editor->txtVersion->text(), QString("Kept|2.0 & up"));
         QCOMPARE(editor->dtpReleaseDate->Value(), QDate(2012, 2, 29));
         QCOMPARE(editor->txtBuyURL->text() + editor->txtLinkBack->text() + editor->txtFullChangeLog->toPlainText() +
                      editor->txtSizeKB->text(),
                  QString("buylbfc7"));
-        QCOMPARE(productColumn(dir, "name || version || releaseDate").toString(), QString("Old12000-01-01"));
+        QCOMPARE(productColumn("name || version || releaseDate").toString(), QString("Old12000-01-01"));
 
         QTest::mouseClick(editor->cmdOK, Qt::LeftButton);
         QVERIFY(!editor->isVisible());
-        QCOMPARE(productColumn(dir, "name || version || releaseDate || linkBack").toString(),
+        QCOMPARE(productColumn("name || version || releaseDate || linkBack").toString(),
                  QString("Kept2.0 & up2012-02-29lb"));
     }
 
     void badDateAndSizeLeaveOnlyTheirBoxes() {
-        TestProgramDir dir;
-        MsgBoxSpy boxes;
-        dir.sql("INSERT INTO tab_products (name, sizeKB, releaseDate) VALUES ('Old', '7', '2000-01-01')");
+        m_dir->sql("INSERT INTO tab_products (name, sizeKB, releaseDate) VALUES ('Old', '7', '2000-01-01')");
         ProductEditor editor(1);
         editor->FillFromPad(ParsePad(PadWithProgramInfo(
             "<Program_Release_Year>2011</Program_Release_Year><Program_Release_Month>02</Program_Release_Month>"
@@ -199,7 +207,7 @@ private slots:
         QCOMPARE(editor->txtName->text() + "|" + editor->txtVersion->text(), QString("Kept|"));
         QCOMPARE(editor->dtpReleaseDate->Value(), QDate(2000, 1, 1));
         QCOMPARE(editor->txtSizeKB->text() + "|" + editor->txtSizeBytes->text(), QString("7|7168"));
-        QCOMPARE(boxes.texts(),
+        QCOMPARE(m_boxes->texts(),
                  QStringList{"Filled from the PAD file: Name.\nNothing is stored until you press OK.\n\nNot filled:\n"
                              "Release date: year \"2011\", month \"02\", day \"31\" is not a date.\n"
                              "Size KB: File_Size_K \"12 MB\" is not a number.\n"
@@ -207,21 +215,17 @@ private slots:
     }
 
     void refusedFileChangesNoBox() {
-        TestProgramDir dir;
-        MsgBoxSpy boxes;
-        dir.sql("INSERT INTO tab_products (name, releaseDate) VALUES ('Old', '2000-01-01')");
-        dir.writeFile("broken.xml", PadWithProgramInfo("").replace("</XML_DIZ_INFO>", "</XML_DIZ>"));
+        m_dir->sql("INSERT INTO tab_products (name, releaseDate) VALUES ('Old', '2000-01-01')");
+        m_dir->writeFile("broken.xml", PadWithProgramInfo("").replace("</XML_DIZ_INFO>", "</XML_DIZ>"));
         ProductEditor editor(1);
         const QStringList before = padBoxTexts(editor.window.get());
-        QVERIFY(!importThroughTheDialog(editor.window.get(), dir.filePath("broken.xml")));
-        QCOMPARE(boxes.shown().size(), 1); // its text is tst_frmPadSource's
+        QVERIFY(!importThroughTheDialog(editor.window.get(), m_dir->filePath("broken.xml")));
+        QCOMPARE(m_boxes->shown().size(), 1); // its text is tst_frmPadSource's
         QCOMPARE(padBoxTexts(editor.window.get()), before);
     }
 
     // Given bytes only, the kilobytes follow them; without its own PAD location the file gives the address typed.
     void downloadedFileGivesItsAddressAndBytes() {
-        TestProgramDir dir;
-        MsgBoxSpy boxes;
         LoopbackHttpServer server;
         server.redirect("/latest", "/v2/pad.xml");
         server.ok("/v2/pad.xml", PadWithProgramInfo("<File_Info><File_Size_Bytes>1536</File_Size_Bytes></File_Info>"));
@@ -229,13 +233,11 @@ private slots:
         QVERIFY(importThroughTheDialog(editor.window.get(), server.url("/latest").toString()));
         QCOMPARE(editor->txtPadUrl->text(), server.url("/latest").toString());
         QCOMPARE(editor->txtSizeKB->text() + "|" + editor->txtSizeBytes->text(), QString("2|1536"));
-        QCOMPARE(boxes.texts(), QStringList{"Filled from the PAD file: Name, PAD location, Size KB.\n"
-                                            "Nothing is stored until you press OK."});
+        QCOMPARE(m_boxes->texts(), QStringList{"Filled from the PAD file: Name, PAD location, Size KB.\n"
+                                               "Nothing is stored until you press OK."});
     }
 
     void exportThenImportGivesTheSameValues() {
-        TestProgramDir dir;
-        MsgBoxSpy boxes;
         FileDialogSpy files;
         ProductEditor first(0);
         fillEveryBox(first.window.get(), "O'Brien & Sons <Ünïcode> \"日本\"");
@@ -246,29 +248,28 @@ private slots:
         first->txtName->setText("Planner: v2/\"beta\"");
         const QStringList exported = padBoxTexts(first.window.get());
 
-        files.chooseSave(dir.filePath("planner.xml"));
+        files.chooseSave(m_dir->filePath("planner.xml"));
         QTest::mouseClick(first->cmdExportPad, Qt::LeftButton);
         QCOMPARE(files.suggested(), QString("Planner_ v2__beta_.xml"));
-        QCOMPARE(boxes.texts(), QStringList{"The PAD file was written to " + dir.filePath("planner.xml") + "."});
+        QCOMPARE(m_boxes->texts(), QStringList{"The PAD file was written to " + m_dir->filePath("planner.xml") + "."});
         // Cancelled, or not writable: nothing is reported as written, and the boxes stay.
         QTest::mouseClick(first->cmdExportPad, Qt::LeftButton);
-        files.chooseSave(dir.filePath("no such folder/planner.xml"));
+        files.chooseSave(m_dir->filePath("no such folder/planner.xml"));
         QTest::mouseClick(first->cmdExportPad, Qt::LeftButton);
-        QCOMPARE(boxes.shown().size(), 2);
-        QVERIFY2(boxes.texts()[1].startsWith("The PAD file could not be written to "), qPrintable(boxes.texts()[1]));
+        QCOMPARE(m_boxes->shown().size(), 2);
+        QVERIFY2(m_boxes->texts()[1].startsWith("The PAD file could not be written to "),
+                 qPrintable(m_boxes->texts()[1]));
         QCOMPARE(padBoxTexts(first.window.get()), exported);
 
         ProductEditor second(0);
-        QVERIFY(importThroughTheDialog(second.window.get(), dir.filePath("planner.xml")));
+        QVERIFY(importThroughTheDialog(second.window.get(), m_dir->filePath("planner.xml")));
         QCOMPARE(padBoxTexts(second.window.get()), exported);
         QCOMPARE(second->txtSizeBytes->text(), QString("15360"));
         QCOMPARE(second->txtLinkBack->text(), QString());
     }
 
     void validationFailuresKeepTheWindowAndTheInput() {
-        TestProgramDir dir;
-        MsgBoxSpy boxes;
-        dir.sql("INSERT INTO tab_products (name, version) VALUES ('Undated', '1')");
+        m_dir->sql("INSERT INTO tab_products (name, version) VALUES ('Undated', '1')");
         ProductEditor editor(1);
         editor->txtName->setText("   ");
         TypeText(editor->txtVersion, ".1");
@@ -276,31 +277,29 @@ private slots:
         QTest::mouseClick(editor->cmdOK, Qt::LeftButton);
         editor->txtName->setText("Dated");
         QTest::mouseClick(editor->cmdOK, Qt::LeftButton);
-        QCOMPARE(boxes.texts(),
+        QCOMPARE(m_boxes->texts(),
                  (QStringList{"Please choose a product name!", "Please choose the release date of your product!"}));
         QVERIFY(editor->isVisible());
         QCOMPARE(editor->SSTab1->currentIndex(), 0);
         QCOMPARE(editor->txtVersion->text(), QString("1.1"));
-        QCOMPARE(productColumn(dir, "name || version").toString(), QString("Undated1"));
+        QCOMPARE(productColumn("name || version").toString(), QString("Undated1"));
         QCOMPARE(editor.saved, 0);
 
         QTest::mouseClick(editor->dtpReleaseDate->CheckBox(), Qt::LeftButton);
         const QString offered = editor->dtpReleaseDate->Value().toString(Qt::ISODate);
         QTest::mouseClick(editor->cmdOK, Qt::LeftButton);
         QVERIFY(!editor->isVisible());
-        QCOMPARE(productColumn(dir, "name || version || releaseDate").toString(), "Dated1.1" + offered);
+        QCOMPARE(productColumn("name || version || releaseDate").toString(), "Dated1.1" + offered);
     }
 
     // A stored size is shown and saved back as stored; typed, each box follows the other, beyond 16 bits too.
     void sizePairKeepsInStep() {
-        TestProgramDir dir;
-        MsgBoxSpy boxes;
-        dir.sql("INSERT INTO tab_products (name, sizeKB, releaseDate) VALUES ('Sized', '1.5', '2012-03-05')");
+        m_dir->sql("INSERT INTO tab_products (name, sizeKB, releaseDate) VALUES ('Sized', '1.5', '2012-03-05')");
         {
             ProductEditor editor(1);
             QCOMPARE(editor->txtSizeKB->text() + "|" + editor->txtSizeBytes->text(), QString("1.5|1536"));
             QTest::mouseClick(editor->cmdOK, Qt::LeftButton);
-            QCOMPARE(productColumn(dir, "sizeKB").toString(), QString("1.5"));
+            QCOMPARE(productColumn("sizeKB").toString(), QString("1.5"));
         }
         ProductEditor editor(1);
         editor->txtSizeKB->clear();
@@ -310,12 +309,11 @@ private slots:
         TypeText(editor->txtSizeBytes, "40000000");
         QCOMPARE(editor->txtSizeKB->text() + "|" + editor->txtSizeBytes->text(), QString("39062|40000000"));
         QTest::mouseClick(editor->cmdOK, Qt::LeftButton);
-        QVERIFY(boxes.shown().isEmpty());
-        QCOMPARE(productColumn(dir, "sizeKB").toString(), QString("39062"));
+        QVERIFY(m_boxes->shown().isEmpty());
+        QCOMPARE(productColumn("sizeKB").toString(), QString("39062"));
     }
 
     void keywordsStopAt255CountingLineBreaksTwice() {
-        TestProgramDir dir;
         ProductEditor editor(0);
         editor->SSTab1->setCurrentIndex(1);
         TypeText(editor->txtKeywords, QString(254, 'k'));
@@ -332,7 +330,6 @@ private slots:
 
     // Pressing Copy focuses the button: the box copied is the last text box focused before it.
     void copyTakesTheLastFocusedBox() {
-        TestProgramDir dir;
         ProductEditor editor(0);
         QVERIFY(QTest::qWaitForWindowActive(editor.window.get()));
         editor->txtBuyURL->setText("https://buy.example/it's");
@@ -348,31 +345,29 @@ private slots:
     }
 
     void verifyButtonsOpenTheTextAsTyped() {
-        TestProgramDir dir;
         ShellSpy shell;
         ProductEditor editor(0);
         QTest::mouseClick(editor->verifyButtons[0], Qt::LeftButton);
         QVERIFY(shell.opened().isEmpty());
-        const QList<QLineEdit*> boxes{editor->txtPadUrl,     editor->txtScreenshot,    editor->txtIcoURL,
-                                      editor->txtProgramURL, editor->txtExeDownload_1, editor->txtExeDownload_2,
-                                      editor->txtLinkBack};
+        const QList<QLineEdit*> fields{editor->txtPadUrl,     editor->txtScreenshot,    editor->txtIcoURL,
+                                       editor->txtProgramURL, editor->txtExeDownload_1, editor->txtExeDownload_2,
+                                       editor->txtLinkBack};
         QStringList expected;
-        for (int i = 0; i < boxes.size(); ++i) {
-            boxes[i]->setText(QStringLiteral("www.example.com/%1").arg(i));
-            expected << boxes[i]->text();
+        for (int i = 0; i < fields.size(); ++i) {
+            fields[i]->setText(QStringLiteral("www.example.com/%1").arg(i));
+            expected << fields[i]->text();
             QTest::mouseClick(editor->verifyButtons[i], Qt::LeftButton);
         }
         QCOMPARE(shell.targets(), expected);
     }
 
     void escapeDiscardsTheChanges() {
-        TestProgramDir dir;
-        dir.sql("INSERT INTO tab_products (name, releaseDate) VALUES ('Kept', '2012-03-05')");
+        m_dir->sql("INSERT INTO tab_products (name, releaseDate) VALUES ('Kept', '2012-03-05')");
         ProductEditor editor(1);
         TypeText(editor->txtName, " changed");
         QTest::keyClick(editor->txtName, Qt::Key_Escape);
         QVERIFY(!editor->isVisible());
-        QCOMPARE(productColumn(dir, "name").toString(), QString("Kept"));
+        QCOMPARE(productColumn("name").toString(), QString("Kept"));
         QCOMPARE(editor.saved, 0);
     }
 
@@ -387,19 +382,17 @@ private slots:
     void failedSaveKeepsTheWindowAndTheInput() {
         QFETCH(int, mode);
         QFETCH(QString, message);
-        TestProgramDir dir;
-        MsgBoxSpy boxes;
-        dir.sql("INSERT INTO tab_products (name, releaseDate) VALUES ('Kept', '2012-03-05')");
+        m_dir->sql("INSERT INTO tab_products (name, releaseDate) VALUES ('Kept', '2012-03-05')");
         ProductEditor editor(mode);
         editor->txtName->setText("Lost?");
         editor->dtpReleaseDate->SetValue(QDate(2012, 3, 5));
         if (mode == 0)
-            QVERIFY(QFile::remove(dir.dbPath()));
+            QVERIFY(QFile::remove(m_dir->dbPath()));
         else
-            dir.sql("DELETE FROM tab_products");
+            m_dir->sql("DELETE FROM tab_products");
         QTest::mouseClick(editor->cmdOK, Qt::LeftButton);
-        QCOMPARE(boxes.shown().size(), 1);
-        QVERIFY2(boxes.texts()[0].startsWith(message), qPrintable(boxes.texts()[0]));
+        QCOMPARE(m_boxes->shown().size(), 1);
+        QVERIFY2(m_boxes->texts()[0].startsWith(message), qPrintable(m_boxes->texts()[0]));
         QVERIFY(editor->isVisible());
         QCOMPARE(editor->txtName->text(), QString("Lost?"));
         QVERIFY(editor->cmdOK->isEnabled() && editor->cmdClose->isEnabled());

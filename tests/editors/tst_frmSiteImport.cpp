@@ -59,7 +59,20 @@ QString proceedQuestion(int lines) {
 class tst_frmSiteImport final : public QObject {
     Q_OBJECT
 
+    // Each test on a fresh archive, its message boxes answered and logged.
+    std::optional<TestProgramDir> m_dir;
+    std::optional<MsgBoxSpy> m_boxes;
+
 private slots:
+    void init() {
+        m_dir.emplace();
+        m_boxes.emplace();
+    }
+    void cleanup() {
+        m_boxes.reset();
+        m_dir.reset();
+    }
+
     // A list browsed for and imported twice adds every site twice, each field as it stands.
     void listIsImportedLineByLine_data() {
         QTest::addColumn<int>("option"); // 0 tab, 1 semicolon, 2 comma
@@ -85,21 +98,19 @@ private slots:
         QFETCH(int, option);
         QFETCH(QByteArray, content);
         QFETCH(QStringList, expected);
-        TestProgramDir dir;
-        MsgBoxSpy boxes;
         FileDialogSpy files;
         FixedClock clock(QDateTime(QDate(2013, 4, 5), QTime(6, 7, 8)));
-        dir.writeFile("sites list.txt", content);
+        m_dir->writeFile("sites list.txt", content);
         ImportWindow w;
-        files.choose(dir.filePath("sites list.txt"));
+        files.choose(m_dir->filePath("sites list.txt"));
         QTest::mouseClick(w->cmdBrowse, Qt::LeftButton);
         QTest::mouseClick(w->cmdBrowse, Qt::LeftButton); // cancelled: the box keeps its path
         w.import(option);
         w.import(option);
         QCOMPARE(sites(), expected + expected);
-        QCOMPARE(dir.scalar("SELECT count(*) FROM tab_sites WHERE insertDate = '2013-04-05 06:07:08'").toInt(), 4);
-        QCOMPARE(boxes.texts(), (QStringList{proceedQuestion(2), "Imported 2 PAD sites.", proceedQuestion(2),
-                                             "Imported 2 PAD sites."}));
+        QCOMPARE(m_dir->scalar("SELECT count(*) FROM tab_sites WHERE insertDate = '2013-04-05 06:07:08'").toInt(), 4);
+        QCOMPARE(m_boxes->texts(), (QStringList{proceedQuestion(2), "Imported 2 PAD sites.", proceedQuestion(2),
+                                                "Imported 2 PAD sites."}));
         QCOMPARE(w.rebuilds, 2);
         QVERIFY(w.idle());
     }
@@ -129,17 +140,15 @@ private slots:
         QFETCH(int, option);
         QFETCH(bool, declined);
         QFETCH(QStringList, messages);
-        TestProgramDir dir;
-        MsgBoxSpy boxes;
         if (declined)
-            boxes.answer(Msg::Answer::No);
-        dir.writeFile("list.txt", content);
+            m_boxes->answer(Msg::Answer::No);
+        m_dir->writeFile("list.txt", content);
         ImportWindow w;
-        w.import(path.trimmed().isEmpty() ? path : dir.filePath(path), option);
+        w.import(path.trimmed().isEmpty() ? path : m_dir->filePath(path), option);
 
-        QCOMPARE(boxes.shown().size(), messages.size());
+        QCOMPARE(m_boxes->shown().size(), messages.size());
         for (int i = 0; i < messages.size(); ++i)
-            QVERIFY2(boxes.texts()[i].startsWith(messages[i]), qPrintable(boxes.texts()[i]));
+            QVERIFY2(m_boxes->texts()[i].startsWith(messages[i]), qPrintable(m_boxes->texts()[i]));
         QVERIFY(sites().isEmpty());
         QCOMPARE(w.rebuilds, 0);
         QVERIFY(w.idle());
@@ -156,21 +165,19 @@ private slots:
     void badLineIsReportedAndSkippedOnRequest() {
         QFETCH(QByteArray, badLine);
         QFETCH(QString, failure);
-        TestProgramDir dir;
-        MsgBoxSpy boxes;
-        dir.sql("CREATE TRIGGER refuse BEFORE INSERT ON tab_sites WHEN NEW.name = 'refused' "
-                "BEGIN SELECT RAISE(ABORT, 'refused by test'); END");
-        dir.writeFile("list.txt", "A;http://a/\r\nB;http://b/\r\n" + badLine + "\r\nC;http://c/\r\n");
+        m_dir->sql("CREATE TRIGGER refuse BEFORE INSERT ON tab_sites WHEN NEW.name = 'refused' "
+                   "BEGIN SELECT RAISE(ABORT, 'refused by test'); END");
+        m_dir->writeFile("list.txt", "A;http://a/\r\nB;http://b/\r\n" + badLine + "\r\nC;http://c/\r\n");
         ImportWindow w;
-        w->txtFileName->setText(dir.filePath("list.txt"));
+        w->txtFileName->setText(m_dir->filePath("list.txt"));
 
         // No (go on): the line is skipped and the rest imported.
-        boxes.answer(Msg::Answer::Yes);
-        boxes.answer(Msg::Answer::Ok);
-        boxes.answer(Msg::Answer::No);
+        m_boxes->answer(Msg::Answer::Yes);
+        m_boxes->answer(Msg::Answer::Ok);
+        m_boxes->answer(Msg::Answer::No);
         w.import(1);
         QCOMPARE(sites(), (QStringList{"A|http://a/", "B|http://b/", "C|http://c/"}));
-        const QStringList texts = boxes.texts();
+        const QStringList texts = m_boxes->texts();
         QCOMPARE(texts.size(), 4);
         QVERIFY2(texts[1].contains(failure) && texts[1].endsWith(" Line: 3"), qPrintable(texts[1]));
         QCOMPARE(texts[3], QString("Imported 3 PAD sites."));
@@ -178,17 +185,15 @@ private slots:
     }
 
     void everyLineRefusedIsNotAnnouncedAsAnImport() {
-        TestProgramDir dir;
-        MsgBoxSpy boxes;
-        dir.sql("CREATE TRIGGER refuse BEFORE INSERT ON tab_sites BEGIN SELECT RAISE(ABORT, 'read-only'); END");
-        dir.writeFile("list.txt", "A;http://a/\r\nB;http://b/\r\n");
+        m_dir->sql("CREATE TRIGGER refuse BEFORE INSERT ON tab_sites BEGIN SELECT RAISE(ABORT, 'read-only'); END");
+        m_dir->writeFile("list.txt", "A;http://a/\r\nB;http://b/\r\n");
         for (const Msg::Answer answer :
              {Msg::Answer::Yes, Msg::Answer::Ok, Msg::Answer::No, Msg::Answer::Ok, Msg::Answer::No})
-            boxes.answer(answer);
+            m_boxes->answer(answer);
         ImportWindow w;
-        w.import(dir.filePath("list.txt"), 1);
+        w.import(m_dir->filePath("list.txt"), 1);
         QVERIFY(sites().isEmpty());
-        QCOMPARE(boxes.texts().last(), QString("No PAD sites were imported."));
+        QCOMPARE(m_boxes->texts().last(), QString("No PAD sites were imported."));
     }
 
     void stopFromTheWindowEndsAfterTheCurrentLine_data() {
@@ -199,12 +204,10 @@ private slots:
 
     void stopFromTheWindowEndsAfterTheCurrentLine() {
         QFETCH(bool, escape);
-        TestProgramDir dir;
-        MsgBoxSpy boxes;
         QByteArray content;
         for (int i = 1; i <= 1000; ++i)
             content += QStringLiteral("Site %1;http://site%1.example/\r\n").arg(i).toUtf8();
-        dir.writeFile("list.txt", content);
+        m_dir->writeFile("list.txt", content);
         ImportWindow w;
 
         // Once the window shows progress, the user stops; the state at that moment is kept for the checks.
@@ -224,7 +227,7 @@ private slots:
                 w->close();
         });
         stopper.start();
-        w.import(dir.filePath("list.txt"), 1);
+        w.import(m_dir->filePath("list.txt"), 1);
 
         QVERIFY(!progressAtStop.isEmpty());
         QVERIFY(busyAtStop);
@@ -232,22 +235,20 @@ private slots:
         QVERIFY(done >= 1 && done < 1000);
         // The line in hand was finished, no further line was started; the rows inserted stay.
         QCOMPARE(w->lblProgress->text(), progressAtStop);
-        QCOMPARE(dir.scalar("SELECT count(*) FROM tab_sites").toInt(), done);
-        QCOMPARE(boxes.texts(), QStringList{proceedQuestion(1000)});
+        QCOMPARE(m_dir->scalar("SELECT count(*) FROM tab_sites").toInt(), done);
+        QCOMPARE(m_boxes->texts(), QStringList{proceedQuestion(1000)});
         QCOMPARE(w.rebuilds, 1);
         QVERIFY(w.idle());
         QVERIFY(!w->isVisible());
     }
 
     void failureBeforeTheFirstLineLeavesTheWindowUsable() {
-        TestProgramDir dir;
-        MsgBoxSpy boxes;
-        dir.writeFile("list.txt", "A;http://a/\r\n");
-        QVERIFY(QFile::remove(dir.dbPath()));
+        m_dir->writeFile("list.txt", "A;http://a/\r\n");
+        QVERIFY(QFile::remove(m_dir->dbPath()));
         ImportWindow w;
-        w.import(dir.filePath("list.txt"), 1);
-        QCOMPARE(boxes.shown().size(), 2);
-        QVERIFY2(boxes.texts()[1].startsWith("Error in cmdImport_Click: "), qPrintable(boxes.texts()[1]));
+        w.import(m_dir->filePath("list.txt"), 1);
+        QCOMPARE(m_boxes->shown().size(), 2);
+        QVERIFY2(m_boxes->texts()[1].startsWith("Error in cmdImport_Click: "), qPrintable(m_boxes->texts()[1]));
         QVERIFY(w.idle());
         QCOMPARE(w.rebuilds, 0);
     }
