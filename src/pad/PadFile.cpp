@@ -125,8 +125,10 @@ void takeDescriptions(const Leaves& leaves, PadProduct& product) {
     product.Keywords = first({"Keywords"});
 }
 
-// Characters XML 1.0 cannot carry are dropped; line breaks become "\n", which the reader gives back unchanged.
-QString xmlText(QString text) {
+// A field's text as the reader gives it and the writer writes it: line breaks become "\n" and characters XML 1.0
+// cannot carry are dropped (the reader lets lone surrogates of a UTF-16 file through), so a file written from what
+// was read reads back the same.
+QString fieldText(QString text) {
     text.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
     QString out;
     out.reserve(text.size());
@@ -161,7 +163,7 @@ void writeLeaves(QXmlStreamWriter& xml, const QList<std::pair<QString, QString>>
             xml.writeStartElement(parents[i]);
             open << parents[i];
         }
-        xml.writeTextElement(leaf, xmlText(value));
+        xml.writeTextElement(leaf, fieldText(value));
     }
     for (qsizetype i = 0; i < open.size(); ++i)
         xml.writeEndElement();
@@ -251,7 +253,7 @@ PadReadResult ParsePad(const QByteArray& bytes) {
             if (open.isEmpty())
                 break;
             const Open done = open.takeLast();
-            const QString value = done.text.trimmed();
+            const QString value = fieldText(done.text).trimmed();
             if (done.hasChild || value.isEmpty())
                 break;
             QHash<QString, QString>* into = &leaves.values;

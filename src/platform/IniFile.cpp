@@ -31,6 +31,15 @@ bool isText(const QByteArray& bytes) {
     });
 }
 
+// UTF-8 when the bytes are valid UTF-8, else Latin-1.
+QString decode(const QByteArray& bytes, bool* latin1 = nullptr) {
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    const QString text = utf8(bytes);
+    if (latin1)
+        *latin1 = utf8.hasError();
+    return utf8.hasError() ? QString::fromLatin1(bytes) : text;
+}
+
 // A missing file holds no lines.
 IniText readText(const QString& path) {
     IniText text;
@@ -51,11 +60,7 @@ IniText readText(const QString& path) {
     text.bom = bytes.startsWith(kUtf8Bom);
     if (text.bom)
         bytes.remove(0, kUtf8Bom.size());
-    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-    QString decoded = utf8(bytes);
-    text.latin1 = utf8.hasError();
-    if (text.latin1)
-        decoded = QString::fromLatin1(bytes);
+    const QString decoded = decode(bytes, &text.latin1);
     text.lines = decoded.split(QLatin1Char('\n'));
     if (text.lines.last().isEmpty())
         text.lines.removeLast();
@@ -140,9 +145,12 @@ void IniWrite(const QString& path, const QString& section, const QString& key, c
     putEntry(text.lines, section, key, value);
 
     QStringEncoder encoder(text.latin1 ? QStringConverter::Latin1 : QStringConverter::Utf8);
-    const QByteArray encoded = encoder(text.lines.join(QLatin1Char('\n')) + QLatin1Char('\n'));
+    const QString joined = text.lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+    const QByteArray encoded = encoder(joined);
     const QByteArray bytes = text.bom ? kUtf8Bom + encoded : encoded;
-    if (encoder.hasError())
+    // A value may not fit Latin-1, or its Latin-1 bytes may form UTF-8 (once no other byte keeps the file from
+    // reading as UTF-8) and read back as other characters.
+    if (encoder.hasError() || decode(encoded) != joined)
         throw Failure(
             QStringLiteral("Cannot write %1: the value %2 does not fit the file's encoding").arg(path, value));
     // The new text replaces the file in one step, so a failure leaves the old file as it was.

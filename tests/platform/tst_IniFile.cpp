@@ -86,6 +86,9 @@ private slots:
         QTest::newRow("folder") << QByteArray() << "1" << false;
         QTest::newRow("not readable") << QByteArray("[preferences]\nSitesOrder=0\n") << "1" << true;
         QTest::newRow("value not Latin-1") << QByteArray("; caf\xE9\n") << "\u03A9" << false;
+        // Replacing the one line that is not UTF-8 would leave Latin-1 bytes that read as UTF-8 "é".
+        QTest::newRow("value read back as other characters")
+            << QByteArray("[preferences]\nSitesOrder=caf\xE9\n") << "\u00C3\u00A9" << false;
     }
     void failedWriteLeavesTheFileAsItWas() {
         QFETCH(QByteArray, bytes);
