@@ -88,7 +88,9 @@ void WebBrowser::RunScript(const QString& functionBody, const QVariantList& args
 
     // The engine may answer from inside runJavaScript or while the page is being torn down; going through
     // this browser's event queue gives callers one behaviour and drops the answer once the browser is gone.
-    QPointer<WebBrowser> self(this);
+    // Held as a QObject: the engine may answer while this browser is already being destroyed, when it is no
+    // longer a WebBrowser.
+    QPointer<QObject> self(this);
     auto deliver = [self, done = std::move(done)](const QVariant& result) {
         if (!self || !done)
             return;
