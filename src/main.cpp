@@ -1,6 +1,7 @@
 #include "modMain.h"
 
 #include <QApplication>
+#include <QScopeGuard>
 
 #include <cstdio>
 
@@ -32,6 +33,7 @@ int main(int argc, char* argv[]) {
     QApplication::setOrganizationName(QStringLiteral("Quillomar"));
     // Lets the desktop match the windows to the installed desktop entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(QUILL_APP_ID));
+    const auto end = qScopeGuard(EndProgram);
     if (!StartProgram(RunningProgramLayout()))
         return 1;
     return QApplication::exec();

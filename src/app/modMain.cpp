@@ -7,6 +7,7 @@
 #include "Trap.h"
 #include "cProduct.h"
 #include "cSite.h"
+#include "cViewFilter.h"
 #include "frmMain.h"
 #include "frmSplash.h"
 
@@ -96,6 +97,22 @@ bool Main(const QString& programDirectory, const QString& sharedDirectory) {
         gMainWindow->show();
     });
     return gMainWindow && gMainWindow->isVisible();
+}
+
+void EndProgram() {
+    delete gMainWindow;
+    gMainWindow = nullptr;
+    // Closing the window releases these; a window destroyed without closing leaves them.
+    delete gViewFilter;
+    gViewFilter = nullptr;
+    gSite.reset();
+    gProduct.reset();
+    gIniFile.clear();
+    gAppPath.clear();
+    gSharedPath.clear();
+    gArchiveFile.clear();
+    gSitesOrder = 0;
+    gPopUpBlock = 0;
 }
 
 bool StartProgram(const ProgramLayout& layout) {

@@ -34,6 +34,11 @@ bool ReadSettings(const QString& programDirectory, const QString& sharedDirector
 // Starts the program: settings, splash, main window. Returns true when the main window is shown.
 bool Main(const QString& programDirectory, const QString& sharedDirectory = QString());
 
+// Ends what Main started: destroys the main window and sets the shared state back to its start values. main calls
+// it before the application object goes, so the browser engine's pages go before its profile; tests call it
+// between one program and the next.
+void EndProgram();
+
 // Seeds an installed copy's data directory, then starts as Main does. A seeding problem is shown; when it
 // leaves no database the program cannot work, and start-up ends there (returns false).
 bool StartProgram(const ProgramLayout& layout);

@@ -45,10 +45,7 @@ public:
         boxes.clear();
         shell.clear();
     }
-    ~RunningProgram() {
-        delete gMainWindow;
-        gMainWindow = nullptr;
-    }
+    ~RunningProgram() { EndProgram(); }
     RunningProgram(const RunningProgram&) = delete;
     RunningProgram& operator=(const RunningProgram&) = delete;
 

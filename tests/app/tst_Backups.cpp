@@ -186,8 +186,7 @@ private slots:
         RunningProgram p;
         QVERIFY(p.started);
         const auto startAgain = [&] {
-            delete gMainWindow;
-            gMainWindow = nullptr;
+            EndProgram();
             QVERIFY(Main(p.dir.path()));
         };
         QCOMPARE(QDir(BackupFolder()).entryList(QDir::Files), QStringList{"kwz-2026-12-07-153012.db"});

@@ -17,10 +17,7 @@ public:
 
 private slots:
     // The installed-copy cases start the program themselves.
-    void cleanup() {
-        delete gMainWindow;
-        gMainWindow = nullptr;
-    }
+    void cleanup() { EndProgram(); }
 
     void startsWithCaptionAndOpensTheMakersSiteBeforeFillingTheList() {
         TestProgramDir dir;
@@ -35,8 +32,7 @@ private slots:
         });
         const bool started = Main(dir.path());
         SetShellInterceptor({});
-        const std::unique_ptr<frmMain> window(gMainWindow);
-        gMainWindow = nullptr;
+        const frmMain* window = gMainWindow;
         QVERIFY(started);
         QCOMPARE(window->windowTitle(), QString(" Quillomar Pad Submitter 5.2"));
         QCOMPARE(opened, QStringList{AppInfo::MakerWebSite});
