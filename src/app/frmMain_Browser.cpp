@@ -4,6 +4,7 @@
 #include "ExternalOpen.h"
 #include "FormFiller.h"
 #include "MessageBox.h"
+#include "ProductFields.h"
 #include "SiteRow.h"
 #include "Trap.h"
 #include "WebBrowser.h"
@@ -176,10 +177,10 @@ void frmMain::cmdPaste_Click() {
             MsgBox(QStringLiteral("Nothing selected"), Msg::Buttons::Ok, Msg::Icon::Exclamation);
             return;
         }
-        const auto column = FormFiller::ProductColumnFor(chosen);
-        if (!column)
+        const ProductField* field = ProductFieldOfPasteName(chosen);
+        if (!field)
             throw Failure(QStringLiteral("'%1' is not a product field that can be pasted").arg(chosen));
-        const auto stored = ReadProductColumn(SelectedProductID(), *column);
+        const auto stored = ReadProductColumn(SelectedProductID(), field->column);
         if (!stored)
             return;
         // Nothing to paste: the page and the clipboard stay as they are.

@@ -1,7 +1,7 @@
 // Product selection and the product commands of the main window.
 #include "ArchiveBackup.h"
-#include "FormFiller.h"
 #include "MessageBox.h"
+#include "ProductFields.h"
 #include "ProductQueries.h"
 #include "SiteQueries.h"
 #include "SiteRow.h"
@@ -64,7 +64,7 @@ void frmMain::cboProducts_Click() {
             m_pasteValues[EmailButton] = product->emailAuthor;
             m_pasteValues[AuthorButton] = product->author;
             m_pasteValues[RegNowButton] = product->paymentRegNow;
-            cboPad->addItems(FormFiller::OtherElementNames());
+            cboPad->addItems(PasteNames());
             // Nothing is chosen until the user chooses: a preselected entry would paste without being asked for.
             cboPad->setCurrentIndex(-1);
         }

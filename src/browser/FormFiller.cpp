@@ -114,30 +114,6 @@ FocusedField focusedFieldOf(const QVariant& result) {
     return {};
 }
 
-struct OtherElement {
-    QString name;
-    QString column;
-};
-
-// The only columns the paste can read: a name shown in the drop-down never reaches SQL itself.
-const QList<OtherElement>& otherElements() {
-    static const QList<OtherElement> all{
-        {QStringLiteral("Name"), QStringLiteral("name")},
-        {QStringLiteral("LinkBack"), QStringLiteral("linkBack")},
-        {QStringLiteral("BuyURL"), QStringLiteral("buyURL")},
-        {QStringLiteral("Version"), QStringLiteral("version")},
-        {QStringLiteral("sizeKB"), QStringLiteral("sizeKB")},
-        {QStringLiteral("programURL"), QStringLiteral("programURL")},
-        {QStringLiteral("ScreenShot"), QStringLiteral("screenShot")},
-        {QStringLiteral("ExeDownload_1"), QStringLiteral("exeDownload_1")},
-        {QStringLiteral("ExeDownload_2"), QStringLiteral("exeDownload_2")},
-        {QStringLiteral("ShortDescription"), QStringLiteral("shortDescription")},
-        {QStringLiteral("LongDescription"), QStringLiteral("longDescription")},
-        {QStringLiteral("PaymentShareIt"), QStringLiteral("paymentShareIt")},
-    };
-    return all;
-}
-
 } // namespace
 
 void AutoFill(WebBrowser& browser, const AutoFillValues& values, std::function<void(std::optional<int>)> done) {
@@ -164,24 +140,6 @@ void WriteFocusedField(WebBrowser& browser, PasteTarget target, const QString& v
         if (done)
             done(focusedFieldOf(result));
     });
-}
-
-const QStringList& OtherElementNames() {
-    static const QStringList names = [] {
-        QStringList all;
-        for (const OtherElement& element : otherElements())
-            all << element.name;
-        return all;
-    }();
-    return names;
-}
-
-std::optional<QString> ProductColumnFor(const QString& otherElementName) {
-    for (const OtherElement& element : otherElements()) {
-        if (element.name == otherElementName)
-            return element.column;
-    }
-    return std::nullopt;
 }
 
 } // namespace FormFiller

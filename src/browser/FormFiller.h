@@ -50,9 +50,4 @@ struct FocusedField {
 void WriteFocusedField(WebBrowser& browser, PasteTarget target, const QString& value,
                        std::function<void(const FocusedField&)> done);
 
-// The product fields the "Other elements" paste offers, in the order shown.
-const QStringList& OtherElementNames();
-// The tab_products column behind one of those names; nothing for any other text.
-std::optional<QString> ProductColumnFor(const QString& otherElementName);
-
 } // namespace FormFiller

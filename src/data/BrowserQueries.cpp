@@ -2,6 +2,7 @@
 
 #include "DbConnection.h"
 #include "Failure.h"
+#include "ProductFields.h"
 
 #include <QStringList>
 
@@ -14,17 +15,8 @@ std::optional<QVariant> ReadSiteHomePage(qint32 siteID) {
 }
 
 std::optional<QVariant> ReadProductColumn(qint32 productID, const QString& column) {
-    // A column name cannot be bound, so it must be one of these exactly before it goes into the statement.
-    static const QStringList columns{
-        QStringLiteral("name"),          QStringLiteral("padURL"),           QStringLiteral("version"),
-        QStringLiteral("author"),        QStringLiteral("emailAuthor"),      QStringLiteral("sizeKB"),
-        QStringLiteral("programURL"),    QStringLiteral("screenShot"),       QStringLiteral("exeDownload_1"),
-        QStringLiteral("exeDownload_2"), QStringLiteral("shortDescription"), QStringLiteral("longDescription"),
-        QStringLiteral("keywords"),      QStringLiteral("icoURL"),           QStringLiteral("linkBack"),
-        QStringLiteral("buyURL"),        QStringLiteral("paymentRegNow"),    QStringLiteral("paymentShareIt"),
-        QStringLiteral("limitations"),   QStringLiteral("recentChanges"),    QStringLiteral("fullChangeLog"),
-        QStringLiteral("releaseDate")};
-    if (!columns.contains(column))
+    // A column name cannot be bound, so it must be one of the product's fields before it goes into the statement.
+    if (!ProductFieldOfColumn(column))
         throw Failure(QStringLiteral("'%1' is not a product field").arg(column));
 
     DbConnection db;

@@ -4,27 +4,29 @@
 #include "DateText.h"
 #include "DbConnection.h"
 #include "DbError.h"
+#include "ProductFields.h"
 #include "Trap.h"
 
 #include <QSqlQuery>
 
 namespace {
 
-// Every column but the key, in the order the statements bind them.
-const QString kColumns = QStringLiteral(
-    "name, padURL, version, author, emailAuthor, sizeKB, programURL, screenShot, exeDownload_1, exeDownload_2, "
-    "shortDescription, longDescription, keywords, icoURL, linkBack, buyURL, paymentRegNow, paymentShareIt, "
-    "limitations, recentChanges, fullChangeLog, releaseDate");
+// Every column but the key, in the table's order, and their values from the record.
+QString columnList() {
+    QStringList columns;
+    for (const ProductField& f : ProductFields())
+        columns << f.column;
+    return columns.join(QLatin1String(", "));
+}
 
 QVariantList columnValues(const cProduct& p) {
     QVariantList values;
-    for (const QString* text :
-         {&p.Name,        &p.PADurl,        &p.Version,       &p.Author,        &p.EmailAuthor,      &p.SizeKB,
-          &p.ProgramURL,  &p.ScreenShot,    &p.ExeDownload_1, &p.ExeDownload_2, &p.ShortDescription, &p.LongDescription,
-          &p.Keywords,    &p.IcoURL,        &p.LinkBack,      &p.BuyURL,        &p.PaymentRegNow,    &p.PaymentShareIt,
-          &p.Limitations, &p.RecentChanges, &p.FullChangeLog})
-        values << TextValue(*text);
-    values << (p.ReleaseDate.isValid() ? QVariant(DbDateText(p.ReleaseDate)) : QVariant());
+    for (const ProductField& f : ProductFields()) {
+        if (f.text)
+            values << TextValue(p.*f.text);
+        else
+            values << (p.ReleaseDate.isValid() ? QVariant(DbDateText(p.ReleaseDate)) : QVariant());
+    }
     return values;
 }
 
@@ -33,41 +35,45 @@ QVariantList columnValues(const cProduct& p) {
 bool cProduct::Load() {
     return Trap(QStringLiteral("Error in Load: "), [&] {
         DbConnection db;
-        QSqlQuery q = db.query(QStringLiteral("SELECT productID, ") + kColumns +
+        QSqlQuery q = db.query(QStringLiteral("SELECT productID, ") + columnList() +
                                    QStringLiteral(" FROM tab_products WHERE productID = ?"),
                                {ProductID});
         if (!q.next())
             return;
         ProductID = q.value(0).toInt();
         int column = 1;
-        for (QString* text :
-             {&Name,        &PADurl,        &Version,       &Author,        &EmailAuthor,      &SizeKB,
-              &ProgramURL,  &ScreenShot,    &ExeDownload_1, &ExeDownload_2, &ShortDescription, &LongDescription,
-              &Keywords,    &IcoURL,        &LinkBack,      &BuyURL,        &PaymentRegNow,    &PaymentShareIt,
-              &Limitations, &RecentChanges, &FullChangeLog})
-            *text = TextColumn(q.value(column++));
-        ReleaseDate = DbReadDateTime(q.value(column)).date();
+        for (const ProductField& f : ProductFields()) {
+            const QVariant value = q.value(column++);
+            if (f.text)
+                this->*f.text = TextColumn(value);
+            else
+                ReleaseDate = DbReadDateTime(value).date();
+        }
     });
 }
 
 bool cProduct::Save() {
     return Trap(QStringLiteral("Error in Save: "), [&] {
         DbConnection db;
-        const qint64 key = db.insert(QStringLiteral("INSERT INTO tab_products (") + kColumns +
-                                         QStringLiteral(") VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, "
-                                                        "?, ?, ?, ?, ?)"),
-                                     columnValues(*this));
+        QStringList marks;
+        for (qsizetype i = 0; i < ProductFields().size(); ++i)
+            marks << QStringLiteral("?");
+        const qint64 key =
+            db.insert(QStringLiteral("INSERT INTO tab_products (") + columnList() + QStringLiteral(") VALUES (") +
+                          marks.join(QLatin1String(", ")) + QStringLiteral(")"),
+                      columnValues(*this));
         ProductID = qint32(key);
     });
 }
 
 bool cProduct::Update() {
     return Trap(QStringLiteral("Error in Update: "), [&] {
-        QString assignments = kColumns;
-        assignments.replace(QLatin1String(","), QLatin1String(" = ?,")).append(QLatin1String(" = ?"));
+        QStringList assignments;
+        for (const ProductField& f : ProductFields())
+            assignments << f.column + QStringLiteral(" = ?");
         DbConnection db;
-        RequireRowChanged(db.execute(QStringLiteral("UPDATE tab_products SET ") + assignments +
-                                         QStringLiteral(" WHERE productID = ?"),
+        RequireRowChanged(db.execute(QStringLiteral("UPDATE tab_products SET ") +
+                                         assignments.join(QLatin1String(", ")) + QStringLiteral(" WHERE productID = ?"),
                                      columnValues(*this) << ProductID),
                           QStringLiteral("product"));
     });

@@ -5,6 +5,7 @@
 #include "FileDialog.h"
 #include "MessageBox.h"
 #include "PadFile.h"
+#include "ProductFields.h"
 #include "Shell.h"
 #include "Trap.h"
 #include "cProduct.h"
@@ -59,6 +60,13 @@ QString textOf(const QObject* box) {
     if (const auto* text = qobject_cast<const QPlainTextEdit*>(box))
         return text->toPlainText();
     return {};
+}
+
+void setTextOf(QObject* box, const QString& text) {
+    if (auto* line = qobject_cast<QLineEdit*>(box))
+        line->setText(text);
+    else if (auto* lines = qobject_cast<QPlainTextEdit*>(box))
+        lines->setPlainText(text);
 }
 
 // Setting a box to the text it holds is no change: the size pair stops calling itself there.
@@ -331,45 +339,24 @@ void frmProduct::Form_Load() {
 void frmProduct::ShowFormValues() {
     Trap(QStringLiteral("Error in ShowFormValues: "), [&] {
         const cProduct& p = product();
-        txtName->setText(p.Name);
-        txtPadUrl->setText(p.PADurl);
-        txtVersion->setText(p.Version);
+        for (const ProductField& f : ProductFields()) {
+            if (f.text)
+                setTextOf(findChild<QWidget*>(f.box), p.*f.text);
+        }
         // A product without a release date leaves the picker unchecked, on today's date.
         dtpReleaseDate->SetValue(p.ReleaseDate);
-        txtSizeKB->setText(p.SizeKB);
-        txtAuthor->setText(p.Author);
-        txtEmailAuthor->setText(p.EmailAuthor);
-        txtScreenshot->setText(p.ScreenShot);
-        txtProgramURL->setText(p.ProgramURL);
-        txtExeDownload_1->setText(p.ExeDownload_1);
-        txtExeDownload_2->setText(p.ExeDownload_2);
-        txtShortDescription->setPlainText(p.ShortDescription);
-        txtLongDescription->setPlainText(p.LongDescription);
-        txtIcoURL->setText(p.IcoURL);
-        txtKeywords->setPlainText(p.Keywords);
-        txtLinkBack->setText(p.LinkBack);
-        txtBuyURL->setText(p.BuyURL);
-        txtPaymentRegNow->setText(p.PaymentRegNow);
-        txtPaymentShareIt->setText(p.PaymentShareIt);
-        txtLimitations->setPlainText(p.Limitations);
-        txtRecentChanges->setPlainText(p.RecentChanges);
-        txtFullChangeLog->setPlainText(p.FullChangeLog);
     });
 }
 
 bool frmProduct::Validate() {
     bool valid = false;
     Trap(QStringLiteral("Error in Validate: "), [&] {
-        cProduct& p = product();
         if (txtName->text().trimmed().isEmpty()) {
             MsgBox(QStringLiteral("Please choose a product name!"), Msg::Buttons::Ok, Msg::Icon::Information);
             SSTab1->setCurrentIndex(0);
             txtName->setFocus();
             return;
         }
-        p.Name = txtName->text();
-        p.PADurl = txtPadUrl->text();
-        p.Version = txtVersion->text();
         if (!dtpReleaseDate->Value().isValid()) {
             MsgBox(QStringLiteral("Please choose the release date of your product!"), Msg::Buttons::Ok,
                    Msg::Icon::Information);
@@ -377,25 +364,12 @@ bool frmProduct::Validate() {
             dtpReleaseDate->setFocus();
             return;
         }
+        cProduct& p = product();
+        for (const ProductField& f : ProductFields()) {
+            if (f.text)
+                p.*f.text = textOf(findChild<QWidget*>(f.box));
+        }
         p.ReleaseDate = dtpReleaseDate->Value();
-        p.SizeKB = txtSizeKB->text();
-        p.Author = txtAuthor->text();
-        p.EmailAuthor = txtEmailAuthor->text();
-        p.ScreenShot = txtScreenshot->text();
-        p.ProgramURL = txtProgramURL->text();
-        p.ExeDownload_1 = txtExeDownload_1->text();
-        p.ExeDownload_2 = txtExeDownload_2->text();
-        p.ShortDescription = txtShortDescription->toPlainText();
-        p.LongDescription = txtLongDescription->toPlainText();
-        p.IcoURL = txtIcoURL->text();
-        p.Keywords = txtKeywords->toPlainText();
-        p.LinkBack = txtLinkBack->text();
-        p.BuyURL = txtBuyURL->text();
-        p.PaymentRegNow = txtPaymentRegNow->text();
-        p.PaymentShareIt = txtPaymentShareIt->text();
-        p.Limitations = txtLimitations->toPlainText();
-        p.RecentChanges = txtRecentChanges->toPlainText();
-        p.FullChangeLog = txtFullChangeLog->toPlainText();
         valid = true;
     });
     return valid;

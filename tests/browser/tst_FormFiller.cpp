@@ -273,13 +273,6 @@ Object.defineProperty(document, 'activeElement', { get: function () { throw new 
             QVERIFY2(ValueOf(browser, id) == QVariant(value), qPrintable(id));
         QCOMPARE(Evaluate(browser, "return mirror.upper;"), QVariant(""));
     }
-
-    void otherElementsMapToProductColumnsOnly() {
-        for (const QString& name : FormFiller::OtherElementNames())
-            QCOMPARE(FormFiller::ProductColumnFor(name).value_or(QString()).toLower(), name.toLower());
-        for (const QString& other : {QString(), QString("name"), QString("padURL"), QString("Name FROM tab_sites --")})
-            QVERIFY2(!FormFiller::ProductColumnFor(other), qPrintable(other));
-    }
 };
 
 QTEST_MAIN(tst_FormFiller)

@@ -1,3 +1,4 @@
+#include "ProductFields.h"
 #include "Spies.h"
 #include "TestProgramDir.h"
 #include "cProduct.h"
@@ -8,40 +9,20 @@
 // cannot reach: emptied fields, no release date, null columns, missing rows and failures.
 namespace {
 
-const std::pair<const char*, QString cProduct::*> kTextFields[] = {{"name", &cProduct::Name},
-                                                                   {"padURL", &cProduct::PADurl},
-                                                                   {"version", &cProduct::Version},
-                                                                   {"author", &cProduct::Author},
-                                                                   {"emailAuthor", &cProduct::EmailAuthor},
-                                                                   {"sizeKB", &cProduct::SizeKB},
-                                                                   {"programURL", &cProduct::ProgramURL},
-                                                                   {"screenShot", &cProduct::ScreenShot},
-                                                                   {"exeDownload_1", &cProduct::ExeDownload_1},
-                                                                   {"exeDownload_2", &cProduct::ExeDownload_2},
-                                                                   {"shortDescription", &cProduct::ShortDescription},
-                                                                   {"longDescription", &cProduct::LongDescription},
-                                                                   {"keywords", &cProduct::Keywords},
-                                                                   {"icoURL", &cProduct::IcoURL},
-                                                                   {"linkBack", &cProduct::LinkBack},
-                                                                   {"buyURL", &cProduct::BuyURL},
-                                                                   {"paymentRegNow", &cProduct::PaymentRegNow},
-                                                                   {"paymentShareIt", &cProduct::PaymentShareIt},
-                                                                   {"limitations", &cProduct::Limitations},
-                                                                   {"recentChanges", &cProduct::RecentChanges},
-                                                                   {"fullChangeLog", &cProduct::FullChangeLog}};
-
 // Every text field its own value, with apostrophes, line breaks and characters beyond ASCII.
 cProduct filledProduct(const QString& tag) {
     cProduct product;
-    for (const auto& [column, property] : kTextFields)
-        product.*property = QStringLiteral("%1 %2: it's Ünïcode ✓\n'quoted'").arg(tag, column);
+    for (const ProductField& f : ProductFields())
+        if (f.text)
+            product.*f.text = QStringLiteral("%1 %2: it's Ünïcode ✓\n'quoted'").arg(tag, f.column);
     product.ReleaseDate = QDate(2012, 3, 5);
     return product;
 }
 
 void compareFields(const cProduct& actual, const cProduct& expected) {
-    for (const auto& [column, property] : kTextFields)
-        QVERIFY2(actual.*property == expected.*property, column);
+    for (const ProductField& f : ProductFields())
+        if (f.text)
+            QVERIFY2(actual.*f.text == expected.*f.text, qPrintable(f.column));
     QCOMPARE(actual.ReleaseDate, expected.ReleaseDate);
 }
 
@@ -59,10 +40,12 @@ private slots:
         cProduct emptied;
         emptied.ProductID = 1;
         QVERIFY(emptied.Update());
-        for (const auto& [column, property] : kTextFields) {
+        for (const ProductField& f : ProductFields()) {
+            if (!f.text)
+                continue;
             const QVariant stored =
-                dir.scalar(QStringLiteral("SELECT %1 FROM tab_products WHERE productID = 1").arg(column));
-            QVERIFY2(!stored.isNull() && stored.toString().isEmpty(), column);
+                dir.scalar(QStringLiteral("SELECT %1 FROM tab_products WHERE productID = 1").arg(f.column));
+            QVERIFY2(!stored.isNull() && stored.toString().isEmpty(), qPrintable(f.column));
         }
         QVERIFY(dir.scalar("SELECT releaseDate FROM tab_products WHERE productID = 1").isNull());
         cProduct back = filledProduct("old");
@@ -109,6 +92,18 @@ private slots:
         QVERIFY(texts[0].startsWith("Error in Load: ") && texts[1].startsWith("Error in Save: ") &&
                 texts[2].startsWith("Error in Update: "));
         QCOMPARE(product.ProductID, 3);
+    }
+
+    // Names from the interface reach a statement only as one of the fields' own column names.
+    void pasteNamesAndColumnsAreTheFieldsOnly() {
+        QCOMPARE(PasteNames().size(), 12);
+        for (const QString& name : PasteNames()) {
+            const ProductField* f = ProductFieldOfPasteName(name);
+            QVERIFY2(f && f->column.compare(name, Qt::CaseInsensitive) == 0, qPrintable(name));
+        }
+        for (const QString& other : {QString(), QString("name"), QString("padURL"), QString("Name FROM tab_sites --")})
+            QVERIFY2(!ProductFieldOfPasteName(other), qPrintable(other));
+        QVERIFY(!ProductFieldOfColumn("name FROM tab_sites --") && !ProductFieldOfColumn("productID"));
     }
 };
 

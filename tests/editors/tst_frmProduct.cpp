@@ -3,6 +3,7 @@
 #include "ModalDriver.h"
 #include "PadFile.h"
 #include "PadSamples.h"
+#include "ProductFields.h"
 #include "Spies.h"
 #include "TestProgramDir.h"
 #include "Typing.h"
@@ -38,20 +39,13 @@ struct ProductEditor {
     frmProduct* operator->() const { return window.get(); }
 };
 
-// The record's columns, each shown in the box named "txt" and the column; the last two are not in PAD files.
-const char* const kColumns[] = {
-    "name",          "version",       "padURL",           "author",          "emailAuthor",
-    "sizeKB",        "programURL",    "screenShot",       "icoURL",          "exeDownload_1",
-    "exeDownload_2", "buyURL",        "shortDescription", "longDescription", "keywords",
-    "limitations",   "recentChanges", "paymentRegNow",    "paymentShareIt",  "linkBack",
-    "fullChangeLog"};
-const qsizetype kPadColumns = std::size(kColumns) - 2;
-
-QObject* boxFor(const QWidget* window, const char* column) {
-    for (QObject* box : window->findChildren<QObject*>())
-        if (box->objectName().compare(QLatin1String("txt") + QLatin1String(column), Qt::CaseInsensitive) == 0)
-            return box;
-    return nullptr;
+// The fields kept as texts; the release date has its picker.
+QList<ProductField> textFields() {
+    QList<ProductField> fields;
+    for (const ProductField& f : ProductFields())
+        if (f.text)
+            fields << f;
+    return fields;
 }
 
 // The text of a single-line or multi-line box.
@@ -59,21 +53,18 @@ QByteArray textProperty(const QObject* box) {
     return qobject_cast<const QLineEdit*>(box) ? "text" : "plainText";
 }
 
-// A value for each column: apostrophes, characters beyond ASCII, line breaks in the multi-line boxes.
-QString valueFor(const char* column, const QString& tag) {
-    if (QByteArray(column) == "sizeKB")
+// A value for each field: apostrophes, characters beyond ASCII, line breaks in the multi-line boxes.
+QString valueFor(const ProductField& f, const QString& tag) {
+    if (f.column == "sizeKB")
         return QStringLiteral("15");
-    const bool multiLine = QByteArrayList{"keywords",    "shortDescription", "longDescription",
-                                          "limitations", "recentChanges",    "fullChangeLog"}
-                               .contains(column);
-    return QStringLiteral("%1 %2 it's Ünïcode ✓").arg(tag, QString::fromLatin1(column)) +
-           (multiLine ? QStringLiteral("\nsecond 'line'") : QString());
+    return QStringLiteral("%1 %2 it's Ünïcode ✓").arg(tag, f.column) +
+           (f.kind == ProductField::Kind::Lines ? QStringLiteral("\nsecond 'line'") : QString());
 }
 
 void fillEveryBox(const frmProduct* window, const QString& tag) {
-    for (const char* column : kColumns) {
-        QObject* box = boxFor(window, column);
-        box->setProperty(textProperty(box), valueFor(column, tag));
+    for (const ProductField& f : textFields()) {
+        QObject* box = window->findChild<QObject*>(f.box);
+        box->setProperty(textProperty(box), valueFor(f, tag));
     }
 }
 
@@ -82,16 +73,18 @@ QVariant productColumn(const char* column, qint32 productID = 1) {
                                   {productID});
 }
 
-QString boxText(const QWidget* window, const char* column) {
-    const QObject* box = boxFor(window, column);
+QString boxText(const QWidget* window, const ProductField& f) {
+    const QObject* box = window->findChild<QObject*>(f.box);
     return box->property(textProperty(box)).toString();
 }
 
-// Every box a PAD file fills as "column=text", so that a comparison names the box that differs.
+// Every box a PAD file fills (the link back and the full change log have no PAD element) as "column=text", so that
+// a comparison names the box that differs.
 QStringList padBoxTexts(const frmProduct* window) {
     QStringList result;
-    for (qsizetype i = 0; i < kPadColumns; ++i)
-        result << QStringLiteral("%1=%2").arg(kColumns[i], boxText(window, kColumns[i]));
+    for (const ProductField& f : textFields())
+        if (f.column != "linkBack" && f.column != "fullChangeLog")
+            result << QStringLiteral("%1=%2").arg(f.column, boxText(window, f));
     return result << "releaseDate=" + window->dtpReleaseDate->Value().toString(Qt::ISODate);
 }
 
@@ -156,16 +149,17 @@ private slots:
         QCOMPARE(productColumn("version || releaseDate", 2).toString(), QString("Ünïcode 'typed'2012-03-05"));
 
         ProductEditor editor(2);
-        for (const char* column : kColumns)
-            if (QByteArray(column) != "version")
-                QCOMPARE(boxText(editor.window.get(), column), valueFor(column, "new"));
+        for (const ProductField& f : textFields())
+            if (f.column != "version")
+                QCOMPARE(boxText(editor.window.get(), f), valueFor(f, "new"));
         QCOMPARE(editor->txtSizeBytes->text(), QString("15360"));
         editor->txtVersion->setText("2.0");
         editor->dtpReleaseDate->SetValue(QDate(2012, 12, 24));
         QTest::keyClick(editor->txtName, Qt::Key_Return);
         QVERIFY(!editor->isVisible());
         QCOMPARE(productColumn("version || releaseDate", 2).toString(), QString("2.02012-12-24"));
-        QCOMPARE(productColumn("longDescription", 2).toString(), valueFor("longDescription", "new"));
+        QCOMPARE(productColumn("longDescription", 2).toString(),
+                 valueFor(*ProductFieldOfColumn("longDescription"), "new"));
         QCOMPARE(productColumn("name", 1).toString(), QString("first"));
         QVERIFY(m_boxes->shown().isEmpty());
     }

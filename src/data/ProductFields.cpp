@@ -1,0 +1,83 @@
+#include "ProductFields.h"
+
+#include <algorithm>
+
+namespace {
+
+using Kind = ProductField::Kind;
+
+ProductField field(const char* column, Kind kind, QString cProduct::*text, const char* box, const char* caption,
+                   const char* pasteName = "", int pastePosition = 0) {
+    return {QString::fromLatin1(column),    kind,         text, QString::fromLatin1(box), QString::fromUtf8(caption),
+            QString::fromLatin1(pasteName), pastePosition};
+}
+
+} // namespace
+
+const QList<ProductField>& ProductFields() {
+    static const QList<ProductField> fields{
+        field("name", Kind::Line, &cProduct::Name, "txtName", "Name", "Name", 1),
+        field("padURL", Kind::Line, &cProduct::PADurl, "txtPadUrl", "PAD location"),
+        field("version", Kind::Line, &cProduct::Version, "txtVersion", "Version", "Version", 4),
+        field("author", Kind::Line, &cProduct::Author, "txtAuthor", "Author"),
+        field("emailAuthor", Kind::Line, &cProduct::EmailAuthor, "txtEmailAuthor", "Email"),
+        field("sizeKB", Kind::Line, &cProduct::SizeKB, "txtSizeKB", "Size KB", "sizeKB", 5),
+        field("programURL", Kind::Line, &cProduct::ProgramURL, "txtProgramURL", "Program URL", "programURL", 6),
+        field("screenShot", Kind::Line, &cProduct::ScreenShot, "txtScreenshot", "Screenshot", "ScreenShot", 7),
+        field("exeDownload_1", Kind::Line, &cProduct::ExeDownload_1, "txtExeDownload_1", "Download 1", "ExeDownload_1",
+              8),
+        field("exeDownload_2", Kind::Line, &cProduct::ExeDownload_2, "txtExeDownload_2", "Download 2", "ExeDownload_2",
+              9),
+        field("shortDescription", Kind::Lines, &cProduct::ShortDescription, "txtShortDescription", "Short description",
+              "ShortDescription", 10),
+        field("longDescription", Kind::Lines, &cProduct::LongDescription, "txtLongDescription", "Long description",
+              "LongDescription", 11),
+        field("keywords", Kind::Lines, &cProduct::Keywords, "txtKeywords", "Keywords"),
+        field("icoURL", Kind::Line, &cProduct::IcoURL, "txtIcoURL", "Icon file"),
+        field("linkBack", Kind::Line, &cProduct::LinkBack, "txtLinkBack", "Link back", "LinkBack", 2),
+        field("buyURL", Kind::Line, &cProduct::BuyURL, "txtBuyURL", "Buy URL", "BuyURL", 3),
+        field("paymentRegNow", Kind::Line, &cProduct::PaymentRegNow, "txtPaymentRegNow", "RegNow"),
+        field("paymentShareIt", Kind::Line, &cProduct::PaymentShareIt, "txtPaymentShareIt", "Share-it",
+              "PaymentShareIt", 12),
+        field("limitations", Kind::Lines, &cProduct::Limitations, "txtLimitations", "Limitations"),
+        field("recentChanges", Kind::Lines, &cProduct::RecentChanges, "txtRecentChanges", "Recent changes"),
+        field("fullChangeLog", Kind::Lines, &cProduct::FullChangeLog, "txtFullChangeLog", "Full changelog"),
+        field("releaseDate", Kind::Date, nullptr, "dtpReleaseDate", "Release date"),
+    };
+    return fields;
+}
+
+const ProductField* ProductFieldOfColumn(const QString& column) {
+    for (const ProductField& f : ProductFields()) {
+        if (f.column == column)
+            return &f;
+    }
+    return nullptr;
+}
+
+const QStringList& PasteNames() {
+    static const QStringList names = [] {
+        QList<const ProductField*> offered;
+        for (const ProductField& f : ProductFields()) {
+            if (f.pastePosition > 0)
+                offered << &f;
+        }
+        std::sort(offered.begin(), offered.end(),
+                  [](const ProductField* a, const ProductField* b) { return a->pastePosition < b->pastePosition; });
+        QStringList all;
+        for (const ProductField* f : offered)
+            all << f->pasteName;
+        return all;
+    }();
+    return names;
+}
+
+const ProductField* ProductFieldOfPasteName(const QString& pasteName) {
+    if (pasteName.isEmpty())
+        return nullptr;
+    for (const ProductField& f : ProductFields()) {
+        if (f.pasteName == pasteName)
+            return &f;
+    }
+    return nullptr;
+}

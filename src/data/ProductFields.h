@@ -1,0 +1,29 @@
+#pragma once
+
+#include "cProduct.h"
+
+#include <QList>
+#include <QString>
+
+// The product's fields, described once: the record's statements, the product editor's boxes and the "Other
+// elements" paste list follow this table. A new column is one row here and its line in schema.sql.
+struct ProductField {
+    enum class Kind { Line, Lines, Date };
+    QString column;          // in tab_products
+    Kind kind;               // a single-line text, a multi-line text, or the release date
+    QString cProduct::*text; // the record's property; null for the date
+    QString box;             // the product editor's box
+    QString caption;         // how the editor's messages name the field
+    QString pasteName;       // the "Other elements" entry; empty when the field is not offered there
+    int pastePosition = 0;   // the entry's place in that list, from 1
+};
+
+// Every field in the order of the record's statements (the key aside).
+const QList<ProductField>& ProductFields();
+// The field of that column; null for any other text, so a name from the interface never reaches a statement unless
+// it is one of these.
+const ProductField* ProductFieldOfColumn(const QString& column);
+// The "Other elements" entries in the order the list shows them, and the field behind one of them (null for any
+// other text).
+const QStringList& PasteNames();
+const ProductField* ProductFieldOfPasteName(const QString& pasteName);
