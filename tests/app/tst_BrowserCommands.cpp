@@ -51,18 +51,14 @@ class tst_BrowserCommands final : public QObject {
     QVariant evaluate(const QString& body) { return Evaluate(*w()->webSite, body); }
     QString valueOf(const QString& id) { return ValueOf(*w()->webSite, id).toString(); }
     bool focus(const QString& id) { return Focus(*w()->webSite, id); }
-    QString tag(int button) const { return p->tag(button); }
-    QTreeWidgetItem* row(qint32 siteID) const { return p->row(siteID); }
     void select(qint32 siteID) const {
         w()->lvwSites->clearSelection();
-        SiteRow::SelectAndShow(w()->lvwSites, row(siteID));
+        SiteRow::SelectAndShow(w()->lvwSites, p->row(siteID));
     }
-    void clickRow(qint32 siteID, bool twice = false) { p->click(siteID, {}, twice); }
     void openFormPage() {
-        clickRow(m_form, true);
+        p->click(m_form, {}, true);
         QTRY_COMPARE_WITH_TIMEOUT(w()->webSite->title(), QString("Submit"), kLoadTimeout);
     }
-    void chooseProduct() { p->chooseProduct("Tool"); }
     QString homePageFile() const {
         QFile file(p->dir.filePath("webStart.html"));
         return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
@@ -106,14 +102,14 @@ private slots:
     void doubleClickAndEnterOpenTheSubmitPageWithItsLogIn() {
         openFormPage();
         QVERIFY(homePageFile().contains("<center>Loading web pad site URL: " + page("submit.html") + "</center>"));
-        QCOMPARE(tag(4) + "|" + tag(5), QString("me|pw"));
+        QCOMPARE(p->tag(4) + "|" + p->tag(5), QString("me|pw"));
         QVERIFY(w()->cmdPADurl[4]->isEnabled());
 
         // A user name of blanks leaves its button empty and disabled.
-        clickRow(m_noLogin);
+        p->click(m_noLogin);
         QTest::keyClick(w()->lvwSites, Qt::Key_Return);
         QVERIFY(requested("http://nologin.example.invalid/"));
-        QCOMPARE(tag(4) + "|" + tag(5), QString("|secret"));
+        QCOMPARE(p->tag(4) + "|" + p->tag(5), QString("|secret"));
         QVERIFY(!w()->cmdPADurl[4]->isEnabled() && w()->cmdPADurl[5]->isEnabled());
         QVERIFY(p->boxes.shown().isEmpty() && p->shell.opened().isEmpty());
     }
@@ -121,15 +117,15 @@ private slots:
     void blankAddressOrNoRowUnderTheLastReleaseDoesNothing() {
         openFormPage();
         const QString before = homePageFile();
-        clickRow(m_blank, true);
+        p->click(m_blank, {}, true);
         QTest::keyClick(w()->lvwSites, Qt::Key_Enter);
         // Released below the rows: Enter on a selected row does nothing until the next release on a row.
         const QRect viewport = w()->lvwSites->viewport()->rect();
         QTest::mouseClick(w()->lvwSites->viewport(), Qt::LeftButton, {}, QPoint(10, viewport.bottom() - 2));
-        SiteRow::SelectAndShow(w()->lvwSites, row(m_noLogin));
+        SiteRow::SelectAndShow(w()->lvwSites, p->row(m_noLogin));
         QTest::keyClick(w()->lvwSites, Qt::Key_Return);
         QCOMPARE(homePageFile(), before);
-        QCOMPARE(tag(4), QString("me"));
+        QCOMPARE(p->tag(4), QString("me"));
         QVERIFY(p->boxes.shown().isEmpty());
         QVERIFY(m_interceptor.requested.isEmpty());
     }
@@ -147,7 +143,6 @@ private slots:
         QCOMPARE(p->boxes.texts(),
                  (QStringList{"No home page specified for this pad site", "No home page specified for this pad site",
                               "PAD site url not found!"}));
-        QCOMPARE(p->boxes.shown().last().icon, Msg::Icon::Exclamation);
         QVERIFY(p->shell.opened().isEmpty());
         select(m_noLogin);
         w()->VisitSiteHomeInExternal();
@@ -159,7 +154,7 @@ private slots:
         // A site deleted since the list was built still opens from its row, but has no home page.
         p->boxes.clear();
         p->dir.sql("DELETE FROM tab_sites WHERE siteID = ?", {m_noLogin});
-        clickRow(m_noLogin, true);
+        p->click(m_noLogin, {}, true);
         QVERIFY(requested("http://nologin.example.invalid/"));
         w()->OpenSiteHome();
         w()->VisitSiteHomeInExternal();
@@ -177,7 +172,6 @@ private slots:
         QCOMPARE(shows(2000, 1000), QString("Loading 100% 25")); // beyond the end: the bar keeps its value
         QCOMPARE(shows(1000, 1000), QString("Done"));
         QCOMPARE(shows(INT_MAX, INT_MAX), QString("Done")); // no overflow on the way
-        QCOMPARE(shows(333, 1000), QString("Loading 33% 33"));
         QCOMPARE(shows(-1, 100), QString("Done"));
         emit w()->webSite->StatusTextChange("http://x.example/a b'c");
         QCOMPARE(w()->txtWebStatusBar->text(), QString("http://x.example/a b'c"));
@@ -212,7 +206,6 @@ private slots:
         const int windows = QApplication::topLevelWidgets().size();
         QVERIFY(evaluate("openPopup(); return 1;").isValid());
         QTRY_COMPARE_WITH_TIMEOUT(p->boxes.texts(), QStringList{kBlocked}, kLoadTimeout);
-        QCOMPARE(p->boxes.shown().last().icon, Msg::Icon::Exclamation);
         // The home page's own link is a pop-up too.
         w()->cmdHome_Click();
         QTRY_COMPARE_WITH_TIMEOUT(evaluate("return document.querySelectorAll('a[target]').length;"), QVariant(1),
@@ -226,10 +219,9 @@ private slots:
         p->boxes.answer(Msg::Answer::Yes);
         QVERIFY(evaluate("openPopup(); return 1;").isValid());
         QTRY_COMPARE_WITH_TIMEOUT(p->boxes.shown().size(), 1, kLoadTimeout);
-        const MsgBoxRecord asked = p->boxes.shown().first();
-        QCOMPARE(asked.text, QString("This site is trying to open a POPUP window. Block it?"));
-        QCOMPARE(asked.title, QString("Pop Up warning"));
-        QCOMPARE(asked.buttons, Msg::Buttons::YesNo);
+        // Yes blocks, so the question must ask for blocking.
+        QCOMPARE(p->boxes.texts(), QStringList{"This site is trying to open a POPUP window. Block it?"});
+        QCOMPARE(p->boxes.shown().first().buttons, Msg::Buttons::YesNo);
         QVERIFY(evaluate("return 1;").isValid());
         QCOMPARE(QApplication::topLevelWidgets().size(), windows);
         p->boxes.answer(Msg::Answer::No);
@@ -239,7 +231,7 @@ private slots:
     }
 
     void fillAndPasteButtonsWriteTheProductsValues() {
-        chooseProduct();
+        p->chooseProduct("Tool");
         openFormPage();
         QTest::mouseClick(w()->cmdMagic, Qt::LeftButton);
         QTRY_COMPARE_WITH_TIMEOUT(valueOf("regnow"), QString("R-1"), kLoadTimeout);
@@ -250,7 +242,6 @@ private slots:
         clipboard->setText("before");
         QTest::mouseClick(w()->cmdPADurl[2], Qt::LeftButton); // the focus is on no field
         QTRY_COMPARE_WITH_TIMEOUT(p->boxes.texts(), QStringList{kSelectTextbox}, kLoadTimeout);
-        QCOMPARE(p->boxes.shown().first().icon, Msg::Icon::Exclamation);
         QCOMPARE(clipboard->text(), QString("before"));
         QVERIFY(focus("notes"));
         QTest::mouseClick(w()->cmdPADurl[2], Qt::LeftButton);
@@ -274,11 +265,9 @@ private slots:
     void otherElementsPasteReadsTheChosenColumn() {
         w()->cmdPaste_Click(); // no product: the drop-down is empty
         QCOMPARE(p->boxes.texts(), QStringList{"Nothing selected"});
-        QCOMPARE(p->boxes.shown().first().icon, Msg::Icon::Exclamation);
 
-        chooseProduct();
+        p->chooseProduct("Tool");
         openFormPage();
-        QVERIFY(!w()->cboPad->isEditable());
         QClipboard* clipboard = QGuiApplication::clipboard();
         clipboard->setText("before");
         // Nothing is chosen for the user: a paste without a choice writes nothing.
@@ -306,7 +295,6 @@ private slots:
         QTest::mouseClick(w()->cmdPaste, Qt::LeftButton);
         QCOMPARE(p->boxes.texts(),
                  QStringList{"LongDescription is empty for this product: there is nothing to paste."});
-        QCOMPARE(p->boxes.shown().first().icon, Msg::Icon::Exclamation);
         QCOMPARE(clipboard->text(), QString("kept"));
         QCOMPARE(valueOf("title"), QString("Short \"one\"second line"));
     }
@@ -316,10 +304,8 @@ private slots:
         QVERIFY(evaluate("document.getElementById('title').value = 'typed'; return 1;").isValid());
         p->boxes.answer(Msg::Answer::No);
         QTest::mouseClick(w()->cmdResetForm, Qt::LeftButton);
-        const MsgBoxRecord asked = p->boxes.shown().first();
-        QCOMPARE(asked.text, QString("Are you sure you want to clear form text? "));
-        QCOMPARE(asked.title, QString("Clear form text"));
-        QCOMPARE(asked.defaultButton, Msg::Answer::No);
+        QCOMPARE(p->boxes.texts(), QStringList{"Are you sure you want to clear form text? "});
+        QCOMPARE(p->boxes.shown().first().defaultButton, Msg::Answer::No);
         QCOMPARE(valueOf("title"), QString("typed"));
         p->boxes.answer(Msg::Answer::Yes);
         QTest::mouseClick(w()->cmdResetForm, Qt::LeftButton);

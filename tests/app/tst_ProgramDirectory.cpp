@@ -34,7 +34,7 @@ class tst_ProgramDirectory final : public QObject {
 
 private slots:
     void layoutFollowsWhereTheExecutableSits_data() {
-        QTest::addColumn<QStringList>("folders");
+        QTest::addColumn<QStringList>("folders"); // a name ending in '*' is made a plain file
         QTest::addColumn<QString>("executableDir");
         QTest::addColumn<bool>("installed");
         const QString shared = "usr/share/" + ProgramName;
@@ -42,6 +42,7 @@ private slots:
         QTest::newRow("bin without shared folder") << QStringList{"usr/bin", "usr/share/other"} << "usr/bin" << false;
         QTest::newRow("shared folder beside another folder")
             << QStringList{"usr/libexec", shared} << "usr/libexec" << false;
+        QTest::newRow("shared name taken by a file") << QStringList{"usr/bin", shared + "*"} << "usr/bin" << false;
         QTest::newRow("installed") << QStringList{"usr/bin", shared} << "usr/bin" << true;
     }
     void layoutFollowsWhereTheExecutableSits() {
@@ -49,8 +50,14 @@ private slots:
         QFETCH(QString, executableDir);
         QFETCH(bool, installed);
         QTemporaryDir root;
-        for (const QString& folder : folders)
-            QVERIFY(QDir(root.path()).mkpath(folder));
+        for (const QString& folder : folders) {
+            if (folder.endsWith('*')) {
+                QVERIFY(QDir(root.path()).mkpath(QFileInfo(folder).path()));
+                write(root.filePath(folder.chopped(1)), "not a folder");
+            } else {
+                QVERIFY(QDir(root.path()).mkpath(folder));
+            }
+        }
         const QString executable = root.filePath(executableDir);
         const QString data = root.filePath("home/.local/share/data");
 
@@ -64,14 +71,6 @@ private slots:
             QCOMPARE(layout.sharedDirectory, executable);
         }
         QVERIFY(!QFileInfo::exists(data));
-    }
-
-    void sharedNameTakenByAFileIsNoInstallation() {
-        QTemporaryDir root;
-        QVERIFY(QDir(root.path()).mkpath("usr/bin"));
-        QVERIFY(QDir(root.path()).mkpath("usr/share"));
-        write(root.filePath("usr/share/" + ProgramName), "not a folder");
-        QVERIFY(!DecideLayout(root.filePath("usr/bin"), root.filePath("data")).installed);
     }
 
     void buildTreeStaysAPortableCopy() {

@@ -88,8 +88,6 @@ private slots:
         click(5);
         w()->miLvwSitesGoToNextBookmark_Click();
         QCOMPARE(p->boxes.texts(), QStringList{"End of the list"});
-        QCOMPARE(p->boxes.shown()[0].icon, Msg::Icon::None);
-        QVERIFY(!selected());
         QVERIFY(list()->selectedItems().isEmpty());
     }
 
@@ -102,7 +100,6 @@ private slots:
         w()->miLvwSitesClearAllBookmark_Click();
         QCOMPARE(count("SELECT COUNT(*) FROM tab_sites WHERE bookmark = 1"), 0);
         QCOMPARE(p->boxes.texts().last(), QString("Bookmarks cleared"));
-        QCOMPARE(p->boxes.shown()[0].title, QString("Clear all bookmarks"));
         QCOMPARE(SiteRow::IconKey(row(2), ColId), QString());
     }
 
@@ -118,7 +115,6 @@ private slots:
         p->boxes.answer(Msg::Answer::No);
         QTest::keyClick(list(), Qt::Key_Delete);
         QCOMPARE(count("SELECT COUNT(*) FROM tab_sites"), 6);
-        QCOMPARE(p->boxes.shown().last().title, QString("Deleting"));
         QCOMPARE(p->boxes.shown().last().defaultButton, Msg::Answer::No);
 
         p->boxes.answer(Msg::Answer::Yes);
