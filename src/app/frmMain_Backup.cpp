@@ -12,7 +12,7 @@
 void frmMain::BackUpArchiveToFile() {
     Trap(QStringLiteral("Error in BackUpArchiveToFile: "), [&] {
         const QString suggested = QDir::homePath() + QStringLiteral("/kwz-") +
-                                  DbReadDateTime(DbNow()).date().toString(Qt::ISODate) + QStringLiteral(".db");
+                                  DbClockNow().date().toString(Qt::ISODate) + QStringLiteral(".db");
         const QString path =
             GetSaveFileName(this, QStringLiteral("Back up archive"), suggested, QStringLiteral("Archive (*.db)"));
         if (path.isEmpty())

@@ -18,8 +18,6 @@
 #include <QToolBar>
 #include <QTreeWidget>
 
-namespace {} // namespace
-
 qint32 frmMain::SelectedProductID() const {
     return cboProducts->currentIndex() >= 1 ? cboProducts->currentData().toInt() : 0;
 }

@@ -37,10 +37,6 @@ QString archivePath() {
     return QUrl(gConnectionString).toLocalFile();
 }
 
-QDateTime now() {
-    return DbReadDateTime(DbNow());
-}
-
 struct NamedCopy {
     AutomaticBackup copy;
     int sequence = 1; // the -2, -3 ... of copies made within one second
@@ -140,7 +136,7 @@ QList<AutomaticBackup> AutomaticBackups() {
 
 QString BackUpArchive(const QString& spare) {
     const QString folder = backupFolderMade();
-    const QString stem = folder + QStringLiteral("/kwz-") + now().toString(kStampFormat);
+    const QString stem = folder + QStringLiteral("/kwz-") + DbClockNow().toString(kStampFormat);
     QString path = stem + QStringLiteral(".db");
     for (int sequence = 2; QFileInfo::exists(path); ++sequence)
         path = stem + QStringLiteral("-%1.db").arg(sequence);
@@ -150,7 +146,7 @@ QString BackUpArchive(const QString& spare) {
 }
 
 bool BackedUpToday() {
-    const QDate today = now().date();
+    const QDate today = DbClockNow().date();
     const QList<AutomaticBackup> copies = AutomaticBackups();
     return std::any_of(copies.cbegin(), copies.cend(),
                        [&](const AutomaticBackup& copy) { return copy.made.date() == today; });
@@ -173,7 +169,7 @@ bool BackUpBeforeChange(const QString& spare) {
 }
 
 void RotateBackups(const QString& spare) {
-    const QDate today = now().date();
+    const QDate today = DbClockNow().date();
     const QList<AutomaticBackup> copies = AutomaticBackups();
     QSet<QDate> daysKept;
     for (int i = 0; i < copies.size(); ++i) {
@@ -238,9 +234,7 @@ void RestoreArchiveFrom(const QString& path) {
         db.query(QStringLiteral("SELECT COUNT(*) FROM source.sqlite_master WHERE name = 'sqlite_sequence'"));
     const bool sourceHasSequence = sequence.next() && sequence.value(0).toInt() > 0;
     sequence = QSqlQuery();
-    QString tableList;
-    for (const QString& table : kTables)
-        tableList += (tableList.isEmpty() ? QStringLiteral("'") : QStringLiteral(", '")) + table + QLatin1Char('\'');
+    const QString tableList = QLatin1Char('\'') + kTables.join(QStringLiteral("', '")) + QLatin1Char('\'');
     db.transaction([&] {
         for (const QString& table : kTables) {
             QStringList quoted;

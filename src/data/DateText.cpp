@@ -51,8 +51,12 @@ QString DbDateTimeText(const QDateTime& moment) {
     return moment.toString(kDbDateTimeFormat);
 }
 
+QDateTime DbClockNow() {
+    return dbClock() ? dbClock()() : QDateTime::currentDateTime();
+}
+
 QString DbNow() {
-    return DbDateTimeText(dbClock() ? dbClock()() : QDateTime::currentDateTime());
+    return DbDateTimeText(DbClockNow());
 }
 
 void SetDbClock(std::function<QDateTime()> clock) {

@@ -15,6 +15,8 @@ QString DateTimeToText(const QVariant& value);
 QString DbDateText(const QDate& date);
 QString DbDateTimeText(const QDateTime& moment);
 QString DbNow();
+// The moment DbNow stamps, for names and dates that are not stored.
+QDateTime DbClockNow();
 // The clock DbNow reads: tests put a fixed one in place to write chosen dates; an empty one restores the system's.
 void SetDbClock(std::function<QDateTime()> clock);
 // A stored date or date-time read back; invalid for null or text that is not one.

@@ -17,14 +17,18 @@ QString uniqueConnectionName() {
     return QStringLiteral("quill-%1").arg(++counter);
 }
 
+QString uriFor(const QString& path, const char* mode) {
+    return QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded) + QStringLiteral("?mode=") + QLatin1String(mode);
+}
+
 } // namespace
 
 QString ConnectionStringFor(const QString& path) {
-    return QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded) + QStringLiteral("?mode=rw");
+    return uriFor(path, "rw");
 }
 
 QString ReadOnlyConnectionStringFor(const QString& path) {
-    return QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded) + QStringLiteral("?mode=ro");
+    return uriFor(path, "ro");
 }
 
 DbConnection::DbConnection() : DbConnection(gConnectionString) {}
