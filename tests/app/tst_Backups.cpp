@@ -1,6 +1,7 @@
 #include "ArchiveBackup.h"
 #include "ModalDriver.h"
 #include "RunningProgram.h"
+#include "TestMain.h"
 #include "frmRestoreBackup.h"
 
 #include <QDir>
@@ -50,8 +51,6 @@ class tst_Backups final : public QObject {
     Q_OBJECT
 
 public:
-    static void initMain() { QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts); }
-
 private slots:
     void deletedSitesComeBackFromTheCopyMadeBeforeTheDelete() {
         RunningProgram p(seed);
@@ -200,5 +199,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_Backups)
+QUILL_TEST_MAIN(tst_Backups)
 #include "tst_Backups.moc"

@@ -1,5 +1,6 @@
 #include "PageScripts.h"
 #include "RunningProgram.h"
+#include "TestMain.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -68,8 +69,6 @@ class tst_BrowserCommands final : public QObject {
     }
 
 public:
-    static void initMain() { QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts); }
-
 private slots:
     void initTestCase() { QWebEngineProfile::defaultProfile()->setUrlRequestInterceptor(&m_interceptor); }
     void cleanupTestCase() { QWebEngineProfile::defaultProfile()->setUrlRequestInterceptor(nullptr); }
@@ -313,5 +312,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_BrowserCommands)
+QUILL_TEST_MAIN(tst_BrowserCommands)
 #include "tst_BrowserCommands.moc"

@@ -1,6 +1,7 @@
 #include "EditorWidgets.h"
 #include "ModalDriver.h"
 #include "RunningProgram.h"
+#include "TestMain.h"
 #include "Typing.h"
 #include "cProduct.h"
 #include "cSite.h"
@@ -38,8 +39,6 @@ class tst_EditorCommands final : public QObject {
     Q_OBJECT
 
 public:
-    static void initMain() { QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts); }
-
 private slots:
     void newSiteIsSavedAndSelectedUnlessTheListHidesIt() {
         RunningProgram p(sites(3));
@@ -143,5 +142,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_EditorCommands)
+QUILL_TEST_MAIN(tst_EditorCommands)
 #include "tst_EditorCommands.moc"

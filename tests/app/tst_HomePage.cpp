@@ -1,6 +1,7 @@
 #include "HomePage.h"
 #include "Seed.h"
 #include "Spies.h"
+#include "TestMain.h"
 #include "TestProgramDir.h"
 
 #include <QTest>
@@ -97,5 +98,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_HomePage)
+QUILL_TEST_MAIN(tst_HomePage)
 #include "tst_HomePage.moc"

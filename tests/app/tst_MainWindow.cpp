@@ -1,4 +1,5 @@
 #include "RunningProgram.h"
+#include "TestMain.h"
 
 namespace {
 
@@ -37,8 +38,6 @@ class tst_MainWindow final : public QObject {
     QString statusIcon(int row) const { return SiteRow::IconKey(w()->lvwSites->topLevelItem(row), ColStatus); }
 
 public:
-    static void initMain() { QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts); }
-
 private slots:
     void init() {
         p = std::make_unique<RunningProgram>(seed);
@@ -135,5 +134,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_MainWindow)
+QUILL_TEST_MAIN(tst_MainWindow)
 #include "tst_MainWindow.moc"

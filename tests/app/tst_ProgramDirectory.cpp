@@ -1,5 +1,6 @@
 #include "InstalledCopy.h"
 #include "ProgramDirectory.h"
+#include "TestMain.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -148,5 +149,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(tst_ProgramDirectory)
+QUILL_TEST_MAIN(tst_ProgramDirectory)
 #include "tst_ProgramDirectory.moc"

@@ -2,6 +2,7 @@
 #include "Failure.h"
 #include "SettingValue.h"
 #include "Spies.h"
+#include "TestMain.h"
 #include "TestProgramDir.h"
 #include "modMain.h"
 
@@ -104,5 +105,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_Settings)
+QUILL_TEST_MAIN(tst_Settings)
 #include "tst_Settings.moc"

@@ -1,4 +1,5 @@
 #include "RunningProgram.h"
+#include "TestMain.h"
 
 #include <QMenu>
 
@@ -32,8 +33,6 @@ class tst_SiteListCommands final : public QObject {
     int count(const char* sql) const { return p->dir.scalar(sql).toInt(); }
 
 public:
-    static void initMain() { QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts); }
-
 private slots:
     void init() {
         p = std::make_unique<RunningProgram>(seed);
@@ -135,5 +134,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_SiteListCommands)
+QUILL_TEST_MAIN(tst_SiteListCommands)
 #include "tst_SiteListCommands.moc"

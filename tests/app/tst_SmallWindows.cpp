@@ -2,6 +2,7 @@
 #include "HelpManual.h"
 #include "IniFile.h"
 #include "Spies.h"
+#include "TestMain.h"
 #include "TestProgramDir.h"
 #include "frmAbout.h"
 #include "frmOptions.h"
@@ -97,5 +98,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_SmallWindows)
+QUILL_TEST_MAIN(tst_SmallWindows)
 #include "tst_SmallWindows.moc"

@@ -3,6 +3,7 @@
 #include "InstalledCopy.h"
 #include "RunningProgram.h"
 #include "Shell.h"
+#include "TestMain.h"
 #include "modMain.h"
 
 #include <QDir>
@@ -13,8 +14,6 @@ class tst_StartUp final : public QObject {
     Q_OBJECT
 
 public:
-    static void initMain() { QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts); }
-
 private slots:
     // The installed-copy cases start the program themselves.
     void cleanup() { EndProgram(); }
@@ -109,5 +108,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_StartUp)
+QUILL_TEST_MAIN(tst_StartUp)
 #include "tst_StartUp.moc"

@@ -1,5 +1,6 @@
 #include "ModalDriver.h"
 #include "RunningProgram.h"
+#include "TestMain.h"
 #include "frmProductHistory.h"
 
 namespace {
@@ -36,8 +37,6 @@ class tst_StatusChanges final : public QObject {
     Q_OBJECT
 
 public:
-    static void initMain() { QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts); }
-
 private:
     std::unique_ptr<FixedClock> m_clock;
     std::unique_ptr<RunningProgram> p;
@@ -259,5 +258,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_StatusChanges)
+QUILL_TEST_MAIN(tst_StatusChanges)
 #include "tst_StatusChanges.moc"

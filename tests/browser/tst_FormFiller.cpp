@@ -1,5 +1,6 @@
 #include "FormFiller.h"
 #include "PageScripts.h"
+#include "TestMain.h"
 #include "WebBrowser.h"
 
 #include <QBuffer>
@@ -85,7 +86,6 @@ class tst_FormFiller final : public QObject {
 
 public:
     static void initMain() {
-        QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
         QWebEngineUrlScheme scheme("held");
         scheme.setSyntax(QWebEngineUrlScheme::Syntax::Path);
         scheme.setFlags(QWebEngineUrlScheme::SecureScheme);
@@ -275,5 +275,5 @@ Object.defineProperty(document, 'activeElement', { get: function () { throw new 
     }
 };
 
-QTEST_MAIN(tst_FormFiller)
+QUILL_TEST_MAIN(tst_FormFiller)
 #include "tst_FormFiller.moc"

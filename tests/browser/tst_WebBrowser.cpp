@@ -1,6 +1,7 @@
 #include "LoopbackHttpServer.h"
 #include "PageScripts.h"
 #include "Spies.h"
+#include "TestMain.h"
 #include "WebBrowser.h"
 
 #include <QApplication>
@@ -52,8 +53,6 @@ class tst_WebBrowser final : public QObject {
     }
 
 public:
-    static void initMain() { QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts); }
-
 private slots:
     void initTestCase() {
         QVERIFY(m_dir.isValid());
@@ -245,5 +244,5 @@ Object.defineProperty(nameField, 'value', {
     }
 };
 
-QTEST_MAIN(tst_WebBrowser)
+QUILL_TEST_MAIN(tst_WebBrowser)
 #include "tst_WebBrowser.moc"

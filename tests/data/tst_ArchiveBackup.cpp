@@ -1,5 +1,6 @@
 #include "ArchiveBackup.h"
 #include "Spies.h"
+#include "TestMain.h"
 #include "TestProgramDir.h"
 
 #include <QDir>
@@ -83,5 +84,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(tst_ArchiveBackup)
+QUILL_TEST_MAIN(tst_ArchiveBackup)
 #include "tst_ArchiveBackup.moc"

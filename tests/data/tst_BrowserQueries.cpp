@@ -1,6 +1,7 @@
 #include "BrowserQueries.h"
 #include "Failure.h"
 #include "Seed.h"
+#include "TestMain.h"
 #include "TestProgramDir.h"
 
 #include <QTest>
@@ -21,5 +22,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(tst_BrowserQueries)
+QUILL_TEST_MAIN(tst_BrowserQueries)
 #include "tst_BrowserQueries.moc"

@@ -1,4 +1,5 @@
 #include "DateText.h"
+#include "TestMain.h"
 
 #include <QLocale>
 #include <QScopeGuard>
@@ -58,5 +59,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(tst_DateText)
+QUILL_TEST_MAIN(tst_DateText)
 #include "tst_DateText.moc"

@@ -1,5 +1,6 @@
 #include "DbConnection.h"
 #include "DbError.h"
+#include "TestMain.h"
 #include "TestProgramDir.h"
 
 #include <QFile>
@@ -56,5 +57,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(tst_DbConnection)
+QUILL_TEST_MAIN(tst_DbConnection)
 #include "tst_DbConnection.moc"

@@ -1,4 +1,5 @@
 #include "SiteImport.h"
+#include "TestMain.h"
 #include "TestProgramDir.h"
 
 #include <QTest>
@@ -58,5 +59,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(tst_SiteImport)
+QUILL_TEST_MAIN(tst_SiteImport)
 #include "tst_SiteImport.moc"

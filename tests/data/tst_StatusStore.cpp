@@ -3,6 +3,7 @@
 #include "Spies.h"
 #include "StatusCache.h"
 #include "StatusQueries.h"
+#include "TestMain.h"
 #include "TestProgramDir.h"
 
 #include <QTest>
@@ -59,5 +60,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(tst_StatusStore)
+QUILL_TEST_MAIN(tst_StatusStore)
 #include "tst_StatusStore.moc"

@@ -1,5 +1,6 @@
 #include "ProductFields.h"
 #include "Spies.h"
+#include "TestMain.h"
 #include "TestProgramDir.h"
 #include "cProduct.h"
 
@@ -107,5 +108,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(tst_cProduct)
+QUILL_TEST_MAIN(tst_cProduct)
 #include "tst_cProduct.moc"

@@ -1,5 +1,6 @@
 #include "DateText.h"
 #include "Spies.h"
+#include "TestMain.h"
 #include "TestProgramDir.h"
 #include "cSite.h"
 
@@ -124,5 +125,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(tst_cSite)
+QUILL_TEST_MAIN(tst_cSite)
 #include "tst_cSite.moc"

@@ -1,5 +1,6 @@
 #include "EditorValues.h"
 #include "Failure.h"
+#include "TestMain.h"
 
 #include <QTest>
 
@@ -82,5 +83,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(tst_EditorValues)
+QUILL_TEST_MAIN(tst_EditorValues)
 #include "tst_EditorValues.moc"

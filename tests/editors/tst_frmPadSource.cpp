@@ -2,12 +2,11 @@
 #include "PadDownload.h"
 #include "PadSamples.h"
 #include "Spies.h"
+#include "TestMain.h"
 #include "frmPadSource.h"
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QNetworkProxy>
-#include <QNetworkProxyFactory>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -28,11 +27,6 @@ class tst_frmPadSource final : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() {
-        // The requests go straight to the loopback server, whatever proxy the machine names.
-        QNetworkProxyFactory::setUseSystemConfiguration(false);
-        QNetworkProxy::setApplicationProxy(QNetworkProxy::NoProxy);
-    }
 
     void browsedFileIsReadAndAccepted() {
         QTemporaryDir dir;
@@ -125,5 +119,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_frmPadSource)
+QUILL_TEST_MAIN(tst_frmPadSource)
 #include "tst_frmPadSource.moc"

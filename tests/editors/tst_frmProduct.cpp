@@ -5,6 +5,7 @@
 #include "PadSamples.h"
 #include "ProductFields.h"
 #include "Spies.h"
+#include "TestMain.h"
 #include "TestProgramDir.h"
 #include "Typing.h"
 #include "cProduct.h"
@@ -16,8 +17,6 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
-#include <QNetworkProxy>
-#include <QNetworkProxyFactory>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
@@ -123,12 +122,6 @@ private slots:
     void cleanup() {
         m_boxes.reset();
         m_dir.reset();
-    }
-
-    void initTestCase() {
-        // The requests go straight to the loopback server, whatever proxy the machine names.
-        QNetworkProxyFactory::setUseSystemConfiguration(false);
-        QNetworkProxy::setApplicationProxy(QNetworkProxy::NoProxy);
     }
 
     void newAndChangedProductsRoundTripEveryField() {
@@ -395,5 +388,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_frmProduct)
+QUILL_TEST_MAIN(tst_frmProduct)
 #include "tst_frmProduct.moc"

@@ -1,4 +1,5 @@
 #include "Spies.h"
+#include "TestMain.h"
 #include "TestProgramDir.h"
 #include "Typing.h"
 #include "cSite.h"
@@ -201,5 +202,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_frmSite)
+QUILL_TEST_MAIN(tst_frmSite)
 #include "tst_frmSite.moc"

@@ -1,5 +1,6 @@
 #include "DbConnection.h"
 #include "Spies.h"
+#include "TestMain.h"
 #include "TestProgramDir.h"
 #include "frmSiteImport.h"
 
@@ -254,5 +255,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_frmSiteImport)
+QUILL_TEST_MAIN(tst_frmSiteImport)
 #include "tst_frmSiteImport.moc"

@@ -5,6 +5,7 @@
 #include "Seed.h"
 #include "Spies.h"
 #include "StatusQueries.h"
+#include "TestMain.h"
 #include "TestProgramDir.h"
 #include "frmProductHistory.h"
 #include "frmProductHistoryItem.h"
@@ -205,5 +206,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_ProductHistory)
+QUILL_TEST_MAIN(tst_ProductHistory)
 #include "tst_ProductHistory.moc"

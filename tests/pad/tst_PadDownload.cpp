@@ -2,9 +2,8 @@
 #include "PadDownload.h"
 #include "PadFile.h"
 #include "PadSamples.h"
+#include "TestMain.h"
 
-#include <QNetworkProxy>
-#include <QNetworkProxyFactory>
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTest>
@@ -28,11 +27,6 @@ class tst_PadDownload final : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() {
-        // The requests go straight to the loopback server, whatever proxy the machine names.
-        QNetworkProxyFactory::setUseSystemConfiguration(false);
-        QNetworkProxy::setApplicationProxy(QNetworkProxy::NoProxy);
-    }
 
     void answerGivesTheBytes() {
         LoopbackHttpServer server;
@@ -146,5 +140,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(tst_PadDownload)
+QUILL_TEST_MAIN(tst_PadDownload)
 #include "tst_PadDownload.moc"

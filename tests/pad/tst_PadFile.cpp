@@ -1,6 +1,7 @@
 #include "PadFields.h"
 #include "PadFile.h"
 #include "PadSamples.h"
+#include "TestMain.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -336,5 +337,5 @@ Line &lt;two&gt; <![CDATA[&amp; stays]]></Program_Change_Info>
     }
 };
 
-QTEST_GUILESS_MAIN(tst_PadFile)
+QUILL_TEST_MAIN(tst_PadFile)
 #include "tst_PadFile.moc"

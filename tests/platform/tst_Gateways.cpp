@@ -4,6 +4,7 @@
 #include "FileDialog.h"
 #include "ModalDriver.h"
 #include "Spies.h"
+#include "TestMain.h"
 #include "Trap.h"
 
 #include <QApplication>
@@ -94,5 +95,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_Gateways)
+QUILL_TEST_MAIN(tst_Gateways)
 #include "tst_Gateways.moc"

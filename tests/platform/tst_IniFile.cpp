@@ -1,5 +1,6 @@
 #include "Failure.h"
 #include "IniFile.h"
+#include "TestMain.h"
 
 #include <QDir>
 #include <QFile>
@@ -116,5 +117,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(tst_IniFile)
+QUILL_TEST_MAIN(tst_IniFile)
 #include "tst_IniFile.moc"

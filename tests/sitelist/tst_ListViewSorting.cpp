@@ -2,6 +2,7 @@
 #include "ListRows.h"
 #include "ListViewSorting.h"
 #include "SiteList.h"
+#include "TestMain.h"
 
 #include <QScopeGuard>
 #include <QTest>
@@ -58,5 +59,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_ListViewSorting)
+QUILL_TEST_MAIN(tst_ListViewSorting)
 #include "tst_ListViewSorting.moc"

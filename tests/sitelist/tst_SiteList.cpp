@@ -4,6 +4,7 @@
 #include "SiteList.h"
 #include "SiteRow.h"
 #include "Spies.h"
+#include "TestMain.h"
 #include "TestProgramDir.h"
 
 #include <QTest>
@@ -155,5 +156,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_SiteList)
+QUILL_TEST_MAIN(tst_SiteList)
 #include "tst_SiteList.moc"

@@ -1,8 +1,13 @@
 #include "LoopbackHttpServer.h"
 
+#include <QNetworkProxy>
+#include <QNetworkProxyFactory>
 #include <QTcpSocket>
 
 LoopbackHttpServer::LoopbackHttpServer() {
+    // Requests to it go straight here, whatever proxy the machine names.
+    QNetworkProxyFactory::setUseSystemConfiguration(false);
+    QNetworkProxy::setApplicationProxy(QNetworkProxy::NoProxy);
     if (!m_server.listen(QHostAddress::LocalHost, 0))
         qFatal("The loopback test server cannot listen: %s", qPrintable(m_server.errorString()));
     connect(&m_server, &QTcpServer::newConnection, this, [this] {

@@ -1,6 +1,7 @@
 #include "TestProgramDir.h"
 
 #include "DbConnection.h"
+#include "TestFiles.h"
 
 #include <QFile>
 #include <QSqlQuery>
@@ -18,9 +19,7 @@ TestProgramDir::~TestProgramDir() {
 }
 
 void TestProgramDir::writeFile(const QString& name, const QByteArray& content) const {
-    QFile file(filePath(name));
-    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
-        qFatal("cannot write %s", qPrintable(name));
+    WriteFile(filePath(name), content);
 }
 
 void TestProgramDir::sql(const QString& statement, const QVariantList& values) {
