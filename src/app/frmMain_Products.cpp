@@ -6,6 +6,7 @@
 #include "SiteQueries.h"
 #include "SiteRow.h"
 #include "Trap.h"
+#include "cProduct.h"
 #include "cViewFilter.h"
 #include "frmMain.h"
 #include "modMain.h"
@@ -55,13 +56,13 @@ void frmMain::cboProducts_Click() {
             }
         }
         cboPad->clear();
-        if (const auto product = ReadProductBar(productID)) {
-            if (!product->name.isNull())
-                lblFolderName->setText(QStringLiteral(" Quillomar Pad Submitter - ") + product->name.toString());
-            m_pasteValues[PadButton] = product->padUrl;
-            m_pasteValues[EmailButton] = product->emailAuthor;
-            m_pasteValues[AuthorButton] = product->author;
-            m_pasteValues[RegNowButton] = product->paymentRegNow;
+        if (const auto product = cProduct::Read(productID)) {
+            if (!product->Name.isNull())
+                lblFolderName->setText(QStringLiteral(" Quillomar Pad Submitter - ") + product->Name);
+            m_pasteValues[PadButton] = product->PADurl;
+            m_pasteValues[EmailButton] = product->EmailAuthor;
+            m_pasteValues[AuthorButton] = product->Author;
+            m_pasteValues[RegNowButton] = product->PaymentRegNow;
             cboPad->addItems(PasteNames());
             // Nothing is chosen until the user chooses: a preselected entry would paste without being asked for.
             cboPad->setCurrentIndex(-1);

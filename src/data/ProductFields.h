@@ -1,12 +1,14 @@
 #pragma once
 
+#include "PadFile.h"
 #include "cProduct.h"
 
 #include <QList>
 #include <QString>
 
-// The product's fields, described once: the record's statements, the product editor's boxes and the "Other
-// elements" paste list follow this table. A new column is one row here and its line in schema.sql.
+// The product's fields, described once: the record's statements, the product editor's boxes, the PAD import and
+// export and the "Other elements" paste list follow this table. A new column is one row here and its line in
+// schema.sql.
 struct ProductField {
     enum class Kind { Line, Lines, Date };
     QString column;          // in tab_products
@@ -14,8 +16,11 @@ struct ProductField {
     QString cProduct::*text; // the record's property; null for the date
     QString box;             // the product editor's box
     QString caption;         // how the editor's messages name the field
-    QString pasteName;       // the "Other elements" entry; empty when the field is not offered there
-    int pastePosition = 0;   // the entry's place in that list, from 1
+    // The PAD file's element for the field; null when a PAD file does not carry it, and for the date, whose three
+    // elements are read as one.
+    std::optional<QString> PadProduct::*pad;
+    QString pasteName;     // the "Other elements" entry; empty when the field is not offered there
+    int pastePosition = 0; // the entry's place in that list, from 1
 };
 
 // Every field in the order of the record's statements (the key aside).

@@ -12,17 +12,6 @@ QList<ProductName> ReadProductNames(bool byName) {
     return products;
 }
 
-std::optional<ProductBarValues> ReadProductBar(qint32 productID) {
-    DbConnection db;
-    QSqlQuery q = db.query(QStringLiteral("SELECT name, padURL, emailAuthor, author, paymentRegNow "
-                                          "FROM tab_products WHERE productID = ?"),
-                           {productID});
-    if (!q.next())
-        return std::nullopt;
-    return ProductBarValues{q.value(0), q.value(1).toString(), q.value(2).toString(), q.value(3).toString(),
-                            q.value(4).toString()};
-}
-
 void DeleteProduct(qint32 productID) {
     DbConnection db;
     db.execute(QStringLiteral("DELETE FROM tab_products WHERE productID = ?"), {productID});

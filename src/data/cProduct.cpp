@@ -32,23 +32,30 @@ QVariantList columnValues(const cProduct& p) {
 
 } // namespace
 
+std::optional<cProduct> cProduct::Read(qint32 productID) {
+    DbConnection db;
+    QSqlQuery q =
+        db.query(QStringLiteral("SELECT ") + columnList() + QStringLiteral(" FROM tab_products WHERE productID = ?"),
+                 {productID});
+    if (!q.next())
+        return std::nullopt;
+    cProduct product;
+    product.ProductID = productID;
+    int column = 0;
+    for (const ProductField& f : ProductFields()) {
+        const QVariant value = q.value(column++);
+        if (f.text)
+            product.*f.text = TextColumn(value);
+        else
+            product.ReleaseDate = DbReadDateTime(value).date();
+    }
+    return product;
+}
+
 bool cProduct::Load() {
     return Trap(QStringLiteral("Error in Load: "), [&] {
-        DbConnection db;
-        QSqlQuery q = db.query(QStringLiteral("SELECT productID, ") + columnList() +
-                                   QStringLiteral(" FROM tab_products WHERE productID = ?"),
-                               {ProductID});
-        if (!q.next())
-            return;
-        ProductID = q.value(0).toInt();
-        int column = 1;
-        for (const ProductField& f : ProductFields()) {
-            const QVariant value = q.value(column++);
-            if (f.text)
-                this->*f.text = TextColumn(value);
-            else
-                ReleaseDate = DbReadDateTime(value).date();
-        }
+        if (const auto product = Read(ProductID))
+            *this = *product;
     });
 }
 

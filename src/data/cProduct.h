@@ -3,6 +3,8 @@
 #include <QDate>
 #include <QString>
 
+#include <optional>
+
 // One row of tab_products: the PAD description of one of the user's products.
 class cProduct final {
 public:
@@ -30,8 +32,10 @@ public:
     QString FullChangeLog;
     QDate ReleaseDate; // a null date: the product has no release date, stored as null
 
+    // The row of that key; none when there is no such row. Throws Failure when it cannot be read.
+    static std::optional<cProduct> Read(qint32 productID);
     // Reads the row of ProductID; a missing row changes nothing. False when it failed ("Error in Load: " shown);
-    // the properties read before the failure keep their new values.
+    // then nothing changed either.
     bool Load();
     // Appends a new row and reads its key into ProductID. False when it failed ("Error in Save: " shown).
     bool Save();

@@ -428,53 +428,34 @@ void frmProduct::cmdImportPad_Click() {
 
 void frmProduct::FillFromPad(const PadReadResult& read, const QString& webAddress) {
     Trap(QStringLiteral("Error in FillFromPad: "), [&] {
-        const PadProduct& pad = read.product;
+        PadProduct pad = read.product;
+        if (!pad.PadLocation && !webAddress.isEmpty())
+            pad.PadLocation = webAddress;
         QStringList filled;
         QStringList problems = read.problems;
-        const auto fill = [&](const QString& caption, QWidget* box, const std::optional<QString>& value) {
-            if (!value)
-                return;
-            if (auto* line = qobject_cast<QLineEdit*>(box)) {
-                // A box would cut a longer text silently.
-                if (value->size() > line->maxLength()) {
-                    problems << QStringLiteral("%1: longer than the box's %2 characters.")
-                                    .arg(caption)
-                                    .arg(line->maxLength());
-                    return;
-                }
-                line->setText(*value);
-            } else if (auto* text = qobject_cast<QPlainTextEdit*>(box)) {
-                text->setPlainText(*value);
+        for (const ProductField& f : ProductFields()) {
+            if (f.kind == ProductField::Kind::Date && pad.ReleaseDate) {
+                dtpReleaseDate->SetValue(*pad.ReleaseDate);
+                filled << f.caption;
             }
-            filled << caption;
-        };
-        fill(QStringLiteral("Name"), txtName, pad.Name);
-        fill(QStringLiteral("Version"), txtVersion, pad.Version);
-        if (pad.ReleaseDate) {
-            dtpReleaseDate->SetValue(*pad.ReleaseDate);
-            filled << QStringLiteral("Release date");
+            std::optional<QString> value = f.pad ? pad.*f.pad : std::nullopt;
+            QWidget* box = findChild<QWidget*>(f.box);
+            // Given bytes only, the kilobytes follow them as they follow typed bytes.
+            if (f.pad == &PadProduct::SizeKB && !value && pad.SizeBytes) {
+                value = pad.SizeBytes;
+                box = txtSizeBytes;
+            }
+            if (!value)
+                continue;
+            if (auto* line = qobject_cast<QLineEdit*>(box); line && value->size() > line->maxLength()) {
+                // A box would cut a longer text silently.
+                problems
+                    << QStringLiteral("%1: longer than the box's %2 characters.").arg(f.caption).arg(line->maxLength());
+                continue;
+            }
+            setTextOf(box, *value);
+            filled << f.caption;
         }
-        std::optional<QString> padLocation = pad.PadLocation;
-        if (!padLocation && !webAddress.isEmpty())
-            padLocation = webAddress;
-        fill(QStringLiteral("PAD location"), txtPadUrl, padLocation);
-        fill(QStringLiteral("Author"), txtAuthor, pad.Author);
-        fill(QStringLiteral("Email"), txtEmailAuthor, pad.Email);
-        // Given bytes only, the kilobytes follow them as they follow typed bytes.
-        fill(QStringLiteral("Size KB"), pad.SizeKB ? txtSizeKB : txtSizeBytes, pad.SizeKB ? pad.SizeKB : pad.SizeBytes);
-        fill(QStringLiteral("Program URL"), txtProgramURL, pad.ProgramUrl);
-        fill(QStringLiteral("Screenshot"), txtScreenshot, pad.Screenshot);
-        fill(QStringLiteral("Icon file"), txtIcoURL, pad.IconUrl);
-        fill(QStringLiteral("Download 1"), txtExeDownload_1, pad.Download1);
-        fill(QStringLiteral("Download 2"), txtExeDownload_2, pad.Download2);
-        fill(QStringLiteral("Buy URL"), txtBuyURL, pad.BuyUrl);
-        fill(QStringLiteral("Short description"), txtShortDescription, pad.ShortDescription);
-        fill(QStringLiteral("Long description"), txtLongDescription, pad.LongDescription);
-        fill(QStringLiteral("Keywords"), txtKeywords, pad.Keywords);
-        fill(QStringLiteral("Limitations"), txtLimitations, pad.Limitations);
-        fill(QStringLiteral("Recent changes"), txtRecentChanges, pad.RecentChanges);
-        fill(QStringLiteral("RegNow"), txtPaymentRegNow, pad.RegNow);
-        fill(QStringLiteral("Share-it"), txtPaymentShareIt, pad.ShareIt);
 
         QString text = filled.isEmpty()
                            ? QStringLiteral("The PAD file filled no box.")
@@ -490,28 +471,13 @@ void frmProduct::FillFromPad(const PadReadResult& read, const QString& webAddres
 
 PadProduct frmProduct::PadFromForm() const {
     PadProduct pad;
-    pad.Name = txtName->text();
-    pad.Version = txtVersion->text();
+    for (const ProductField& f : ProductFields()) {
+        if (f.pad)
+            pad.*f.pad = textOf(findChild<QWidget*>(f.box));
+    }
     if (const QDate date = dtpReleaseDate->Value(); date.isValid())
         pad.ReleaseDate = date;
-    pad.PadLocation = txtPadUrl->text();
-    pad.Author = txtAuthor->text();
-    pad.Email = txtEmailAuthor->text();
-    pad.SizeKB = txtSizeKB->text();
     pad.SizeBytes = txtSizeBytes->text();
-    pad.ProgramUrl = txtProgramURL->text();
-    pad.Screenshot = txtScreenshot->text();
-    pad.IconUrl = txtIcoURL->text();
-    pad.Download1 = txtExeDownload_1->text();
-    pad.Download2 = txtExeDownload_2->text();
-    pad.BuyUrl = txtBuyURL->text();
-    pad.ShortDescription = txtShortDescription->toPlainText();
-    pad.LongDescription = txtLongDescription->toPlainText();
-    pad.Keywords = txtKeywords->toPlainText();
-    pad.Limitations = txtLimitations->toPlainText();
-    pad.RecentChanges = txtRecentChanges->toPlainText();
-    pad.RegNow = txtPaymentRegNow->text();
-    pad.ShareIt = txtPaymentShareIt->text();
     return pad;
 }
 
