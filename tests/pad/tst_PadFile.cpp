@@ -1,6 +1,7 @@
 #include "PadFields.h"
 #include "PadFile.h"
 #include "PadSamples.h"
+#include "TestFiles.h"
 #include "TestMain.h"
 
 #include <QTemporaryDir>
@@ -39,83 +40,58 @@ private slots:
                                               }));
     }
 
-    // English wins wherever it stands; empty elements count as absent, so the fallbacks apply; bytes stand in for
-    // missing kilobytes.
-    void reads40FileFromTheEnglishBlock() {
-        const QByteArray pad = QString(R"(<?xml version='1.0' encoding='UTF-8'?>
-<XML_DIZ_INFO>
+    // English wins wherever it stands, else the first language; empty elements count as absent, so the fallbacks
+    // apply; bytes stand in for missing kilobytes; references and CDATA are decoded; a document type without
+    // entities is allowed and its external subset never fetched.
+    void readsFieldsAsAuthorsWriteThem_data() {
+        QTest::addColumn<QString>("xml");
+        QTest::addColumn<QStringList>("fields");
+        QTest::newRow("English block") << QString(R"(<XML_DIZ_INFO>
   <Company_Info><Company_Name>
       Nordlicht GmbH
   </Company_Name><Contact_Info><Author_Email/></Contact_Info></Company_Info>
-  <Program_Info>
-    <Program_Name>  Sternkarte  </Program_Name>
-    <Program_Release_Month>12</Program_Release_Month>
-    <Program_Release_Day>31</Program_Release_Day>
+  <Program_Info><Program_Name>  Sternkarte  </Program_Name>
+    <Program_Release_Month>12</Program_Release_Month><Program_Release_Day>31</Program_Release_Day>
     <Program_Release_Year>2023</Program_Release_Year>
-    <File_Info><File_Size_Bytes>2048</File_Size_Bytes><File_Size_K></File_Size_K></File_Info>
-  </Program_Info>
+    <File_Info><File_Size_Bytes>2048</File_Size_Bytes><File_Size_K></File_Size_K></File_Info></Program_Info>
   <Program_Descriptions>
-    <German>
-      <Keywords>Sterne</Keywords>
-      <Char_Desc_80>Zeigt Sterne</Char_Desc_80>
-    </German>
-    <English>
-      <Keywords>stars, sky</Keywords>
-      <Char_Desc_45>Shows the stars</Char_Desc_45>
-      <Char_Desc_80>   </Char_Desc_80>
-      <Char_Desc_450>Shows the night sky for any place and time.</Char_Desc_450>
-      <Char_Desc_2000></Char_Desc_2000>
-    </English>
+    <German><Keywords>Sterne</Keywords><Char_Desc_80>Zeigt Sterne</Char_Desc_80></German>
+    <English><Keywords>stars, sky</Keywords><Char_Desc_45>Shows the stars</Char_Desc_45>
+      <Char_Desc_80>   </Char_Desc_80><Char_Desc_450>Shows the night sky.</Char_Desc_450>
+      <Char_Desc_2000></Char_Desc_2000></English>
   </Program_Descriptions>
-  <Web_Info><Download_URLs><Primary_Download_URL>https://nordlicht.example/stern.zip</Primary_Download_URL></Download_URLs></Web_Info>
 </XML_DIZ_INFO>)")
-                                   .toUtf8();
-        const PadReadResult read = ParsePad(pad);
-        QVERIFY2(read.ok(), qPrintable(read.error));
-        QCOMPARE(PadFieldTexts(read.product).filter("="),
-                 (QStringList{"Name=Sternkarte", "Author=Nordlicht GmbH", "SizeBytes=2048",
-                              "Download1=https://nordlicht.example/stern.zip", "ShortDescription=Shows the stars",
-                              "LongDescription=Shows the night sky for any place and time.", "Keywords=stars, sky",
-                              "ReleaseDate=2023-12-31"}));
-    }
-
-    void withoutEnglishTakesTheFirstLanguageBlock() {
-        const QByteArray pad = QString(R"(<?xml version='1.0' encoding='UTF-8'?>
-<XML_DIZ_INFO><Program_Info><Program_Name>Ordbok</Program_Name></Program_Info>
-  <Program_Descriptions>
-    <Français><Keywords>dictionnaire, élève</Keywords>
-      <Char_Desc_250>Un dictionnaire pour l'élève « curieux »</Char_Desc_250></Français>
+                                       << QStringList{"Name=Sternkarte",
+                                                      "Author=Nordlicht GmbH",
+                                                      "SizeBytes=2048",
+                                                      "ShortDescription=Shows the stars",
+                                                      "LongDescription=Shows the night sky.",
+                                                      "Keywords=stars, sky",
+                                                      "ReleaseDate=2023-12-31"};
+        QTest::newRow("first language") << QString(R"(<XML_DIZ_INFO><Program_Descriptions>
+    <Français><Keywords>dictionnaire, élève</Keywords><Char_Desc_250>« curieux »</Char_Desc_250></Français>
     <Deutsch><Char_Desc_80>Ein Wörterbuch</Char_Desc_80><Char_Desc_2000>Lang</Char_Desc_2000></Deutsch>
-  </Program_Descriptions>
-</XML_DIZ_INFO>)")
-                                   .toUtf8();
-        const PadReadResult read = ParsePad(pad);
-        QVERIFY2(read.ok(), qPrintable(read.error));
-        QCOMPARE(read.product.Keywords, QString("dictionnaire, élève"));
-        QCOMPARE(read.product.ShortDescription, QString("Un dictionnaire pour l'élève « curieux »"));
-        QCOMPARE(read.product.LongDescription, read.product.ShortDescription);
-    }
-
-    // A document type without entity declarations is allowed; its external subset is never fetched.
-    void cdataAndReferencesAreDecoded() {
-        const QByteArray pad = QString(R"(<?xml version='1.0' encoding='UTF-8'?>
-<!DOCTYPE XML_DIZ_INFO SYSTEM 'http://127.0.0.1:9/never-fetched.dtd'>
+  </Program_Descriptions></XML_DIZ_INFO>)")
+                                        << QStringList{"ShortDescription=« curieux »", "LongDescription=« curieux »",
+                                                       "Keywords=dictionnaire, élève"};
+        QTest::newRow("references") << QString(R"(<!DOCTYPE XML_DIZ_INFO SYSTEM 'http://127.0.0.1:9/never-fetched.dtd'>
 <XML_DIZ_INFO>
   <Company_Info><Company_Name>Smith &amp; O&apos;Brien &quot;Ltd&quot;</Company_Name></Company_Info>
-  <Program_Info>
-    <Program_Name><![CDATA[  <Fast> R&D Tool  ]]></Program_Name>
+  <Program_Info><Program_Name><![CDATA[  <Fast> R&D Tool  ]]></Program_Name>
     <Program_Version>1.0 &#x2713; &#233;</Program_Version>
     <Program_Change_Info>Line one<!-- a comment -->
-Line &lt;two&gt; <![CDATA[&amp; stays]]></Program_Change_Info>
-  </Program_Info>
+Line &lt;two&gt; <![CDATA[&amp; stays]]></Program_Change_Info></Program_Info>
 </XML_DIZ_INFO>)")
-                                   .toUtf8();
-        const PadReadResult read = ParsePad(pad);
+                                    << QStringList{"Name=<Fast> R&D Tool", "Version=1.0 ✓ é",
+                                                   "Author=Smith & O'Brien \"Ltd\"",
+                                                   "RecentChanges=Line one\nLine <two> &amp; stays"};
+    }
+    void readsFieldsAsAuthorsWriteThem() {
+        QFETCH(QString, xml);
+        QFETCH(QStringList, fields);
+        const PadReadResult read = ParsePad("<?xml version='1.0' encoding='UTF-8'?>\n" + xml.toUtf8());
         QVERIFY2(read.ok(), qPrintable(read.error));
-        QCOMPARE(read.product.Author, QString("Smith & O'Brien \"Ltd\""));
-        QCOMPARE(read.product.Name, QString("<Fast> R&D Tool"));
-        QCOMPARE(read.product.Version, QString("1.0 ✓ é"));
-        QCOMPARE(read.product.RecentChanges, QString("Line one\nLine <two> &amp; stays"));
+        QCOMPARE(PadFieldTexts(read.product).filter("="), fields);
     }
 
     void badDateOrSizeLeavesOnlyItsField_data() {
@@ -131,13 +107,9 @@ Line &lt;two&gt; <![CDATA[&amp; stays]]></Program_Change_Info>
                                      << "";
         QTest::newRow("month 13") << date.arg("2011", "13", "1") << "Release date: year \"2011\", month \"13\""
                                   << "";
-        QTest::newRow("no year") << date.arg("", "3", "1") << "year \"\", month \"3\", day \"1\""
-                                 << "";
         QTest::newRow("kilobytes with a unit")
             << size.arg("", "12 MB") << "Size KB: File_Size_K \"12 MB\" is not a number."
             << "";
-        QTest::newRow("negative kilobytes") << size.arg("2048", "-2") << "File_Size_K \"-2\""
-                                            << "";
         QTest::newRow("bytes with separators") << size.arg("1,234", "") << "File_Size_Bytes \"1,234\""
                                                << "";
         QTest::newRow("bad size, good date") << size.arg("", "many") + date.arg("2012", "2", "29") << "\"many\""
@@ -162,16 +134,14 @@ Line &lt;two&gt; <![CDATA[&amp; stays]]></Program_Change_Info>
         QTest::addColumn<QString>("error");
         const QByteArray good = PadWithProgramInfo("");
         QTest::newRow("empty") << QByteArray() << "The file is empty.";
-        QTest::newRow("blank") << QByteArray(" \r\n\t\n") << "The file is empty.";
         QTest::newRow("plain text") << QByteArray("Program_Name=Kept\n") << "The file is not XML.";
         QByteArray binary("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16);
         for (int i = 0; i < 4096; ++i)
             binary += char(i * 37 % 256);
         QTest::newRow("binary") << binary << "The file is not XML.";
-        QTest::newRow("unclosed element")
-            << QByteArray("<XML_DIZ_INFO><Program_Info><Program_Name>Kept</Program_Info></XML_DIZ_INFO>")
-            << "The file is not well-formed XML (line ";
         QTest::newRow("cut short") << good.left(good.size() - 10) << "The file is not well-formed XML (line ";
+        QTest::newRow("end tag differs") << QByteArray("<XML_DIZ_INFO>\n<Program_Info>\n<Program_Name>x</Name>")
+                                         << "The file is not well-formed XML (line 3, column ";
         QTest::newRow("undeclared entity")
             << QByteArray("<XML_DIZ_INFO><Program_Info><Program_Name>A&nbsp;B</Program_Name></Program_Info>"
                           "</XML_DIZ_INFO>")
@@ -207,11 +177,6 @@ Line &lt;two&gt; <![CDATA[&amp; stays]]></Program_Change_Info>
         QCOMPARE(PadFieldTexts(read.product).filter("="), QStringList());
     }
 
-    void malformedXmlNamesWhere() {
-        const PadReadResult read = ParsePad("<XML_DIZ_INFO>\n<Program_Info>\n<Program_Name>x</Name>");
-        QVERIFY2(read.error.startsWith("The file is not well-formed XML (line 3, column "), qPrintable(read.error));
-    }
-
     void localFilesAreRefusedBySizeFirst() {
         QTemporaryDir dir;
         const QString big = dir.filePath("big.xml");
@@ -225,28 +190,20 @@ Line &lt;two&gt; <![CDATA[&amp; stays]]></Program_Change_Info>
 
         QFile(big).resize(kPadMaxBytes);
         QCOMPARE(ReadPadFile(big).bytes.size(), kPadMaxBytes);
-        QCOMPARE(ReadPadFile(big).error, QString());
-        QCOMPARE(ParsePad(ReadPadFile(big).bytes).error, QString("The file is not XML."));
 
         QCOMPARE(ReadPadFile(dir.filePath("missing.xml")).error,
                  QString("There is no file %1.").arg(dir.filePath("missing.xml")));
         QCOMPARE(ReadPadFile(dir.path()).error, dir.path() + " is a folder, not a file.");
 
-        QFile pad(dir.filePath("pad.xml"));
-        QVERIFY(pad.open(QIODevice::WriteOnly));
-        pad.write(Pad311Sample());
-        pad.close();
-        QCOMPARE(ParsePad(ReadPadFile(pad.fileName()).bytes).product.Author, QString("Café Soft"));
+        WriteFile(dir.filePath("pad.xml"), Pad311Sample());
+        QCOMPARE(ReadPadFile(dir.filePath("pad.xml")).bytes, Pad311Sample());
     }
 
     void emptyProductWritesEveryElementAndReadsBackNothing() {
         const QByteArray written = WritePad({});
         QVERIFY(written.startsWith("<?xml version=\"1.0\" encoding=\"UTF-8\"?>"));
         QVERIFY(written.contains("<MASTER_PAD_VERSION>4.0</MASTER_PAD_VERSION>"));
-        for (const char* element :
-             {"Program_Name", "Program_Release_Year", "File_Size_K", "Char_Desc_2000", "Application_XML_File_URL",
-              "Secondary_Download_URL", "Affiliates_ShareIt_Order_Page", "Author_Email", "Limitations",
-              "Program_Change_Info"})
+        for (const char* element : {"Program_Name", "Program_Release_Year", "File_Size_K", "Char_Desc_2000"})
             QVERIFY2(written.contains(QByteArray("<") + element), element);
         const PadReadResult read = ParsePad(written);
         QVERIFY2(read.ok(), qPrintable(read.error));
@@ -314,13 +271,11 @@ Line &lt;two&gt; <![CDATA[&amp; stays]]></Program_Change_Info>
         QTest::addColumn<QString>("where");
         using K = PadSource::Kind;
         QTest::newRow("https") << " https://x.example/pad.xml " << int(K::Web) << "https://x.example/pad.xml";
-        QTest::newRow("upper case") << "HTTP://X.example/p.xml" << int(K::Web) << "http://x.example/p.xml";
         QTest::newRow("www") << "www.x.example/pad.xml" << int(K::Web) << "http://www.x.example/pad.xml";
         QTest::newRow("no host") << "http:///pad.xml" << int(K::Unsupported) << "";
         QTest::newRow("ftp") << "ftp://x.example/pad.xml" << int(K::Unsupported) << "";
         QTest::newRow("absolute path") << "/tmp/my pad#1.xml" << int(K::File) << "/tmp/my pad#1.xml";
         QTest::newRow("file URL") << "file:///tmp/a%20b.xml" << int(K::File) << "/tmp/a b.xml";
-        QTest::newRow("relative path") << "pad.xml" << int(K::File) << "pad.xml";
         QTest::newRow("drive letter") << "C:\\pads\\pad.xml" << int(K::File) << "C:\\pads\\pad.xml";
         QTest::newRow("blank") << "  " << int(K::None) << "";
     }
