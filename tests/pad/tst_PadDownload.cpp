@@ -29,9 +29,9 @@ class tst_PadDownload final : public QObject {
 private slots:
     void answerGivesTheBytesAndErrorsNameTheStatus() {
         LoopbackHttpServer server;
-        server.ok("/pad.xml", Pad40Sample());
+        server.ok("/pad.xml", Pad311Sample());
         PadDownload pad;
-        QCOMPARE(download(pad, server.url("/pad.xml")).bytes, Pad40Sample());
+        QCOMPARE(download(pad, server.url("/pad.xml")).bytes, Pad311Sample());
         QVERIFY(!pad.Running());
         const PadDownload::Result missing = download(pad, server.url("/missing.xml"));
         QCOMPARE(missing.error, QString("The server answered HTTP 404 (Not Found)."));

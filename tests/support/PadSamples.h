@@ -9,9 +9,5 @@
 // A PAD 3.11 file in ISO-8859-1: one-digit month, kilobytes and bytes, every mapped element.
 QByteArray Pad311Sample();
 
-// A PAD 4.0 file as found on authors' sites: UTF-8 with a byte order mark, Windows line ends, every mapped element
-// and many the product does not keep, a German block before the English one, affiliate and permission blocks.
-QByteArray Pad40Sample();
-
 // A small PAD file whose Program_Info holds Program_Name "Kept" and then inner.
 QByteArray PadWithProgramInfo(const QString& inner);
