@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QVariantMap>
 
 #include <functional>
 #include <optional>
@@ -10,7 +11,7 @@ class WebBrowser;
 
 // Filling a submission form from a product's values, through the document the browser shows at the moment of
 // the call. Each operation is one script run: it returns at once and reports through done, which never comes
-// once the browser is gone. Only the top document is seen: fields inside frames are out of reach.
+// once the browser is gone. Only Fill all reaches into frames (same-origin ones); the rest see the top document.
 namespace FormFiller {
 
 // The product values the automatic fill writes; the author, user name and password are never written by it.
@@ -26,6 +27,21 @@ struct AutoFillValues {
 // (submit, button, reset, image, checkbox, radio, file) are left alone. An empty value is never written: the
 // field keeps its content. done gets the number of fields written, or nothing when the page ran no script.
 void AutoFill(WebBrowser& browser, const AutoFillValues& values, std::function<void(std::optional<int>)> done = {});
+
+// What Fill all did. Fields are named by their label, else their name or id.
+struct FillReport {
+    bool reached = false;  // the page ran the script
+    int filled = 0;        // fields written
+    QStringList leftEmpty; // typed fields that are still empty: no meaning known, no value, no fitting choice
+    QStringList shortened; // fields whose text was cut at a word boundary to fit
+};
+
+// Fills the typed fields of the shown page and of its same-origin frames by what each means (FieldMeanings):
+// only visible, enabled, writable text, e-mail, address, telephone and number inputs, text areas and selects,
+// outside search forms and editor toolbars, and only those still empty (a placeholder such as "http://" or
+// "0" counts as empty). product holds tab_products values by column. Written fields get an outline. done gets
+// the report, with reached false when the page ran no script.
+void FillAll(WebBrowser& browser, const QVariantMap& product, std::function<void(const FillReport&)> done);
 
 // Empties the inputs whose type reads as text; password, hidden and every other type keep their content.
 // done gets the number of fields emptied, or nothing when the page ran no script.

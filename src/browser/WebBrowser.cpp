@@ -61,9 +61,11 @@ QString WebBrowser::setFieldValueJs() {
     if (!element)
         return false;
     var text = value === null || value === undefined ? '' : String(value);
-    var proto = element instanceof HTMLTextAreaElement ? HTMLTextAreaElement.prototype
-              : element instanceof HTMLSelectElement ? HTMLSelectElement.prototype
-              : element instanceof HTMLInputElement ? HTMLInputElement.prototype : null;
+    // A frame's elements belong to the frame's own window and its own prototypes.
+    var view = (element.ownerDocument && element.ownerDocument.defaultView) || window;
+    var proto = element instanceof view.HTMLTextAreaElement ? view.HTMLTextAreaElement.prototype
+              : element instanceof view.HTMLSelectElement ? view.HTMLSelectElement.prototype
+              : element instanceof view.HTMLInputElement ? view.HTMLInputElement.prototype : null;
     var descriptor = proto ? Object.getOwnPropertyDescriptor(proto, 'value') : null;
     if (descriptor && descriptor.set)
         descriptor.set.call(element, text);

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QVariantList>
+
+// What a field of a submission form means, told by the words sites use for it, and which product column fills it.
+// Fill all reads this table in order and takes the first entry whose words fit the field.
+struct FieldMeaning {
+    enum class Kind {
+        Text,    // a text; cut at a word boundary when the field is too short
+        Address, // a web or mail address; never cut
+        Size,    // the file size, in the unit the field's words name (bytes when none)
+        Date,    // the release date in one field
+        Day,     // one part of a release date split over several fields
+        Month,
+        Year,
+    };
+    QString column; // the product column that gives the value; empty: the product has none (left alone)
+    Kind kind;
+    QString autocomplete; // autocomplete tokens that mean it, separated by spaces
+    QString names;        // pattern for the name or id, in lower case with every run of other characters as "_"
+    QString labels;       // pattern for the words a person reads beside the field, in lower case
+};
+
+const QList<FieldMeaning>& FieldMeanings();
+
+// The table as the fill script takes it: one [column, kind, autocomplete, names, labels] list per entry.
+QVariantList FieldMeaningsForScript();

@@ -1,0 +1,307 @@
+// Fill all: each typed field of the page and its same-origin frames gets the product value its words ask for.
+#include "FieldMeanings.h"
+#include "FormFiller.h"
+#include "WebBrowser.h"
+
+#include <QVariantMap>
+
+#include <utility>
+
+namespace FormFiller {
+
+namespace {
+
+// Two passes: every field is judged before any is written, because a write fires the page's listeners, which may
+// change the layout the visibility test reads (and reading it afresh per field would cost a layout each).
+const QString kFillAllJs = QStringLiteral(R"JS(
+var table = arguments[0], product = arguments[1], typed = arguments[2];
+var meanings = table.map(function (m) {
+    return { column: m[0], kind: m[1], auto: m[2] ? m[2].split(' ') : [],
+             names: m[3] ? new RegExp(m[3]) : null, labels: m[4] ? new RegExp(m[4]) : null };
+});
+var typeOf = Object.getOwnPropertyDescriptor(HTMLInputElement.prototype, 'type').get;
+var monthNames = ['january', 'february', 'march', 'april', 'may', 'june', 'july', 'august', 'september',
+                  'october', 'november', 'december'];
+
+function nameWords(text) {
+    return String(text || '').replace(/([a-z0-9])([A-Z])/g, '$1_$2').toLowerCase()
+        .replace(/[^a-z0-9]+/g, '_').replace(/^_+|_+$/g, '');
+}
+function clean(text) {
+    return String(text || '').replace(/\s+/g, ' ').replace(/^[\s:*]+|[\s:*]+$/g, '').slice(0, 120);
+}
+function hasField(node) {
+    return node.nodeType === 1 && (/^(INPUT|TEXTAREA|SELECT)$/.test(node.tagName) ||
+                                   !!node.querySelector('input, textarea, select'));
+}
+// The text just before the field, or before its box when the field stands alone in one; a node holding another
+// field ends the search, as its words belong to that field.
+function textBefore(el) {
+    for (var node = el, level = 0; node && level < 3; node = node.parentNode, ++level) {
+        for (var p = node.previousSibling; p; p = p.previousSibling) {
+            if (hasField(p))
+                return '';
+            var text = clean(p.textContent);
+            if (text)
+                return text;
+        }
+        if (node.parentNode && node.parentNode.children.length > 1)
+            return '';
+    }
+    return '';
+}
+function cellCaption(el) {
+    var cell = el.closest('td, th');
+    if (!cell)
+        return '';
+    for (var c = cell.previousElementSibling; c; c = c.previousElementSibling) {
+        if (hasField(c))
+            return '';
+        var text = clean(c.textContent);
+        if (text)
+            return text;
+    }
+    return '';
+}
+function labelOf(el, doc, labelFor) {
+    var text = el.id && labelFor[el.id];
+    if (text)
+        return text;
+    var wrap = el.closest('label');
+    if (wrap && (text = clean(wrap.textContent.replace(el.textContent, ''))))
+        return text;
+    if ((text = clean(el.getAttribute('aria-label'))))
+        return text;
+    var by = el.getAttribute('aria-labelledby');
+    if (by && (text = clean(by.split(/\s+/).map(function (id) {
+            var e = doc.getElementById(id);
+            return e ? e.textContent : '';
+        }).join(' '))))
+        return text;
+    return clean(el.getAttribute('placeholder')) || clean(el.getAttribute('title')) || cellCaption(el) ||
+           textBefore(el);
+}
+function shown(el, view) {
+    if (el.hidden)
+        return false;
+    var box = el.getBoundingClientRect();
+    // Off the page to the left or top: a trap for robots, never meant for a person.
+    if (box.width <= 0 || box.height <= 0 || box.right + view.scrollX <= 0 || box.bottom + view.scrollY <= 0)
+        return false;
+    var style = view.getComputedStyle(el);
+    return style.visibility !== 'hidden' && style.display !== 'none' && style.opacity !== '0';
+}
+function typedField(el) {
+    var tag = el.tagName;
+    if (tag === 'INPUT')
+        return typed.indexOf(String(typeOf.call(el))) >= 0;
+    return tag === 'TEXTAREA' || (tag === 'SELECT' && !el.multiple);
+}
+function inSearchOrToolbar(el) {
+    if (el.closest('[role="search"], [role="toolbar"], [class*="toolbar" i], [id*="toolbar" i]'))
+        return true;
+    if (/^(q|s|query|search\w*)$/.test(nameWords(el.getAttribute('name'))))
+        return true;
+    var form = el.closest('form');
+    return !!form && (/search/i.test([form.getAttribute('action'), form.getAttribute('id'),
+                                      form.getAttribute('name'), form.getAttribute('class')].join(' ')) ||
+                      !!form.querySelector('input[type="search" i]'));
+}
+function isEmpty(el) {
+    var value = String(el.value || '').trim();
+    if (el.tagName === 'SELECT') {
+        if (value === '' || /^(0|-1|none|null)$/i.test(value))
+            return true;
+        if (el.selectedIndex > 0)
+            return false;
+        for (var o = 0; o < el.options.length; ++o) {
+            if (el.options[o].defaultSelected)
+                return false;
+        }
+        return true;
+    }
+    return value === '' || /^(https?:\/\/(www\.)?|www\.|0+([.,]0+)?|-+|n\/?a)$/i.test(value) ||
+           value === String(el.getAttribute('placeholder') || '').trim() || /^(e\.g\.|example:)/i.test(value);
+}
+function meaningOf(el, label) {
+    var tokens = String(el.getAttribute('autocomplete') || '').toLowerCase().split(/\s+/);
+    var type = el.tagName === 'INPUT' ? String(typeOf.call(el)) : '';
+    if (type === 'email' || type === 'url')
+        tokens.push(type);
+    for (var i = 0; i < meanings.length; ++i) {
+        for (var t = 0; t < tokens.length; ++t) {
+            if (tokens[t] && meanings[i].auto.indexOf(tokens[t]) >= 0)
+                return meanings[i];
+        }
+    }
+    var words = [nameWords(el.getAttribute('name')), nameWords(el.id)];
+    for (var w = 0; w < words.length; ++w) {
+        for (var j = 0; words[w] && j < meanings.length; ++j) {
+            if (meanings[j].names && meanings[j].names.test(words[w]))
+                return meanings[j];
+        }
+    }
+    var text = label.toLowerCase();
+    for (var k = 0; text && k < meanings.length; ++k) {
+        if (meanings[k].labels && meanings[k].labels.test(text))
+            return meanings[k];
+    }
+    return null;
+}
+var date = /^(\d{4})-(\d{2})-(\d{2})/.exec(String(product.releaseDate || ''));
+function pad2(n) { return (n < 10 ? '0' : '') + n; }
+// The value the field is offered, most wanted first (a select takes the first its options hold).
+function valuesFor(m, el, label) {
+    if (!m.column)
+        return [];
+    if (m.kind === 'size') {
+        var kb = parseFloat(String(product.sizeKB || '').replace(',', '.'));
+        if (!(kb >= 0))
+            return [];
+        var around = (label + ' ' + (el.getAttribute('placeholder') || '') + ' ' +
+                      (el.nextSibling ? el.nextSibling.textContent : '')).toLowerCase();
+        if (/\bmb\b|megabyte|\bmo\b/.test(around))
+            return [(kb / 1024).toFixed(2)];
+        if (/\bkb\b|kilobyte|\bk\b|\bko\b/.test(around))
+            return [String(Math.round(kb * 100) / 100)];
+        return [String(Math.round(kb * 1024))];
+    }
+    if (m.kind === 'date' || m.kind === 'day' || m.kind === 'month' || m.kind === 'year') {
+        if (!date)
+            return [];
+        var y = date[1], mo = +date[2], d = +date[3];
+        if (m.kind === 'day')
+            return [String(d), pad2(d)];
+        if (m.kind === 'month')
+            return [String(mo), pad2(mo), monthNames[mo - 1], monthNames[mo - 1].slice(0, 3)];
+        if (m.kind === 'year')
+            return el.maxLength === 2 ? [y.slice(2)] : [y, y.slice(2)];
+        var hint = (label + ' ' + (el.getAttribute('placeholder') || '')).toLowerCase();
+        if (/mm\/dd\/yy/.test(hint))
+            return [pad2(mo) + '/' + pad2(d) + '/' + y];
+        if (/dd\/mm\/yy/.test(hint))
+            return [pad2(d) + '/' + pad2(mo) + '/' + y];
+        if (/dd\.mm\.yy/.test(hint))
+            return [pad2(d) + '.' + pad2(mo) + '.' + y];
+        return [y + '-' + pad2(mo) + '-' + pad2(d)];
+    }
+    var text = String(product[m.column] || '').trim();
+    return text ? [text] : [];
+}
+function optionFor(select, wanted) {
+    for (var w = 0; w < wanted.length; ++w) {
+        var want = String(wanted[w]).trim().toLowerCase();
+        for (var o = 0; o < select.options.length; ++o) {
+            var option = select.options[o];
+            var value = String(option.value).trim().toLowerCase(), text = String(option.text).trim().toLowerCase();
+            if (value === want || text === want || (/^\d+$/.test(want) && (+value === +want || +text === +want) &&
+                                                    (/^\d+$/.test(value) || /^\d+$/.test(text))))
+                return option.value;
+        }
+    }
+    return null;
+}
+// A text cut at the last word boundary within the limit.
+function cut(text, max) {
+    var part = text.slice(0, max);
+    var space = part.search(/\s+\S*$/);
+    return (space > max / 2 ? part.slice(0, space) : part).trim();
+}
+function fit(m, el, wanted) {
+    var max = el.tagName === 'SELECT' ? -1 : el.maxLength;
+    if (!(max > 0) || wanted[0].length <= max)
+        return { text: wanted[0] };
+    var shorter = m.column === 'longDescription' ? String(product.shortDescription || '').trim() : '';
+    if (shorter && shorter.length <= max)
+        return { text: shorter };
+    if (m.kind !== 'text')
+        return null;
+    return { text: cut(wanted[0], max), cut: true };
+}
+
+var docs = [document];
+for (var d = 0; d < docs.length; ++d) {
+    var frames = docs[d].querySelectorAll('iframe, frame');
+    for (var f = 0; f < frames.length; ++f) {
+        try {
+            var inner = frames[f].contentDocument;
+            if (inner && shown(frames[f], docs[d].defaultView))
+                docs.push(inner);
+        } catch (e) {
+        }
+    }
+}
+var plan = [], left = [], shortened = [];
+docs.forEach(function (doc) {
+    var view = doc.defaultView, labelFor = {};
+    var labels = doc.querySelectorAll('label[for]');
+    for (var l = 0; l < labels.length; ++l) {
+        var id = labels[l].getAttribute('for');
+        if (!labelFor[id])
+            labelFor[id] = clean(labels[l].textContent);
+    }
+    var fields = doc.querySelectorAll('input, textarea, select');
+    for (var i = 0; i < fields.length; ++i) {
+        var el = fields[i];
+        try {
+            if (!typedField(el) || el.disabled || el.matches(':disabled') || el.readOnly || !shown(el, view) ||
+                inSearchOrToolbar(el) || !isEmpty(el))
+                continue;
+            var label = labelOf(el, doc, labelFor);
+            var shownName = label || clean(el.getAttribute('name')) || clean(el.id) || el.tagName.toLowerCase();
+            var m = meaningOf(el, label);
+            var wanted = m ? valuesFor(m, el, label) : [];
+            var value = null;
+            if (wanted.length && el.tagName === 'SELECT') {
+                value = optionFor(el, wanted);
+            } else if (wanted.length) {
+                var fitted = fit(m, el, wanted);
+                if (fitted) {
+                    value = fitted.text;
+                    if (fitted.cut)
+                        shortened.push(shownName);
+                }
+            }
+            if (value === null || value === '')
+                left.push(shownName);
+            else
+                plan.push([el, value]);
+        } catch (e) {
+        }
+    }
+});
+var filled = 0;
+plan.forEach(function (step) {
+    try {
+        if (__quillSetValue(step[0], step[1])) {
+            step[0].style.setProperty('outline', '2px solid #2e9d5b', 'important');
+            ++filled;
+        }
+    } catch (e) {
+    }
+});
+return { filled: filled, left: left, shortened: shortened };
+)JS");
+
+// The input types a person types a product value into; a missing or unknown type reads as text.
+const QStringList kTypedInputs{QStringLiteral("text"), QStringLiteral("email"), QStringLiteral("url"),
+                               QStringLiteral("tel"), QStringLiteral("number")};
+
+} // namespace
+
+void FillAll(WebBrowser& browser, const QVariantMap& product, std::function<void(const FillReport&)> done) {
+    browser.RunScript(kFillAllJs, {FieldMeaningsForScript(), product, kTypedInputs},
+                      [done = std::move(done)](const QVariant& result) {
+                          if (!done)
+                              return;
+                          FillReport report;
+                          const QVariantMap answer = result.toMap();
+                          report.reached = answer.contains(QStringLiteral("filled"));
+                          report.filled = answer.value(QStringLiteral("filled")).toInt();
+                          report.leftEmpty = answer.value(QStringLiteral("left")).toStringList();
+                          report.shortened = answer.value(QStringLiteral("shortened")).toStringList();
+                          done(report);
+                      });
+}
+
+} // namespace FormFiller

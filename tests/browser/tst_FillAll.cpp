@@ -1,0 +1,84 @@
+#include "FormFiller.h"
+#include "PageScripts.h"
+#include "TestMain.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+
+namespace {
+
+// Every field's value by id, the frame's included.
+const QString kValuesJs = QStringLiteral(
+    "var all = {};"
+    "[document, document.getElementById('frame').contentDocument].forEach(function (doc) {"
+    "    doc.querySelectorAll('input, textarea, select').forEach(function (e) { if (e.id) all[e.id] = e.value; });"
+    "});"
+    "return JSON.stringify(all);");
+
+} // namespace
+
+class tst_FillAll final : public QObject {
+    Q_OBJECT
+
+private slots:
+    void fillsWhatEachFieldMeansAndLeavesTheRest() {
+        WebBrowser browser;
+        browser.resize(1024, 2000);
+        QVERIFY(NavigateAndWait(browser, QFINDTESTDATA("pages/submit-form.html")));
+        const QVariantMap product{
+            {"name", "Menu Planner"},
+            {"version", "2.1.3"},
+            {"programURL", "http://cafe.example/menu"},
+            {"exeDownload_1", "http://cafe.example/menu.exe"},
+            {"padURL", "http://cafe.example/menu.xml"},
+            {"sizeKB", "1536"},
+            {"releaseDate", "2011-03-05"},
+            {"shortDescription", "Plans a week of menus"},
+            {"longDescription", QString("Plans menus. ").repeated(40)},
+            {"author", "Café Soft"},
+            {"emailAuthor", "zoe@cafe.example"},
+            {"keywords", "menu, recipes, café"},
+            {"screenShot", "http://cafe.example/shot.png"},
+            {"icoURL", "http://cafe.example/icon.png"},
+        };
+        const auto report =
+            AnswerOf<FormFiller::FillReport>([&](auto done) { FormFiller::FillAll(browser, product, done); });
+        QVERIFY(report && report->reached);
+
+        const QJsonObject values = QJsonDocument::fromJson(Evaluate(browser, kValuesJs).toString().toUtf8()).object();
+        const QMap<QString, QString> expected{
+            {"search", ""},
+            {"title", "Menu Planner"},
+            {"version", "2.1.3"},
+            {"home", "http://cafe.example/menu"},
+            {"download", "http://cafe.example/menu.exe"},
+            {"pad", "http://cafe.example/menu.xml"},
+            {"size", "1.50"},
+            {"day", "5"},
+            {"month", "3"},
+            {"year", "2011"},
+            {"short", "Plans a week of menus"},
+            {"long", "Plans a week of menus"},
+            {"font", ""},
+            {"category", ""},
+            {"price", "0"},
+            {"author", "Someone Else"},
+            {"locked", ""},
+            {"shot", "http://cafe.example/shot.png"},
+            {"hiddenpad", ""},
+            {"trap", ""},
+            {"mail", "zoe@cafe.example"},
+            {"kw", "menu, recipes,"},
+            {"icon", "http://cafe.example/icon.png"},
+        };
+        for (auto it = expected.cbegin(); it != expected.cend(); ++it)
+            QVERIFY2(values.value(it.key()).toString() == it.value(),
+                     qPrintable(it.key() + ": " + values.value(it.key()).toString()));
+        QCOMPARE(report->filled, 15);
+        QCOMPARE(report->leftEmpty, (QStringList{"Category", "Price"}));
+        QCOMPARE(report->shortened, QStringList{"Keywords"});
+    }
+};
+
+QUILL_TEST_MAIN(tst_FillAll)
+#include "tst_FillAll.moc"
