@@ -271,6 +271,10 @@ QWidget* frmMain::buildProductBar() {
     bold.setBold(true);
     cmdMagic->setFont(bold);
     layout->addWidget(cmdMagic);
+    cmdFillAll = named(new QPushButton(QStringLiteral("Fill all"), picButtons), "cmdFillAll");
+    cmdFillAll->setToolTip(QStringLiteral("Fill every field of the page by what it asks for (Ctrl+Shift+F)"));
+    cmdFillAll->setMinimumSize(72, 56);
+    layout->addWidget(cmdFillAll);
 
     // Two rows of three: PAD, Email, Username over Author, RegNow, Password.
     auto* pasteGrid = new QGridLayout;
@@ -332,6 +336,11 @@ void frmMain::buildMenus() {
     QMenu* product = addMenu("mnuProduct", QStringLiteral("Products"));
     addItem(product, "miProductAdd", QStringLiteral("Add product"), [this] { ProductAdd(); });
     addItem(product, "miProductProperty", QStringLiteral("Product property"), [this] { ProductProperty(); });
+
+    QMenu* browser = addMenu("mnuBrowser", QStringLiteral("Browser"));
+    addItem(browser, "miBrowserFillAll", QStringLiteral("Fill all"), [this] {
+        cmdFillAll_Click();
+    })->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F));
 
     QMenu* tools = addMenu("mnuTools", QStringLiteral("Tools"));
     addItem(tools, "miOptions", QStringLiteral("Options"), [this] {

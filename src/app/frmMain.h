@@ -86,6 +86,7 @@ public:
     void webSite_StatusTextChange(const QString& text);
     void webSite_NewWindow2(bool& cancel);
     void cmdMagic_Click();
+    void cmdFillAll_Click();
     void cmdPADurl_Click(int index);
     void cmdPaste_Click();
     void cmdResetForm_Click();
@@ -147,6 +148,7 @@ public:
     QComboBox* cboProducts = nullptr;
     QToolBar* tbProduct = nullptr;
     QPushButton* cmdMagic = nullptr;
+    QPushButton* cmdFillAll = nullptr;
     QList<QPushButton*> cmdPADurl;
     QGroupBox* fraPadOtherElements = nullptr;
     QComboBox* cboPad = nullptr;

@@ -1,6 +1,7 @@
 // The embedded browser of the main window: visiting sites, navigation display, pop-ups, filling and pasting.
 #include "BrowserQueries.h"
 #include "Clipboard.h"
+#include "DbError.h"
 #include "ExternalOpen.h"
 #include "FormFiller.h"
 #include "MessageBox.h"
@@ -8,6 +9,7 @@
 #include "SiteRow.h"
 #include "Trap.h"
 #include "WebBrowser.h"
+#include "cProduct.h"
 #include "frmMain.h"
 #include "modMain.h"
 
@@ -35,6 +37,7 @@ void frmMain::connectBrowserCommands() {
     connect(webSite, &WebBrowser::NewWindow2, this, &frmMain::webSite_NewWindow2, Qt::DirectConnection);
 
     connect(cmdMagic, &QPushButton::clicked, this, &frmMain::cmdMagic_Click);
+    connect(cmdFillAll, &QPushButton::clicked, this, &frmMain::cmdFillAll_Click);
     for (int i = 0; i < cmdPADurl.size(); ++i)
         connect(cmdPADurl[i], &QPushButton::clicked, this, [this, i] { cmdPADurl_Click(i); });
     connect(cmdPaste, &QPushButton::clicked, this, &frmMain::cmdPaste_Click);
@@ -148,6 +151,32 @@ void frmMain::webSite_NewWindow2(bool& cancel) {
 void frmMain::cmdMagic_Click() {
     // A page that runs no script (none shown, or it refuses) is left as it is, without a message.
     FormFiller::AutoFill(*webSite, {m_pasteValues[PadButton], m_pasteValues[EmailButton], m_pasteValues[RegNowButton]});
+}
+
+void frmMain::cmdFillAll_Click() {
+    const QString prefix = QStringLiteral("Error in cmdFillAll_Click: ");
+    Trap(prefix, [&] {
+        const qint32 productID = SelectedProductID();
+        if (productID == 0) {
+            MsgBox(QStringLiteral("Please choose a product: Fill all writes the chosen product's data."),
+                   Msg::Buttons::Ok, Msg::Icon::Exclamation);
+            return;
+        }
+        const QString noPage = QStringLiteral("No site's page is shown: visit a site, then fill its form.");
+        if (webSite->url().isEmpty() || webSite->url() == QUrl(QStringLiteral("about:blank"))) {
+            MsgBox(noPage, Msg::Buttons::Ok, Msg::Icon::Exclamation);
+            return;
+        }
+        const auto product = cProduct::Read(productID);
+        if (!product)
+            throw RecordGone(QStringLiteral("product"));
+        FormFiller::FillAll(*webSite, ProductColumnValues(*product), [this, noPage](const FormFiller::FillReport& r) {
+            if (!r.reached)
+                MsgBox(noPage, Msg::Buttons::Ok, Msg::Icon::Exclamation);
+            else
+                StatusBar1Panel1->setText(FormFiller::FillReportText(r));
+        });
+    });
 }
 
 void frmMain::cmdPADurl_Click(int index) {

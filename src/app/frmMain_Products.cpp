@@ -74,6 +74,7 @@ void frmMain::cboProducts_Click() {
 void frmMain::EnableSubmitButtons(bool enabled) {
     Trap(QStringLiteral("Error in EnableSubmitButtons: "), [&] {
         cmdMagic->setEnabled(enabled);
+        cmdFillAll->setEnabled(enabled);
         for (QPushButton* button : std::as_const(cmdPADurl))
             button->setEnabled(enabled);
         fraPadOtherElements->setEnabled(enabled);

@@ -304,4 +304,14 @@ void FillAll(WebBrowser& browser, const QVariantMap& product, std::function<void
                       });
 }
 
+QString FillReportText(const FillReport& report) {
+    QString text =
+        report.filled == 1 ? QStringLiteral("Filled 1 field") : QStringLiteral("Filled %1 fields").arg(report.filled);
+    if (!report.leftEmpty.isEmpty())
+        text += QStringLiteral(". Left empty: ") + report.leftEmpty.join(QLatin1String(", "));
+    if (!report.shortened.isEmpty())
+        text += QStringLiteral(". Shortened to fit: ") + report.shortened.join(QLatin1String(", "));
+    return text;
+}
+
 } // namespace FormFiller

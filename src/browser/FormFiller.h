@@ -43,6 +43,9 @@ struct FillReport {
 // the report, with reached false when the page ran no script.
 void FillAll(WebBrowser& browser, const QVariantMap& product, std::function<void(const FillReport&)> done);
 
+// The status bar's account of a fill: "Filled N fields", then the fields left empty and those shortened.
+QString FillReportText(const FillReport& report);
+
 // Empties the inputs whose type reads as text; password, hidden and every other type keep their content.
 // done gets the number of fields emptied, or nothing when the page ran no script.
 void ClearTextInputs(WebBrowser& browser, std::function<void(std::optional<int>)> done = {});

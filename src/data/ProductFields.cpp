@@ -1,5 +1,7 @@
 #include "ProductFields.h"
 
+#include "DateText.h"
+
 #include <algorithm>
 
 namespace {
@@ -50,6 +52,15 @@ const QList<ProductField>& ProductFields() {
         field("releaseDate", Kind::Date, nullptr, "dtpReleaseDate", "Release date", nullptr),
     };
     return fields;
+}
+
+QVariantMap ProductColumnValues(const cProduct& product) {
+    QVariantMap values;
+    for (const ProductField& f : ProductFields()) {
+        values.insert(f.column, f.text ? product.*f.text
+                                       : (product.ReleaseDate.isValid() ? DbDateText(product.ReleaseDate) : QString()));
+    }
+    return values;
 }
 
 const ProductField* ProductFieldOfColumn(const QString& column) {

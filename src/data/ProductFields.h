@@ -5,6 +5,7 @@
 
 #include <QList>
 #include <QString>
+#include <QVariantMap>
 
 // The product's fields, described once: the record's statements, the product editor's boxes, the PAD import and
 // export and the "Other elements" paste list follow this table. A new column is one row here and its line in
@@ -25,6 +26,8 @@ struct ProductField {
 
 // Every field in the order of the record's statements (the key aside).
 const QList<ProductField>& ProductFields();
+// The product's values by column, the release date as its stored text (empty when it has none).
+QVariantMap ProductColumnValues(const cProduct& product);
 // The field of that column; null for any other text, so a name from the interface never reaches a statement unless
 // it is one of these.
 const ProductField* ProductFieldOfColumn(const QString& column);

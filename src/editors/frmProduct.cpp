@@ -461,11 +461,15 @@ void frmProduct::FillFromPad(const PadReadResult& read, const QString& webAddres
                            ? QStringLiteral("The PAD file filled no box.")
                            : QStringLiteral("Filled from the PAD file: %1.\nNothing is stored until you press OK.")
                                  .arg(filled.join(QLatin1String(", ")));
+        if (!read.repairs.isEmpty())
+            text += QStringLiteral("\n\nThe file is not well-formed; mended before reading:\n") +
+                    read.repairs.join(QLatin1Char('\n'));
         if (!problems.isEmpty())
             text += QStringLiteral("\n\nNot filled:\n") + problems.join(QLatin1Char('\n'));
         else if (filled.isEmpty())
             text += QStringLiteral(" It holds none of the product's fields.");
-        MsgBox(text, Msg::Buttons::Ok, problems.isEmpty() ? Msg::Icon::Information : Msg::Icon::Exclamation);
+        MsgBox(text, Msg::Buttons::Ok,
+               problems.isEmpty() && read.repairs.isEmpty() ? Msg::Icon::Information : Msg::Icon::Exclamation);
     });
 }
 

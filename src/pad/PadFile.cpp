@@ -1,5 +1,7 @@
 #include "PadFile.h"
 
+#include "PadRepair.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -201,9 +203,7 @@ QString pathOf(TextMember member) {
     return {};
 }
 
-} // namespace
-
-PadReadResult ParsePad(const QByteArray& bytes) {
+PadReadResult readPad(const QByteArray& bytes) {
     if (bytes.size() > kPadMaxBytes)
         return failed(QStringLiteral("The file is larger than 5 MB, too large for a PAD file."));
     if (isBlank(bytes))
@@ -228,8 +228,9 @@ PadReadResult ParsePad(const QByteArray& bytes) {
             declaredXml = true;
             // Declared entities are what expansion attacks and external fetches are made of; PAD files have none.
             if (!xml.entityDeclarations().isEmpty())
-                return failed(QStringLiteral("The file declares entities in a document type; a PAD file has none, so "
-                                             "it is not read."));
+                return failed(QStringLiteral("The file declares entities in a document type (line %1); a PAD file has "
+                                             "none, so it is not read.")
+                                  .arg(xml.lineNumber()));
             break;
         case QXmlStreamReader::StartElement:
             if (!inRoot) {
@@ -273,12 +274,12 @@ PadReadResult ParsePad(const QByteArray& bytes) {
         }
     }
     if (xml.hasError() || !inRoot) {
-        if (!inRoot && !declaredXml)
-            return failed(QStringLiteral("The file is not XML."));
         QString reason = xml.errorString();
         if (reason.endsWith(QLatin1Char('.')))
             reason.chop(1);
-        return failed(QStringLiteral("The file is not well-formed XML (line %1, column %2): %3.")
+        return failed((!inRoot && !declaredXml ? QStringLiteral("The file is not XML (line %1, column %2): %3.")
+                                               : QStringLiteral("The file is not well-formed XML (line %1, column "
+                                                                "%2): %3."))
                           .arg(xml.lineNumber())
                           .arg(xml.columnNumber())
                           .arg(reason));
@@ -293,6 +294,22 @@ PadReadResult ParsePad(const QByteArray& bytes) {
     takeDate(leaves, result);
     takeSize(leaves, result);
     takeDescriptions(leaves, result.product);
+    return result;
+}
+
+} // namespace
+
+PadReadResult ParsePad(const QByteArray& bytes) {
+    PadReadResult result = readPad(bytes);
+    if (result.ok() || !result.error.startsWith(QLatin1String("The file is not well-formed XML")))
+        return result;
+    const PadRepair repair = RepairPadXml(bytes);
+    if (repair.notes.isEmpty())
+        return result;
+    // Mending changes no line, so a fault that remains is named where the file has it.
+    result = readPad(repair.bytes);
+    if (result.ok())
+        result.repairs = repair.notes;
     return result;
 }
 

@@ -47,11 +47,16 @@ struct PadReadResult {
     // Fields the file has but that are left out, each as "Box: reason." (a date that does not exist, a size that is
     // not a number); the other fields are still taken.
     QStringList problems;
+    // Faults of the document mended before it could be read (a bare &, an end tag in other letter case), each as
+    // one sentence naming the lines.
+    QStringList repairs;
 
     bool ok() const { return error.isEmpty(); }
 };
 
-// Reads PAD 3.x and 4.0. Descriptions come from Program_Descriptions/English, else from its first language block.
+// Reads PAD 3.x and 4.0. A document that is not well-formed only because of a bare & or an end tag in other letter
+// case than its start tag is mended (see PadRepair) and read again; every other fault refuses it, naming the line
+// and column. Descriptions come from Program_Descriptions/English, else from its first language block.
 // Documents that declare entities are refused (nothing declared can expand); nothing external is ever fetched.
 PadReadResult ParsePad(const QByteArray& bytes);
 

@@ -4,6 +4,7 @@
 #include "TestFiles.h"
 #include "TestMain.h"
 
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -136,11 +137,11 @@ Line &lt;two&gt; <![CDATA[&amp; stays]]></Program_Change_Info></Program_Info>
         QTest::addColumn<QString>("error");
         const QByteArray good = PadWithProgramInfo("");
         QTest::newRow("empty") << QByteArray() << "The file is empty.";
-        QTest::newRow("plain text") << QByteArray("Program_Name=Kept\n") << "The file is not XML.";
+        QTest::newRow("plain text") << QByteArray("Program_Name=Kept\n") << "The file is not XML (line 1, column 1): ";
         QByteArray binary("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16);
         for (int i = 0; i < 4096; ++i)
             binary += char(i * 37 % 256);
-        QTest::newRow("binary") << binary << "The file is not XML.";
+        QTest::newRow("binary") << binary << "The file is not XML (line 1, column ";
         QTest::newRow("cut short") << good.left(good.size() - 10) << "The file is not well-formed XML (line ";
         QTest::newRow("end tag differs") << QByteArray("<XML_DIZ_INFO>\n<Program_Info>\n<Program_Name>x</Name>")
                                          << "The file is not well-formed XML (line 3, column ";
@@ -177,6 +178,42 @@ Line &lt;two&gt; <![CDATA[&amp; stays]]></Program_Change_Info></Program_Info>
         QVERIFY2(read.error.startsWith(error), qPrintable(read.error));
         QVERIFY(read.problems.isEmpty());
         QCOMPARE(PadFieldTexts(read.product).filter("="), QStringList());
+    }
+
+    // Only a bare & and an end tag in other letter case are mended, and the user is told where; references,
+    // comments and CDATA keep their text; every other fault is refused with its place.
+    void mendsOnlyTheCommonFaults_data() {
+        QTest::addColumn<QString>("inner");
+        QTest::addColumn<QStringList>("fields");
+        QTest::addColumn<QStringList>("repairs");
+        const QString amp = "A bare & on %1 was read as the character &.";
+        const QString tag = "An end tag in other letter case than its start tag on %1 was read as closing it.";
+        QTest::newRow("bare & in an address and a text")
+            << "\n<Program_Version>1 & 2</Program_Version>\n\n<Limitations>R&D &amp; &#233; &</Limitations>"
+            << QStringList{"Version=1 & 2", "Limitations=R&D & é &"} << QStringList{amp.arg("lines 2, 4")};
+        QTest::newRow("end tag case") << "<Program_Version>2</program_version>\n<Limitations>x</LIMITATIONS>"
+                                      << QStringList{"Version=2", "Limitations=x"}
+                                      << QStringList{tag.arg("lines 1, 2")};
+        QTest::newRow("both, CDATA and comment kept")
+            << "<Program_Version><![CDATA[a & b]]></Program_version><!-- & --><Limitations>&</Limitations>"
+            << QStringList{"Version=a & b", "Limitations=&"} << QStringList{amp.arg("line 1"), tag.arg("line 1")};
+        QTest::newRow("another end tag") << "<Program_Version>1 & 2</Program_Release>" << QStringList()
+                                         << QStringList();
+        QTest::newRow("undeclared entity")
+            << "<Program_Version>1&nbsp;2</Program_Version>" << QStringList() << QStringList();
+    }
+    void mendsOnlyTheCommonFaults() {
+        QFETCH(QString, inner);
+        QFETCH(QStringList, fields);
+        QFETCH(QStringList, repairs);
+        const PadReadResult read = ParsePad(PadWithProgramInfo(inner));
+        QCOMPARE(read.repairs, repairs);
+        if (fields.isEmpty()) {
+            QVERIFY2(read.error.contains(QRegularExpression("\\(line \\d+, column \\d+\\)")), qPrintable(read.error));
+            return;
+        }
+        QVERIFY2(read.ok(), qPrintable(read.error));
+        QCOMPARE(PadFieldTexts(read.product).filter("="), QStringList{"Name=Kept"} + fields);
     }
 
     void localFilesAreRefusedBySizeFirst() {
