@@ -87,6 +87,7 @@ public:
     void webSite_NewWindow2(bool& cancel);
     void cmdMagic_Click();
     void cmdFillAll_Click();
+    void VisitNextRemainingSite(qint32 changedSiteID, int position);
     void cmdPADurl_Click(int index);
     void cmdPaste_Click();
     void cmdResetForm_Click();
@@ -180,4 +181,6 @@ private:
     // Where the last mouse button was released over the site list, in the list's viewport; none before any.
     std::optional<QPoint> m_lvwSitesMouseUp;
     QStringList m_pasteValues = QStringList(6);
+    // Set by a visit while "Fill all after a site is visited" is on; the page's end of loading takes it.
+    bool m_fillAllWhenLoaded = false;
 };

@@ -52,6 +52,7 @@ void frmMain::VisitPadSite(const QString& url) {
         }
         LoadStaticHtml(QStringLiteral("Loading web pad site URL: ") + url);
         webSite->Navigate(url);
+        m_fillAllWhenLoaded = gFillAllAfterVisit;
     });
 }
 
@@ -115,8 +116,17 @@ void frmMain::cmdGoForward_Click() {
 }
 
 void frmMain::webSite_ProgressChange(int progress, int progressMax) {
-    if (progress == -1)
+    if (progress == -1) {
         ProgressBar1->setValue(100);
+        // Once per visit, when the site's page (not the loading notice before it) has loaded, and only with a
+        // product to fill from: the run never asks anything on its own.
+        const bool notice = webSite->url() == QUrl::fromLocalFile(gAppPath + QStringLiteral("/webStart.html"));
+        if (m_fillAllWhenLoaded && !notice) {
+            m_fillAllWhenLoaded = false;
+            if (SelectedProductID() != 0)
+                cmdFillAll_Click();
+        }
+    }
     if (progress >= 1 && progressMax >= 1) {
         ProgressBar1->setVisible(true);
         // In floating point: a large byte count times 100 would overflow an int.

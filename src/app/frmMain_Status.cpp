@@ -1,12 +1,14 @@
 // The site list's status commands: status changes, old-version marks and the history log.
 #include "ListViewSorting.h"
 #include "MessageBox.h"
+#include "SiteList.h"
 #include "SiteRow.h"
 #include "StatusQueries.h"
 #include "SubmitStatus.h"
 #include "Trap.h"
 #include "frmMain.h"
 #include "frmProductHistory.h"
+#include "modMain.h"
 
 #include <QCheckBox>
 #include <QTreeWidget>
@@ -35,6 +37,7 @@ void frmMain::ChangeSiteStatus(qint16 Status) {
             return;
         }
         const qint32 siteID = SiteRow::IdOf(site);
+        const int position = lvwSites->indexOfTopLevelItem(const_cast<QTreeWidgetItem*>(site));
         // The status and its log row are stored together or not at all; only a stored change is announced.
         const QString address = RecordStatusChange(siteID, productID, Status);
         const auto status = SubmitStatusOf(Status);
@@ -48,7 +51,21 @@ void frmMain::ChangeSiteStatus(qint16 Status) {
             if (QTreeWidgetItem* again = SiteRow::FindByKey(lvwSites, SiteRow::KeyFor(siteID)))
                 SiteRow::SelectAndShow(lvwSites, again);
         }
+        if (gNextRemainingSite)
+            VisitNextRemainingSite(siteID, position);
     });
+}
+
+// The rebuilt list may have dropped the changed site (a status filter): the search goes on from where it stood.
+void frmMain::VisitNextRemainingSite(qint32 changedSiteID, int position) {
+    const QTreeWidgetItem* changed = SiteRow::FindByKey(lvwSites, SiteRow::KeyFor(changedSiteID));
+    QTreeWidgetItem* next = NextRemainingRow(
+        lvwSites, changed ? lvwSites->indexOfTopLevelItem(const_cast<QTreeWidgetItem*>(changed)) + 1 : position);
+    if (!next)
+        return;
+    SiteRow::SelectAndShow(lvwSites, next);
+    VisitPadSite(SiteRow::Tag(next));
+    LoadUsernamePassword(SiteRow::IdOf(next));
 }
 
 void frmMain::ChangeSiteOldVersion(bool IsOld) {

@@ -5,6 +5,7 @@
 #include "Trap.h"
 #include "modMain.h"
 
+#include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -41,7 +42,6 @@ QGroupBox* choiceGroup(QWidget* parent, const char* heading, const char* lead, c
 frmOptions::frmOptions(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmOptions"));
     setWindowTitle(QStringLiteral("Options"));
-    setFixedSize(512, 269);
 
     auto* image = new QLabel(this);
     image->setObjectName(QStringLiteral("Image1"));
@@ -55,6 +55,16 @@ frmOptions::frmOptions(QWidget* parent) : QDialog(parent) {
     groups->addWidget(choiceGroup(this, "Default pad site ordering", "Default ordering method in pad site listview",
                                   QStringLiteral("&Rank"), QStringLiteral("&PAD site name"), optOrder, "lblDefaultDb",
                                   "Label5", "optOrder"));
+    auto* run = new QGroupBox(QStringLiteral("Submission run"), this);
+    run->setObjectName(QStringLiteral("fraSubmissionRun"));
+    auto* runLayout = new QVBoxLayout(run);
+    chkNextRemainingSite = new QCheckBox(QStringLiteral("After a status change, open the &next remaining site"), run);
+    chkNextRemainingSite->setObjectName(QStringLiteral("chkNextRemainingSite"));
+    chkFillAllAfterVisit = new QCheckBox(QStringLiteral("&Fill all after a site is visited"), run);
+    chkFillAllAfterVisit->setObjectName(QStringLiteral("chkFillAllAfterVisit"));
+    runLayout->addWidget(chkNextRemainingSite);
+    runLayout->addWidget(chkFillAllAfterVisit);
+    groups->addWidget(run);
 
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
@@ -71,6 +81,8 @@ frmOptions::frmOptions(QWidget* parent) : QDialog(parent) {
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(body, 1);
     layout->addWidget(buttons);
+    // The window takes the size its contents need, at any scale and font.
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 
     Form_Load();
 }
@@ -79,6 +91,8 @@ void frmOptions::Form_Load() {
     Trap(QStringLiteral("Error in Form_Load: "), [&] {
         optOrder[gSitesOrder == 1 ? 1 : 0]->setChecked(true);
         optPopUp[gPopUpBlock == 1 ? 1 : 0]->setChecked(true);
+        chkNextRemainingSite->setChecked(gNextRemainingSite);
+        chkFillAllAfterVisit->setChecked(gFillAllAfterVisit);
     });
 }
 
@@ -87,10 +101,14 @@ void frmOptions::cmdOK_Click() {
         // The choices apply either way; the user should know when they will not survive a restart.
         gSitesOrder = optOrder[1]->isChecked() ? 1 : 0;
         gPopUpBlock = optPopUp[0]->isChecked() ? 0 : 1;
+        gNextRemainingSite = chkNextRemainingSite->isChecked();
+        gFillAllAfterVisit = chkFillAllAfterVisit->isChecked();
         try {
             const QString section = QStringLiteral("preferences");
             IniWrite(gIniFile, section, QStringLiteral("SitesOrder"), QString::number(gSitesOrder));
             IniWrite(gIniFile, section, QStringLiteral("PopUpBlock"), QString::number(gPopUpBlock));
+            IniWrite(gIniFile, section, QStringLiteral("NextRemainingSite"), QString::number(int(gNextRemainingSite)));
+            IniWrite(gIniFile, section, QStringLiteral("FillAllAfterVisit"), QString::number(int(gFillAllAfterVisit)));
         } catch (const Failure& e) {
             MsgBox(QStringLiteral("The options could not be saved. ") + e.description() +
                        QStringLiteral("\nThey apply until the program ends."),

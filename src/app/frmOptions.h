@@ -2,9 +2,10 @@
 
 #include <QDialog>
 
+class QCheckBox;
 class QRadioButton;
 
-// Changes the two settings of kwz.ini: the site list's default ordering and the pop-up handling.
+// Changes the settings of kwz.ini: the site list's default ordering, the pop-up handling and the submission run.
 // OK applies them at once and writes the file; Close and Esc change nothing.
 class frmOptions final : public QDialog {
     Q_OBJECT
@@ -13,6 +14,8 @@ public:
 
     QRadioButton* optPopUp[2] = {};
     QRadioButton* optOrder[2] = {};
+    QCheckBox* chkNextRemainingSite = nullptr;
+    QCheckBox* chkFillAllAfterVisit = nullptr;
 
 private:
     void Form_Load();

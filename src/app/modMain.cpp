@@ -21,6 +21,8 @@ QString gSharedPath;
 QString gArchiveFile;
 qint16 gSitesOrder = 0;
 qint16 gPopUpBlock = 0;
+bool gNextRemainingSite = false;
+bool gFillAllAfterVisit = false;
 frmMain* gMainWindow = nullptr;
 cViewFilter* gViewFilter = nullptr;
 std::unique_ptr<cSite> gSite;
@@ -34,6 +36,11 @@ const QString kSection = QStringLiteral("preferences");
 qint16 readSetting(const QString& key, qint16 defaultValue) {
     const QString text = IniRead(gIniFile, kSection, key);
     return text.isEmpty() ? defaultValue : SettingToInt16(text);
+}
+
+// An on/off setting: only "1" turns it on, so an odd value never stops start-up.
+bool readFlag(const QString& key) {
+    return IniRead(gIniFile, kSection, key).trimmed() == QLatin1String("1");
 }
 
 // The first start of a day copies the archive. A failure is told once and start-up goes on; a missing archive was
@@ -76,6 +83,8 @@ bool ReadSettings(const QString& programDirectory, const QString& sharedDirector
     }
     gSitesOrder = readSetting(QStringLiteral("SitesOrder"), 1);
     gPopUpBlock = readSetting(QStringLiteral("PopUpBlock"), 0);
+    gNextRemainingSite = readFlag(QStringLiteral("NextRemainingSite"));
+    gFillAllAfterVisit = readFlag(QStringLiteral("FillAllAfterVisit"));
     return true;
 }
 
@@ -113,6 +122,8 @@ void EndProgram() {
     gArchiveFile.clear();
     gSitesOrder = 0;
     gPopUpBlock = 0;
+    gNextRemainingSite = false;
+    gFillAllAfterVisit = false;
 }
 
 bool StartProgram(const ProgramLayout& layout) {

@@ -20,6 +20,10 @@ extern QString gSharedPath;
 extern QString gArchiveFile;
 extern qint16 gSitesOrder;
 extern qint16 gPopUpBlock;
+// The submission run, both off unless kwz.ini holds 1: after a status change the next site of the list without a
+// status for the product is visited, and a visited site's page is filled by Fill all once it has loaded.
+extern bool gNextRemainingSite;
+extern bool gFillAllAfterVisit;
 extern frmMain* gMainWindow;
 extern cViewFilter* gViewFilter;
 // The record objects of the editors: made by the main window's load, replaced by an editor while it is open.

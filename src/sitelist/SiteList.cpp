@@ -129,3 +129,13 @@ void BuildSiteList(QTreeWidget* list, const SiteListFilter& filter,
     list->setCurrentItem(nullptr);
     statusText(QStringLiteral("Quillomar PAD Submitter - Elements: %1").arg(list->topLevelItemCount()));
 }
+
+QTreeWidgetItem* NextRemainingRow(QTreeWidget* list, int from) {
+    for (int i = std::max(from, 0); i < list->topLevelItemCount(); ++i) {
+        QTreeWidgetItem* row = list->topLevelItem(i);
+        const QString key = SiteRow::IconKey(row, ColStatus);
+        if (key != statusIconKey(int(SubmitStatus::Submitted)) && key != statusIconKey(int(SubmitStatus::Published)))
+            return row;
+    }
+    return nullptr;
+}

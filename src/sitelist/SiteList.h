@@ -5,6 +5,7 @@
 #include <functional>
 
 class QTreeWidget;
+class QTreeWidgetItem;
 
 // What the site list shows: the chosen product (0 for none), the status filter (-1 all, 0, 1, 2),
 // the search text, the "Old version only" check and the ordering setting.
@@ -27,3 +28,7 @@ void BuildSiteList(QTreeWidget* list, const SiteListFilter& filter,
 
 // The column sort type kept in a header section: "NUMBER", "DATE" or "STRING".
 inline constexpr int SortTypeRole = 0x0103; // Qt::UserRole + 3
+
+// The first row, from position `from` of the list on, whose product is neither submitted nor published there;
+// null when there is none.
+QTreeWidgetItem* NextRemainingRow(QTreeWidget* list, int from);
