@@ -7,152 +7,117 @@
 #include "TestMain.h"
 #include "TestProgramDir.h"
 
-#include <QTest>
 #include <QTreeWidget>
 
-namespace {
+enum { ColId, ColUrl, ColStatus, ColOld, ColRank };
+constexpr qint32 kP = 1; // the first product of a fresh archive
 
-enum { ColId, ColUrl, ColStatus, ColOld, ColRank, ColAu };
-
-// Every row's texts, key and tag, in no particular order: what a sort must leave as it was.
-QStringList rowContents(const QTreeWidget& list) {
-    QStringList result;
-    for (int i = 0; i < list.topLevelItemCount(); ++i) {
-        const QTreeWidgetItem* row = list.topLevelItem(i);
-        QString contents = row->data(0, SiteRow::KeyRole).toString() + '#' + SiteRow::Tag(row);
-        for (int c = 0; c < list.columnCount(); ++c)
-            contents += '|' + row->text(c);
-        result << contents;
-    }
-    result.sort();
-    return result;
-}
-
-} // namespace
-
-// Four sites: 1 submitted, 2 published and old, 3 with no status row, 4 with no rank; product P.
+// Product P and sites 1 to 4 of ranks 10, 9, -1 and none: 1 submitted, 2 published and old, 3 and 4 without status.
 class tst_SiteList final : public QObject {
     Q_OBJECT
 
     std::unique_ptr<TestProgramDir> m_dir;
     std::unique_ptr<QTreeWidget> m_list; // new for each test: the sort state lives on the list
     QString m_status;
-    qint32 m_product = 0;
 
-    QStringList build(qint32 product, qint32 filter, const QString& search = {}, bool oldOnly = false,
-                      qint16 order = 0) {
-        BuildSiteList(m_list.get(), {product, filter, search, oldOnly, order},
-                      [this](const QString& text) { m_status = text; });
+    QStringList build(const SiteListFilter& filter) {
+        BuildSiteList(m_list.get(), filter, [this](const QString& text) { m_status = text; });
         return ColumnTexts(m_list.get(), ColId);
     }
-    QTreeWidgetItem* row(qint32 site) { return SiteRow::FindByKey(m_list.get(), SiteRow::KeyFor(site)); }
 
 private slots:
     void init() {
         m_dir.reset(); // before the next one: its end clears the connection
         m_dir = std::make_unique<TestProgramDir>();
-        m_product = SeedProduct("P");
-        const qint32 a = SeedSite("http://a.example/submit", {{"rank", 9}, {"authReq", 1}, {"userID", "me"}});
-        const qint32 b = SeedSite("HTTP://b.example/o'brien", {{"rank", 10}, {"authReq", 1}, {"userID", ""}});
+        QCOMPARE(SeedProduct("P"), kP);
+        SeedStatus(SeedSite("http://a.example/submit", {{"rank", 10}, {"authReq", 1}, {"userID", "me"}}), kP, 1);
+        SeedStatus(SeedSite("HTTP://b.example/o'brien", {{"rank", 9}, {"authReq", 1}, {"userID", ""}}), kP, 2, true);
         SeedSite("https://c.example/", {{"rank", -1}, {"bookmark", 1}, {"autoUpdate", 1}});
         SeedSite("http://d.example/x", {{"authReq", 1}});
-        SeedStatus(a, m_product, 1);
-        SeedStatus(b, m_product, 2, true);
         m_list = std::make_unique<QTreeWidget>();
         MakeSiteListColumns(m_list.get());
     }
 
-    // The status cells hold only pictures: they sort by status, then by address.
-    void statusColumnSortsByStatusThenAddress() {
-        build(m_product, -1);
-        ListViewSorting(m_list.get(), ColStatus);
-        QCOMPARE(ColumnTexts(m_list.get(), ColId), (QStringList{"4", "3", "1", "2"}));
-        ListViewSorting(m_list.get(), ColStatus);
-        QCOMPARE(ColumnTexts(m_list.get(), ColId), (QStringList{"2", "1", "3", "4"}));
-    }
-
-    // Ranks sort by value, an empty one first ascending; a sort moves whole rows; each click turns the list's one
-    // direction, whatever the column; a rebuild keeps the order.
-    void rankSortMovesWholeRowsAndOutlivesARebuild() {
-        build(m_product, -1, {}, false, 2);
-        const QStringList before = rowContents(*m_list);
-        ListViewSorting(m_list.get(), ColRank);
-        QCOMPARE(ColumnTexts(m_list.get(), ColRank), (QStringList{"", "-1", "9", "10"}));
-        QCOMPARE(rowContents(*m_list), before);
-        ListViewSorting(m_list.get(), ColId);
-        QCOMPARE(ColumnTexts(m_list.get(), ColId), (QStringList{"4", "3", "2", "1"}));
-        ListViewSorting(m_list.get(), ColRank);
-        SeedSite("http://e.example/", {{"rank", 100}});
-        build(m_product, -1, {}, false, 2);
-        QCOMPARE(ColumnTexts(m_list.get(), ColRank), (QStringList{"", "-1", "9", "10", "100"}));
-    }
-
-    void rowsWithoutProductShowUnknownStatus() {
+    void rowsShowWhatTheArchiveHolds() {
         m_dir->sql("INSERT INTO tab_sites (submitUrl) VALUES (NULL)");
         MsgBoxSpy boxes;
-        // Null first, then by address without regard to case; "Old version only" has no effect without a product.
-        QCOMPARE(build(0, -1, {}, true, 1), (QStringList{"5", "1", "2", "4", "3"}));
+        build({kP, -1, {}}); // by address, null first
         QCOMPARE(boxes.texts(), QStringList{"Error SubmitUrl is null"});
-        QCOMPARE(ColumnTexts(m_list.get(), ColUrl), (QStringList{"", "a.example/submit", "HTTP://b.example/o'brien",
-                                                                 "d.example/x", "https://c.example/"}));
+        QStringList rows; // each cell's text, and its picture's key in brackets
+        for (int i = 0; i < m_list->topLevelItemCount(); ++i) {
+            const QTreeWidgetItem* item = m_list->topLevelItem(i);
+            rows << "";
+            for (int c = 0; c < m_list->columnCount(); ++c) {
+                const QString icon = SiteRow::IconKey(item, c);
+                rows.last() += item->text(c) + (icon.isEmpty() || icon == "empty" ? "|" : '[' + icon + "]|");
+            }
+        }
+        QCOMPARE(rows, (QStringList{"5|| [notSubmitted]||||", "1|a.example/submit[user_ok]| [submitted]||10||",
+                                    "2|HTTP://b.example/o'brien[user_req]| [published]|X|9||",
+                                    "4|d.example/x| [notSubmitted]||||", // its user is null
+                                    "3[bookmark]|https://c.example/| [notSubmitted]||-1|X|"}));
+        build({0, -1, {}}); // no product: no status known
         QCOMPARE(ColumnTexts(m_list.get(), ColStatus) + ColumnTexts(m_list.get(), ColOld), QStringList(10, "?"));
-        QCOMPARE(m_status, QString("Quillomar PAD Submitter - Elements: 5"));
-
-        QCOMPARE(SiteRow::Tag(row(1)), QString("http://a.example/submit"));
-        QCOMPARE((QStringList{SiteRow::IconKey(row(1), ColUrl), SiteRow::IconKey(row(2), ColUrl),
-                              SiteRow::IconKey(row(4), ColUrl)}),
-                 (QStringList{"user_ok", "user_req", "empty"})); // site 4's user is null
-        QCOMPARE(SiteRow::IconKey(row(3), ColId), QString("bookmark"));
-        QCOMPARE(row(3)->text(ColAu) + row(3)->text(ColRank) + "|" + row(4)->text(ColRank), QString("X-1|"));
     }
 
-    void productStatusesAndFilters() {
-        QCOMPARE(build(m_product, -1), (QStringList{"2", "1", "3", "4"})); // by rank, empty last
-        QStringList icons;
-        for (int i = 0; i < m_list->topLevelItemCount(); ++i)
-            icons << SiteRow::IconKey(m_list->topLevelItem(i), ColStatus);
-        QCOMPARE(icons, (QStringList{"published", "submitted", "notSubmitted", "notSubmitted"}));
-        QCOMPARE(ColumnTexts(m_list.get(), ColOld), (QStringList{"X", "", "", ""}));
-
-        QCOMPARE(build(m_product, 0), (QStringList{"3", "4"}));
-        QCOMPARE(build(m_product, 1), QStringList{"1"});
-        QCOMPARE(build(m_product, 2, {}, true), QStringList{"2"});
-        QCOMPARE(build(m_product, -1, {}, true), QStringList{"2"});
-        QCOMPARE(build(m_product, 0, {}, true), QStringList());
-        QCOMPARE(m_status, QString("Quillomar PAD Submitter - Elements: 0"));
-        QCOMPARE(build(m_product, 7).size(), 4); // an unknown filter keeps every row
-        QCOMPARE(build(0, 1), QStringList());    // a status filter without a product empties the list
-    }
-
-    // Sites 5 to 9 hold the characters that are wildcards or the escape in a pattern.
-    void searchMatchesAddressesLiterally_data() {
-        QTest::addColumn<QString>("search");
+    void filtersAndSearchChooseTheRows_data() {
+        QTest::addColumn<SiteListFilter>("filter");
         QTest::addColumn<QStringList>("sites");
-        QTest::newRow("quote, any case") << "O'BRIEN" << QStringList{"2"};
-        QTest::newRow("blanks only") << "   " << QStringList{"1", "2", "3", "4", "5", "6", "7", "8", "9"};
-        QTest::newRow("blank kept") << " a.example" << QStringList();
-        QTest::newRow("percent") << "50%" << QStringList{"5"};
-        QTest::newRow("underscore") << "A_B" << QStringList{"7"};
-        QTest::newRow("backslash") << "\\" << QStringList{"9"};
-        QTest::newRow("backslash before letter") << "c\\d" << QStringList{"9"};
-        QTest::newRow("backslash before percent") << "\\%" << QStringList();
+        const QStringList all{"1", "2", "3", "4", "5", "6", "7", "8", "9"};
+        QTest::newRow("not submitted") << SiteListFilter{kP, 0, {}} << all.mid(2);
+        QTest::newRow("submitted") << SiteListFilter{kP, 1, {}} << QStringList{"1"};
+        QTest::newRow("published") << SiteListFilter{kP, 2, {}} << QStringList{"2"};
+        QTest::newRow("old version only") << SiteListFilter{kP, -1, {}, true} << QStringList{"2"};
+        QTest::newRow("old and not submitted") << SiteListFilter{kP, 0, {}, true} << QStringList();
+        QTest::newRow("status without product") << SiteListFilter{0, 1, {}} << QStringList();
+        QTest::newRow("old only without product") << SiteListFilter{0, -1, {}, true} << all;
+        // Sites 5 to 9 hold the characters that are wildcards or the escape in a pattern: they match literally.
+        QTest::newRow("quote, any case") << SiteListFilter{0, -1, "O'BRIEN"} << QStringList{"2"};
+        QTest::newRow("blanks only") << SiteListFilter{0, -1, "   "} << all;
+        QTest::newRow("blank kept") << SiteListFilter{0, -1, " a.example"} << QStringList();
+        QTest::newRow("percent") << SiteListFilter{0, -1, "50%"} << QStringList{"5"};
+        QTest::newRow("underscore") << SiteListFilter{0, -1, "A_B"} << QStringList{"7"};
+        QTest::newRow("backslash") << SiteListFilter{0, -1, "\\"} << QStringList{"9"};
+        QTest::newRow("backslash before percent") << SiteListFilter{0, -1, "\\%"} << QStringList();
     }
-    void searchMatchesAddressesLiterally() {
-        QFETCH(QString, search);
+    void filtersAndSearchChooseTheRows() {
+        QFETCH(SiteListFilter, filter);
         QFETCH(QStringList, sites);
         for (const char* address : {"http://e.example/sale50%", "http://e.example/sale500", "http://e.example/a_b",
                                     "http://e.example/axb", "http://e.example/c\\d"})
             SeedSite(address);
-        QStringList found = build(0, -1, search, false, 2); // an unknown order still searches
+        QStringList found = build(filter);
         found.sort();
         QCOMPARE(found, sites);
+        QCOMPARE(m_status, QString("Quillomar PAD Submitter - Elements: %1").arg(sites.size()));
     }
 
-    void failureKeepsNothingBrokenAndThrows() {
+    void headerClicksSortByTheColumnsValue_data() {
+        QTest::addColumn<QList<int>>("clicks");
+        QTest::addColumn<QStringList>("sites");
+        // The status cells show only pictures.
+        QTest::newRow("status, ties by address") << QList<int>{ColStatus} << QStringList{"4", "3", "1", "2"};
+        QTest::newRow("status twice") << QList<int>{ColStatus, ColStatus} << QStringList{"2", "1", "3", "4"};
+        QTest::newRow("rank, empty first") << QList<int>{ColRank} << QStringList{"4", "3", "2", "1"};
+        QTest::newRow("address, any case") << QList<int>{ColUrl} << QStringList{"1", "4", "2", "3"};
+        // The direction belongs to the list, whichever column was clicked before.
+        QTest::newRow("rank, then address") << QList<int>{ColRank, ColUrl} << QStringList{"3", "2", "4", "1"};
+    }
+    // Built by rank, highest first: 1, 2, 3, 4. A rebuild keeps the order of the last click.
+    void headerClicksSortByTheColumnsValue() {
+        QFETCH(QList<int>, clicks);
+        QFETCH(QStringList, sites);
+        build({kP, -1, {}, false, 0});
+        for (int column : clicks)
+            ListViewSorting(m_list.get(), column);
+        QCOMPARE(ColumnTexts(m_list.get(), ColId), sites);
+        QCOMPARE(build({kP, -1, {}}), sites); // by address
+    }
+
+    void failureIsThrownOn() {
         QVERIFY(QFile::remove(m_dir->dbPath()));
-        QVERIFY_THROWS_EXCEPTION(std::exception, build(0, -1));
+        QVERIFY_THROWS_EXCEPTION(std::exception, build({}));
         QCOMPARE(m_list->topLevelItemCount(), 0);
-        QVERIFY(m_list->updatesEnabled());
     }
 };
 
