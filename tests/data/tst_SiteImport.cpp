@@ -1,61 +1,42 @@
+#include "Failure.h"
 #include "SiteImport.h"
 #include "TestMain.h"
-#include "TestProgramDir.h"
 
 #include <QTest>
 
 using namespace SiteImport;
 
+// Line ends, Windows-1252, UTF-16 and the inserts are tested with tst_frmSiteImport.
 class tst_SiteImport final : public QObject {
     Q_OBJECT
 
 private slots:
-    void linesEndAtAnyLineEnd() {
-        QCOMPARE(SplitLines("a\r\nb\rc\nd"), (QStringList{"a", "b", "c", "d"}));
-        QCOMPARE(SplitLines("a\r\n\r\nb\r\n"), (QStringList{"a", "", "b"}));
-        QCOMPARE(SplitLines(""), QStringList());
-        QCOMPARE(SplitLines("\n"), QStringList{""});
-    }
+    void utf8MarkIsNoPartOfTheFirstName() { QCOMPARE(Decode("\xEF\xBB\xBF\xC3\xBC;b"), QString("ü;b")); }
 
-    void textIsUtf8WhenValidElseWindows1252() {
-        QCOMPARE(Decode("Gr\xC3\xBC\xC3\x9F"
-                        "e;\xE6\x97\xA5"),
-                 QString("Grüße;日"));
-        QCOMPARE(Decode("\xEF\xBB\xBFname;url"), QString("name;url"));
-        // Windows-1252 and little-endian UTF-16 are tst_frmSiteImport's; here the big-endian byte order mark.
-        QCOMPARE(Decode(QByteArray("\xFE\xFF\0\xE9\0\t\x20\xAC", 8)), QString("é\t€"));
-    }
-
-    void firstRowNeedsTheSeparatorAfterItsFirstCharacter_data() {
-        QTest::addColumn<QString>("row");
+    // A line needs a name and an address; the first row also needs a character before its separator.
+    void lineNeedsTwoFields_data() {
+        QTest::addColumn<QString>("line");
         QTest::addColumn<QChar>("separator");
-        QTest::addColumn<bool>("found");
-        QTest::newRow("name and address") << "Name;http://a.example" << QChar(';') << true;
-        QTest::newRow("empty name, then a separator") << ";;x" << QChar(';') << true;
-        QTest::newRow("separator only first") << ";http://a.example" << QChar(';') << false;
-        QTest::newRow("another separator") << "Name;http://a.example" << QChar('\t') << false;
-        QTest::newRow("no separator") << "Name http://a.example" << QChar(',') << false;
-        QTest::newRow("empty row") << "" << QChar(';') << false;
+        QTest::addColumn<QString>("site"); // name|address; empty when the line is refused
+        QTest::addColumn<bool>("firstRow");
+        QTest::newRow("two fields") << "Name;http://a.example" << QChar(';') << "Name|http://a.example" << true;
+        QTest::newRow("blanks kept, third field ignored") << " A \t b\tc" << QChar('\t') << " A | b" << true;
+        QTest::newRow("no name") << ";http://a.example" << QChar(';') << "|http://a.example" << false;
+        QTest::newRow("one field") << "Name http://a.example" << QChar(',') << "" << false;
+        QTest::newRow("other separator") << "Name;http://a.example" << QChar('\t') << "" << false;
     }
-    void firstRowNeedsTheSeparatorAfterItsFirstCharacter() {
-        QFETCH(QString, row);
+    void lineNeedsTwoFields() {
+        QFETCH(QString, line);
         QFETCH(QChar, separator);
-        QFETCH(bool, found);
-        QCOMPARE(FirstRowHasSeparator(row, separator), found);
-    }
-
-    void insertedRowsHaveNameAddressAndDateOnly() {
-        TestProgramDir dir;
-        {
-            Inserter inserter;
-            inserter.Insert({"O'Brien's", "www.o.example"});
-            inserter.Insert({"Grüße", "http://g.example/"});
+        QFETCH(QString, site);
+        QFETCH(bool, firstRow);
+        QCOMPARE(FirstRowHasSeparator(line, separator), firstRow);
+        if (site.isEmpty()) {
+            QVERIFY_THROWS_EXCEPTION(Failure, ParseLine(line, separator));
+            return;
         }
-        // Name, address and insert date are checked by tst_frmSiteImport; the rest stays unset.
-        QCOMPARE(dir.scalar("SELECT count(*) FROM tab_sites WHERE rank IS NULL AND bookmark = 0 AND updateDate IS NULL "
-                            "AND insertDate IS NOT NULL")
-                     .toInt(),
-                 2);
+        const Site parsed = ParseLine(line, separator);
+        QCOMPARE(parsed.name + '|' + parsed.submitUrl, site);
     }
 };
 
