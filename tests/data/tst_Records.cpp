@@ -9,7 +9,6 @@
 #include "cProduct.h"
 #include "cSite.h"
 
-#include <QFile>
 #include <QSqlRecord>
 #include <QTest>
 
@@ -22,18 +21,20 @@ class tst_Records final : public QObject {
     }
     static inline const QList<QString cSite::*> kSiteTexts{&cSite::Name,   &cSite::HomePage, &cSite::SubmitUrl,
                                                            &cSite::UserID, &cSite::Password, &cSite::Notes};
-    static void fill(cSite& s, int tag) {
+    static cSite filled(cSite s, int tag) {
         for (QString cSite::*t : kSiteTexts)
             s.*t = text(tag, QString::number(kSiteTexts.indexOf(t)));
         s.Rank = tag % 2 ? -32768 : 32767;
         s.AutoUpdate = tag % 2;
         s.AuthReq = !s.AutoUpdate;
+        return s;
     }
-    static void fill(cProduct& p, int tag) {
+    static cProduct filled(cProduct p, int tag) {
         for (const ProductField& f : ProductFields())
             if (f.text)
                 p.*f.text = text(tag, f.column);
         p.ReleaseDate = QDate(2012, 3, tag);
+        return p;
     }
     // Every field the user edits, so that a comparison shows the one that differs.
     static QStringList fields(const cSite& s) {
@@ -50,11 +51,6 @@ class tst_Records final : public QObject {
     }
     static qint32& key(cSite& s) { return s.SiteID; }
     static qint32& key(cProduct& p) { return p.ProductID; }
-    template <class Record> static Record filled(int tag) {
-        Record record;
-        fill(record, tag);
-        return record;
-    }
     template <class Record> static Record loaded(qint32 id, Record into = {}) {
         key(into) = id;
         into.Load(); // a failure shows a box, which the tests look for
@@ -73,13 +69,13 @@ class tst_Records final : public QObject {
 
     // Two rows saved, the first updated and then emptied: each reads back as written and only its row changes. A
     // row deleted meanwhile loads as nothing, and saving over it is a failure, never a silent success.
-    template <class Record> void roundTrip(const QString& record, const QString& table, const QStringList& nullable) {
+    template <class Record> void roundTrip(const QString& record, const QStringList& nullable) {
         TestProgramDir dir;
         MsgBoxSpy boxes;
-        Record first = filled<Record>(1);
-        Record second = filled<Record>(2);
+        Record first = filled(Record(), 1);
+        Record second = filled(Record(), 2);
         QVERIFY(first.Save() && second.Save());
-        Record changed = filled<Record>(3);
+        Record changed = filled(Record(), 3);
         key(changed) = key(first);
         QVERIFY(changed.Update());
         QCOMPARE(fields(loaded<Record>(key(first))), fields(changed));
@@ -87,45 +83,21 @@ class tst_Records final : public QObject {
         Record emptied;
         key(emptied) = key(first);
         QVERIFY(emptied.Update());
-        QCOMPARE(nullColumns(table), nullable);
-        QCOMPARE(fields(loaded(key(first), filled<Record>(4))), fields(Record()));
+        QCOMPARE(nullColumns("tab_" + record + "s"), nullable);
+        QCOMPARE(fields(loaded(key(first), filled(Record(), 4))), fields(Record()));
         QVERIFY(boxes.shown().isEmpty());
 
-        Record missing = loaded(42, filled<Record>(5));
-        QCOMPARE(fields(missing), fields(filled<Record>(5)));
+        Record missing = loaded(42, filled(Record(), 5));
+        QCOMPARE(fields(missing), fields(filled(Record(), 5)));
         QVERIFY(!missing.Update());
         QCOMPARE(boxes.texts(), QStringList{"Error in Update: This " + record +
                                             " no longer exists in the archive: another window or program deleted it. "
                                             "Nothing was saved."});
-        boxes.clear();
-        QVERIFY(QFile::remove(dir.dbPath()));
-        QVERIFY(!missing.Load() && !missing.Save() && !missing.Update());
-        const QStringList texts = boxes.texts();
-        QVERIFY(texts.size() == 3 && texts[0].startsWith("Error in Load: ") && texts[1].startsWith("Error in Save: ") &&
-                texts[2].startsWith("Error in Update: "));
     }
 
 private slots:
-    void siteGoesRoundTripOnItsOwnRow() { roundTrip<cSite>("site", "tab_sites", {}); }
-    void productGoesRoundTripOnItsOwnRow() { roundTrip<cProduct>("product", "tab_products", {"releaseDate"}); }
-
-    // Saving stamps the insert date, updating the update date; a rank beyond 16 bits is refused, never cut.
-    void siteStampsAndRank() {
-        TestProgramDir dir;
-        MsgBoxSpy boxes;
-        const QDateTime saved(QDate(2012, 3, 5), QTime(9, 7, 3));
-        const QDateTime updated(QDate(2013, 1, 1), QTime(12, 0));
-        FixedClock clock(saved);
-        cSite site;
-        QVERIFY(site.Save());
-        clock.set(updated);
-        QVERIFY(site.Update());
-        QCOMPARE(loaded<cSite>(site.SiteID).Insertdate, saved);
-        QCOMPARE(loaded<cSite>(site.SiteID).UpdateDate, updated);
-        dir.sql("UPDATE tab_sites SET rank = 99999");
-        loaded<cSite>(site.SiteID);
-        QCOMPARE(boxes.texts(), QStringList{"Error in Load: Overflow"});
-    }
+    void siteGoesRoundTripOnItsOwnRow() { roundTrip<cSite>("site", {}); }
+    void productGoesRoundTripOnItsOwnRow() { roundTrip<cProduct>("product", {"releaseDate"}); }
 
     // A column name from the interface reaches a statement only when it is a product field's.
     void productColumnIsReadOnlyForAFieldsName() {
