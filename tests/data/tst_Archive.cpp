@@ -1,0 +1,109 @@
+#include "ArchiveBackup.h"
+#include "DbConnection.h"
+#include "DbError.h"
+#include "Seed.h"
+#include "Spies.h"
+#include "StatusQueries.h"
+#include "TestMain.h"
+#include "TestProgramDir.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+// The archive file: opened where it is and never made anew, changed whole or not at all, copied and restored.
+class tst_Archive final : public QObject {
+    Q_OBJECT
+
+private slots:
+    // A name with blanks, quotes, '#', '?' and characters beyond ASCII opens that file; a missing file is an error with
+    // the driver's text, never a new empty archive.
+    void archiveOpensWhereItIsAndIsNeverMadeAnew() {
+        TestProgramDir dir;
+        const QString odd = dir.filePath("my #1 'data' \"Grüße\" 日?.db");
+        gConnectionString = ConnectionStringFor(odd);
+        try {
+            DbConnection db;
+            QFAIL("no failure");
+        } catch (const DbError& e) {
+            QVERIFY2(e.description().contains("unable to open database"), qPrintable(e.description()));
+        }
+        QVERIFY(QFile::copy(dir.dbPath(), odd));
+        DbConnection().execute("INSERT INTO tab_products (name) VALUES ('x')");
+        QCOMPARE(dir.scalar("SELECT COUNT(*) FROM tab_products").toInt(), 1);
+    }
+
+    // The status row and its log row are stored in one transaction.
+    void statusChangeIsStoredWholeOrNotAtAll() {
+        TestProgramDir dir;
+        SeedSite("http://a.example/");
+        SeedProduct("P");
+        SeedStatus(1, 1, 1);
+        dir.sql("CREATE TRIGGER refuse BEFORE INSERT ON tab_productHistory BEGIN SELECT RAISE(ABORT, 'full'); END");
+        QVERIFY_THROWS_EXCEPTION(DbError, RecordStatusChange(1, 1, 2));
+        QCOMPARE(dir.scalar("SELECT submitStatus FROM tab_productStatus").toInt(), 1);
+    }
+
+    // A copy made at 15:30:12 on 2026-12-07 where a copy of that name exists, then the folder's rotation.
+    void newCopyKeepsTheNewestTenAndOneADayForAWeek() {
+        TestProgramDir dir;
+        FixedClock clock(QDateTime(QDate(2026, 12, 7), QTime(15, 30, 12)));
+        QStringList today{"kwz-2026-12-07-153012.db"};
+        for (int second = 10; second < 21; ++second)
+            today << QString("kwz-2026-12-07-1000%1.db").arg(second);
+        const QStringList days{"kwz-2026-12-06-080000.db", "kwz-2026-12-06-090000.db", "kwz-2026-12-05-235959.db",
+                               "kwz-2026-12-01-000000.db", "kwz-2026-11-30-235959.db"};
+        const QStringList others{"kwz-2026-12-07.db", "kwz-2026-13-01-120000.db", "kwz.db"}; // no automatic copies
+        for (const QString& name : today + days + others)
+            dir.writeFile("backups/" + name, "x");
+        QCOMPARE(QFileInfo(BackUpArchive()).fileName(), QString("kwz-2026-12-07-153012-2.db"));
+        QStringList kept = QStringList{"kwz-2026-12-07-153012-2.db", today[0]} + today.mid(4) + days.mid(1, 3) + others;
+        kept.sort();
+        QCOMPARE(QDir(BackupFolder()).entryList(QDir::Files, QDir::Name), kept);
+    }
+
+    // The copies hold passwords: nobody may read them who cannot read the archive.
+    void copiesOfAnOwnerOnlyArchiveAreOwnerOnly() {
+        TestProgramDir dir;
+        CopyArchiveTo(dir.filePath("chosen.db"));
+        for (const QString& path : {BackUpArchive(), BackupFolder(), dir.filePath("chosen.db")})
+            QCOMPARE(QFile::permissions(path) & ~(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                                  QFile::ReadUser | QFile::WriteUser | QFile::ExeUser),
+                     QFile::Permissions());
+    }
+
+    // A change the user confirmed goes on without a copy only when the user says so.
+    void failedBackupAsksBeforeTheChange() {
+        TestProgramDir dir;
+        MsgBoxSpy boxes;
+        dir.writeFile("backups", "not a folder");
+        boxes.answer(Msg::Answer::No);
+        boxes.answer(Msg::Answer::Yes);
+        QVERIFY(!BackUpBeforeChange());
+        QVERIFY(BackUpBeforeChange());
+        QCOMPARE(boxes.shown().value(0).defaultButton, Msg::Answer::No);
+        QVERIFY(QFile::remove(dir.filePath("backups")));
+        QVERIFY(BackUpBeforeChange() && AutomaticBackups().size() == 1);
+        QCOMPARE(boxes.shown().size(), 2);
+    }
+
+    void restoreIsAllOrNothing() {
+        TestProgramDir dir;
+        dir.sql("INSERT INTO tab_sites (submitUrl) VALUES ('copied'), ('gone')");
+        dir.sql("DELETE FROM tab_sites WHERE siteID = 2");
+        const QString copy = BackUpArchive();
+        dir.sql("UPDATE tab_sites SET siteID = 3, submitUrl = 'after'");
+        SeedProduct("P");
+        // The sites are replaced before the products fail.
+        dir.sql("CREATE TRIGGER refuse BEFORE DELETE ON tab_products BEGIN SELECT RAISE(ABORT, 'refused'); END");
+        QVERIFY_THROWS_EXCEPTION(DbError, RestoreArchiveFrom(copy));
+        QCOMPARE(dir.scalar("SELECT group_concat(siteID || submitUrl) FROM tab_sites").toString(), QString("3after"));
+        dir.sql("DROP TRIGGER refuse");
+        RestoreArchiveFrom(copy);
+        QCOMPARE(SeedSite("new"), 3); // the copy's key sequence came back: no deleted site's key is given again
+        QCOMPARE(dir.scalar("SELECT group_concat(submitUrl) FROM tab_sites").toString(), QString("copied,new"));
+    }
+};
+
+QUILL_TEST_MAIN(tst_Archive)
+#include "tst_Archive.moc"
