@@ -4,13 +4,16 @@
 
 #include <functional>
 
-// One benchmark case: prepare runs once, run is timed repeatedly, finish releases what prepare made;
+// One benchmark case: prepare runs once, run is timed repeatedly (after reset, when given), finish releases what
+// prepare made;
 // the median is printed as "CASE median_ms=X runs=N".
 struct BenchCase {
     QString name;
     std::function<void()> prepare;
     std::function<void()> run;
     std::function<void()> finish = {};
+    // Runs before each timed run, untimed: puts back what a run changed.
+    std::function<void()> reset = {};
 };
 
 // Cases register themselves from their own files.

@@ -23,6 +23,8 @@ constexpr int kRuns = 15;
 double medianMs(const BenchCase& benchCase) {
     std::vector<double> times;
     for (int i = 0; i < kRuns; ++i) {
+        if (benchCase.reset)
+            benchCase.reset();
         QElapsedTimer timer;
         timer.start();
         benchCase.run();

@@ -54,14 +54,10 @@ QStringList ShellSpy::targets() const {
 }
 
 FileDialogSpy::FileDialogSpy() {
-    SetFileDialogInterceptor([this](const QString& caption, const QString& filter) {
-        ++m_asked;
-        m_caption = caption;
-        m_filter = filter;
+    SetFileDialogInterceptor([this](const QString&, const QString&) {
         return m_choices.isEmpty() ? QString() : m_choices.dequeue();
     });
     SetSaveFileDialogInterceptor([this](const QString&, const QString& suggested, const QString&) {
-        ++m_saveAsked;
         m_suggested = suggested;
         return m_saveChoices.isEmpty() ? QString() : m_saveChoices.dequeue();
     });

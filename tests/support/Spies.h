@@ -62,23 +62,13 @@ public:
     FileDialogSpy& operator=(const FileDialogSpy&) = delete;
 
     void choose(const QString& path) { m_choices.enqueue(path); }
-    int asked() const { return m_asked; }
-    // The caption and filter of the last dialog asked for.
-    QString caption() const { return m_caption; }
-    QString filter() const { return m_filter; }
-
     void chooseSave(const QString& path) { m_saveChoices.enqueue(path); }
-    int saveAsked() const { return m_saveAsked; }
     // What the last save dialog offered.
     QString suggested() const { return m_suggested; }
 
 private:
     QQueue<QString> m_choices;
-    int m_asked = 0;
-    QString m_caption;
-    QString m_filter;
     QQueue<QString> m_saveChoices;
-    int m_saveAsked = 0;
     QString m_suggested;
 };
 
