@@ -1,31 +1,23 @@
 #include "InstalledCopy.h"
 #include "ProgramDirectory.h"
+#include "TestFiles.h"
 #include "TestMain.h"
 
-#include <QCoreApplication>
 #include <QDir>
-#include <QFile>
-#include <QTest>
+#include <QFileInfo>
 
 #include <sys/stat.h>
 
 namespace {
 
-QByteArray contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-void write(const QString& path, const QByteArray& content) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
-        qFatal("cannot write %s", qPrintable(path));
-}
-
 // The permission bits as the file system holds them (QFileInfo mixes in the current user's view).
 int modeOf(const QString& path) {
     struct stat st {};
     return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? int(st.st_mode & 07777) : -1;
+}
+
+QStringList entries(const QString& dir) {
+    return QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
 }
 
 } // namespace
@@ -40,7 +32,6 @@ private slots:
         QTest::addColumn<bool>("installed");
         const QString shared = "usr/share/" + ProgramName;
         QTest::newRow("build tree") << QStringList{"build/bin", "build/schema"} << "build/bin" << false;
-        QTest::newRow("bin without shared folder") << QStringList{"usr/bin", "usr/share/other"} << "usr/bin" << false;
         QTest::newRow("shared folder beside another folder")
             << QStringList{"usr/libexec", shared} << "usr/libexec" << false;
         QTest::newRow("shared name taken by a file") << QStringList{"usr/bin", shared + "*"} << "usr/bin" << false;
@@ -52,46 +43,30 @@ private slots:
         QFETCH(bool, installed);
         QTemporaryDir root;
         for (const QString& folder : folders) {
-            if (folder.endsWith('*')) {
-                QVERIFY(QDir(root.path()).mkpath(QFileInfo(folder).path()));
-                write(root.filePath(folder.chopped(1)), "not a folder");
-            } else {
-                QVERIFY(QDir(root.path()).mkpath(folder));
-            }
+            QVERIFY(QDir(root.path()).mkpath(folder.endsWith('*') ? QFileInfo(folder).path() : folder));
+            if (folder.endsWith('*'))
+                WriteFile(root.filePath(folder.chopped(1)), "not a folder");
         }
         const QString executable = root.filePath(executableDir);
         const QString data = root.filePath("home/.local/share/data");
-
         const ProgramLayout layout = DecideLayout(executable, data);
         QCOMPARE(layout.installed, installed);
-        if (installed) {
-            QCOMPARE(layout.programDirectory, data);
-            QCOMPARE(layout.sharedDirectory, root.filePath("usr/share/" + ProgramName));
-        } else {
-            QCOMPARE(layout.programDirectory, executable);
-            QCOMPARE(layout.sharedDirectory, executable);
-        }
+        QCOMPARE(layout.programDirectory, installed ? data : executable);
+        QCOMPARE(layout.sharedDirectory, installed ? root.filePath("usr/share/" + ProgramName) : executable);
         QVERIFY(!QFileInfo::exists(data));
     }
 
     void buildTreeStaysAPortableCopy() {
-        const ProgramLayout layout = RunningProgramLayout();
-        QVERIFY(!layout.installed);
-        QCOMPARE(layout.programDirectory, QCoreApplication::applicationDirPath());
-        QCOMPARE(layout.sharedDirectory, QCoreApplication::applicationDirPath());
+        QCOMPARE(RunningProgramLayout().programDirectory, QCoreApplication::applicationDirPath());
     }
 
     void firstStartSeedsOwnerOnlyCopies() {
         InstalledCopy copy;
         const QStringList prefixBefore = copy.prefixSnapshot();
-        const ProgramLayout layout = DecideLayout(copy.binDir(), copy.dataDir());
-        QVERIFY(layout.installed);
-
-        QCOMPARE(SeedUserData(layout), QString());
-        QCOMPARE(QDir(copy.dataDir()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-                 (QStringList{"kwz.db", "kwz.ini"}));
-        QCOMPARE(contents(copy.dataFile("kwz.db")), contents(copy.sharedFile("kwz.db")));
-        QCOMPARE(contents(copy.dataFile("kwz.ini")), contents(copy.sharedFile("kwz.ini")));
+        QCOMPARE(SeedUserData(DecideLayout(copy.binDir(), copy.dataDir())), QString());
+        QCOMPARE(entries(copy.dataDir()), (QStringList{"kwz.db", "kwz.ini"}));
+        QCOMPARE(ReadFile(copy.dataFile("kwz.db")), ReadFile(copy.sharedFile("kwz.db")));
+        QCOMPARE(ReadFile(copy.dataFile("kwz.ini")), ReadFile(copy.sharedFile("kwz.ini")));
         QCOMPARE(modeOf(copy.dataFile("kwz.db")), 0600);
         QCOMPARE(copy.prefixSnapshot(), prefixBefore);
     }
@@ -100,52 +75,40 @@ private slots:
         InstalledCopy copy;
         const ProgramLayout layout = DecideLayout(copy.binDir(), copy.dataDir());
         QVERIFY(QDir().mkpath(copy.dataDir()));
-        write(copy.dataFile("kwz.db"), "the user's sites and passwords");
-        QFile::setPermissions(copy.dataFile("kwz.db"), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                                           QFileDevice::ReadGroup | QFileDevice::ReadOther);
-
+        WriteFile(copy.dataFile("kwz.db"), "the user's sites and passwords");
+        QVERIFY(QFile::setPermissions(copy.dataFile("kwz.db"), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                                   QFileDevice::ReadGroup | QFileDevice::ReadOther));
         // The missing settings file is seeded, the database left exactly as it was.
         QCOMPARE(SeedUserData(layout), QString());
-        QCOMPARE(contents(copy.dataFile("kwz.db")), QByteArray("the user's sites and passwords"));
+        QCOMPARE(ReadFile(copy.dataFile("kwz.db")), QByteArray("the user's sites and passwords"));
         QCOMPARE(modeOf(copy.dataFile("kwz.db")), 0644);
-        QCOMPARE(contents(copy.dataFile("kwz.ini")), contents(copy.sharedFile("kwz.ini")));
-
-        // Every later start finds both and changes neither.
-        write(copy.dataFile("kwz.ini"), "[preferences]\nSitesOrder=0\n");
+        QCOMPARE(ReadFile(copy.dataFile("kwz.ini")), ReadFile(copy.sharedFile("kwz.ini")));
+        // A later start finds both and changes neither.
+        WriteFile(copy.dataFile("kwz.ini"), "[preferences]\nSitesOrder=0\n");
         QCOMPARE(SeedUserData(layout), QString());
-        QCOMPARE(contents(copy.dataFile("kwz.db")), QByteArray("the user's sites and passwords"));
-        QCOMPARE(contents(copy.dataFile("kwz.ini")), QByteArray("[preferences]\nSitesOrder=0\n"));
-        QCOMPARE(QDir(copy.dataDir()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).size(), 2);
+        QCOMPARE(ReadFile(copy.dataFile("kwz.db")), QByteArray("the user's sites and passwords"));
+        QCOMPARE(ReadFile(copy.dataFile("kwz.ini")), QByteArray("[preferences]\nSitesOrder=0\n"));
+        QCOMPARE(entries(copy.dataDir()).size(), 2);
     }
 
-    void missingSharedDatabaseIsNamedAndOnlyTheSettingsAreSeeded() {
+    void problemsNameWhatIsMissing() {
         InstalledCopy copy(false);
-        const QString problem = SeedUserData(DecideLayout(copy.binDir(), copy.dataDir()));
-        QVERIFY2(problem.contains(QDir::toNativeSeparators(copy.sharedFile("kwz.db")) + " is missing"),
-                 qPrintable(problem));
-        QVERIFY(problem.contains("reinstall"));
-        QCOMPARE(QDir(copy.dataDir()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-                 QStringList{"kwz.ini"});
-    }
+        QVERIFY(SeedUserData(DecideLayout(copy.binDir(), copy.dataDir()))
+                    .contains(QDir::toNativeSeparators(copy.sharedFile("kwz.db")) + " is missing"));
+        QCOMPARE(entries(copy.dataDir()), QStringList{"kwz.ini"});
 
-    void dataFolderThatCannotBeMadeIsNamed() {
-        InstalledCopy copy;
-        QTemporaryDir other;
         // Even root cannot make a folder below a plain file.
-        write(other.filePath("file"), "");
+        QTemporaryDir other;
+        WriteFile(other.filePath("file"), "");
         const QString data = other.filePath("file/data");
-        const QString problem = SeedUserData(DecideLayout(copy.binDir(), data));
-        QVERIFY2(problem.contains(QDir::toNativeSeparators(data)), qPrintable(problem));
-        QVERIFY(!QFileInfo::exists(data));
-
+        QVERIFY(SeedUserData(DecideLayout(copy.binDir(), data)).contains(QDir::toNativeSeparators(data)));
         QVERIFY(SeedUserData(DecideLayout(copy.binDir(), QString())).contains("No data folder is known"));
     }
 
     void portableCopyIsLeftAsItIs() {
         QTemporaryDir dir;
-        const ProgramLayout layout = DecideLayout(dir.path(), dir.filePath("unused"));
-        QCOMPARE(SeedUserData(layout), QString());
-        QVERIFY(QDir(dir.path()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
+        QCOMPARE(SeedUserData(DecideLayout(dir.path(), dir.filePath("unused"))), QString());
+        QVERIFY(entries(dir.path()).isEmpty());
     }
 };
 
