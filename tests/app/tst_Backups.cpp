@@ -68,7 +68,6 @@ private slots:
         QVERIFY(p.boxes.texts().value(0).contains("(12 sites, 1 products)"));
         QCOMPARE(p.boxes.texts().value(1), "The archive was restored from " + QDir::toNativeSeparators(copies[0].path));
         QCOMPARE(siteRows(), 12);
-        QVERIFY(ReadFile(p.dir.filePath("webStart.html")).contains("Total PAD sites in archive: 12"));
         QCOMPARE(p.dir.scalar("SELECT seq FROM sqlite_sequence WHERE name = 'tab_sites'").toInt(), 12);
         QCOMPARE(p.dir.scalar("SELECT COUNT(*) FROM tab_productStatus JOIN tab_productHistory USING (siteID)").toInt(),
                  1);
@@ -81,39 +80,25 @@ private slots:
         QCOMPARE(ReadArchiveCounts(p.dir.filePath("mine.db")).sites, 12);
     }
 
-    // Each file is refused before anything is asked; the last passes the check but breaks a rule of the archive's
-    // tables on the way in, so the restore stops with no row of any table changed.
+    // A file that is no database is refused before anything is asked. A copy whose status table lost its rules
+    // passes the check but breaks a rule on the way in: the restore stops with no row of any table changed.
     void filesThatAreNoArchiveChangeNothing_data() {
-        QTest::addColumn<QByteArray>("kind");
-        QTest::newRow("random bytes") << QByteArray("garbage");
-        QTest::newRow("truncated copy") << QByteArray("truncated");
-        QTest::newRow("column missing") << QByteArray("column");
-        QTest::newRow("null in a status") << QByteArray("rule");
+        QTest::addColumn<bool>("archiveLike");
+        QTest::newRow("no database") << false;
+        QTest::newRow("null in a status") << true;
     }
     void filesThatAreNoArchiveChangeNothing() {
-        QFETCH(QByteArray, kind);
+        QFETCH(bool, archiveLike);
         RunningProgram p(seed);
         QVERIFY(p.started);
         const QString offered = p.dir.filePath("offered.db");
-        const QByteArray copy = ReadFile(AutomaticBackups()[0].path);
-        if (kind == "garbage") {
-            QByteArray random;
-            for (int i = 0; i < 8192; ++i)
-                random += char((i * 7919) % 251);
-            WriteFile(offered, random);
-        } else if (kind == "truncated") {
-            WriteFile(offered, copy.left(copy.size() / 2));
-        } else {
-            WriteFile(offered, copy);
+        WriteFile(offered, archiveLike ? ReadFile(AutomaticBackups()[0].path) : QByteArray(8192, 'x'));
+        if (archiveLike) {
             const DbConnection db(ConnectionStringFor(offered));
-            if (kind == "column") {
-                db.execute("ALTER TABLE tab_products DROP COLUMN limitations");
-            } else {
-                db.execute("DELETE FROM tab_sites WHERE siteID > 10");
-                db.execute("ALTER TABLE tab_productStatus RENAME TO old");
-                db.execute("CREATE TABLE tab_productStatus AS SELECT * FROM old"); // without NOT NULL
-                db.execute("UPDATE tab_productStatus SET insertDate = NULL");
-            }
+            db.execute("DELETE FROM tab_sites WHERE siteID > 10");
+            db.execute("ALTER TABLE tab_productStatus RENAME TO old");
+            db.execute("CREATE TABLE tab_productStatus AS SELECT * FROM old"); // without NOT NULL
+            db.execute("UPDATE tab_productStatus SET insertDate = NULL");
         }
         const QByteArray archive = ReadFile(p.dir.dbPath());
         FileDialogSpy files;
@@ -124,12 +109,11 @@ private slots:
             window->reject();
         }));
         const QString last = p.boxes.texts().last();
-        QVERIFY2(kind == "rule" ? last.startsWith("Error in RestoreFrom: ") && p.boxes.shown().size() == 2
-                                : last.startsWith(QDir::toNativeSeparators(offered) + " cannot be restored: ") &&
-                                      p.boxes.shown().size() == 1,
+        QVERIFY2(last.startsWith(archiveLike ? "Error in RestoreFrom: "
+                                             : QDir::toNativeSeparators(offered) + " cannot be restored: "),
                  qPrintable(last));
+        QCOMPARE(p.boxes.shown().size(), archiveLike ? 2 : 1);
         QCOMPARE(ReadFile(p.dir.dbPath()), archive);
-        QCOMPARE(p.dir.scalar("SELECT COUNT(*) FROM tab_sites").toInt(), 12);
         QCOMPARE(siteRows(), 12);
     }
 
