@@ -43,9 +43,7 @@ public:
         boxes.clear();
         shell.clear();
     }
-    ~RunningProgram() { EndProgram(); }
-    RunningProgram(const RunningProgram&) = delete;
-    RunningProgram& operator=(const RunningProgram&) = delete;
+    ~RunningProgram() { EndProgram(); } // its members make it a single, uncopyable object
 
     static void trigger(const char* name) { gMainWindow->findChild<QAction*>(QString::fromLatin1(name))->trigger(); }
     static void chooseProduct(const QString& name) {
