@@ -184,15 +184,19 @@ private slots:
         QCOMPARE(w()->cboProducts->currentText(), QString("Zulu"));
     }
 
-    void importedSitesShowInTheList() {
-        p->dir.writeFile("new sites.txt", "New 1\thttp://new1.example/\r\n");
-        p->boxes.answer(Msg::Answer::Yes);
+    // Yes at a bad line stops the import; the rows inserted so far show, and no total is announced.
+    void importedSitesShowInTheListAlsoAfterAStop() {
+        p->dir.writeFile("new sites.txt",
+                         "New 1\thttp://new1.example/\r\nno separator\r\nNew 3\thttp://new3.example/\r\n");
+        for (const Msg::Answer answer : {Msg::Answer::Yes, Msg::Answer::Ok, Msg::Answer::Yes})
+            p->boxes.answer(answer);
         QVERIFY(edit<frmSiteImport>("miSiteImportFromFile", [&](frmSiteImport* import) {
             import->txtFileName->setText(p->dir.filePath("new sites.txt"));
             QTest::mouseClick(import->cmdImport, Qt::LeftButton);
             QCOMPARE(ids().size(), 4);
             import->reject();
         }));
+        QCOMPARE(p->boxes.texts().last(), QString("An error occured. Stop importing?"));
     }
 };
 
