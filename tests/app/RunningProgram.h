@@ -19,16 +19,14 @@
 #include <QPushButton>
 #include <QSplitter>
 #include <QTest>
-#include <QToolBar>
 #include <QToolButton>
 #include <QTreeWidget>
 
 #include <functional>
 
 // The program started on a fresh temporary program directory: kwz.ini holds `ini` (none when it is null), `seed`
-// fills the database first. Message boxes are answered and external opens recorded; what start-up showed is kept
-// in startUpTexts and taken out of `boxes`, so that `boxes` and `shell` hold only what the test does.
-// The main window goes with the object.
+// fills the database first. What start-up showed is kept in startUpTexts, so that `boxes` and `shell` hold only
+// what the test does. The main window goes with the object.
 class RunningProgram final {
 public:
     static constexpr const char* kIni = "[preferences]\nSitesOrder=1\nPopUpBlock=0\n";
@@ -45,25 +43,13 @@ public:
         boxes.clear();
         shell.clear();
     }
-    ~RunningProgram() { EndProgram(); }
-    RunningProgram(const RunningProgram&) = delete;
-    RunningProgram& operator=(const RunningProgram&) = delete;
+    ~RunningProgram() { EndProgram(); } // its members make it a single, uncopyable object
 
-    frmMain* operator->() const { return gMainWindow; }
-
-    // The user's ways into the window.
-    static QAction* action(const char* name) { return gMainWindow->findChild<QAction*>(QString::fromLatin1(name)); }
-    static void trigger(const char* name) { action(name)->trigger(); }
+    static void trigger(const char* name) { gMainWindow->findChild<QAction*>(QString::fromLatin1(name))->trigger(); }
     static void chooseProduct(const QString& name) {
         const int index = gMainWindow->cboProducts->findText(name);
         gMainWindow->cboProducts->setCurrentIndex(index);
         emit gMainWindow->cboProducts->activated(index);
-    }
-    static QStringList products() {
-        QStringList names;
-        for (int i = 0; i < gMainWindow->cboProducts->count(); ++i)
-            names << gMainWindow->cboProducts->itemText(i);
-        return names;
     }
     static QTreeWidgetItem* row(qint32 siteID) {
         return SiteRow::FindByKey(gMainWindow->lvwSites, SiteRow::KeyFor(siteID));

@@ -1,43 +1,58 @@
+#include "EditorWidgets.h"
+#include "ModalDriver.h"
 #include "RunningProgram.h"
 #include "TestMain.h"
+#include "frmProduct.h"
+#include "frmSite.h"
+#include "frmSiteImport.h"
+
+#include <QMenu>
 
 namespace {
 
 enum { ColId, ColStatus = 2, ColRank = 4 };
 
 // "Zeta Notes" with its bar's values, submitted on site 1 and published (old version) on site 2; "alpha tool"
-// without any; sites 1 to 3 of rank 9, 10 and 2, site 1 with log-in data.
+// without any; sites 1 to 3 of rank 9, 10 and 2, site 3 bookmarked.
 void seed(const TestProgramDir&) {
     const qint32 zeta = SeedProduct("Zeta Notes", {{"padURL", "http://z.example/pad.xml"},
                                                    {"emailAuthor", "me@z.example"},
                                                    {"author", "Zed O'Neil"},
-                                                   {"paymentRegNow", "R-1"}});
-    SeedProduct("alpha tool");
-    const qint32 a =
-        SeedSite("http://a.example/submit", {{"rank", 9}, {"authReq", 1}, {"userID", "me"}, {"password", "pw"}});
-    const qint32 b = SeedSite("http://b.example/o'brien", {{"rank", 10}});
-    SeedSite("http://c.example/", {{"rank", 2}});
-    SeedStatus(a, zeta, 1);
-    SeedStatus(b, zeta, 2, true);
+                                                   {"paymentRegNow", "R-1"},
+                                                   {"releaseDate", "2012-03-05"}});
+    SeedProduct("alpha tool", {{"releaseDate", "2012-03-05"}});
+    SeedStatus(SeedSite("http://a.example/submit", {{"rank", 9}}), zeta, 1);
+    SeedStatus(SeedSite("http://b.example/o'brien", {{"rank", 10}}), zeta, 2, true);
+    SeedSite("http://c.example/", {{"rank", 2}, {"bookmark", 1}});
+}
+
+// Triggers the main window's command and runs `act` on the editor it opens; false when none opened.
+template <class Editor> bool edit(const char* command, const std::function<void(Editor*)>& act) {
+    ModalDriver driver([&](QWidget* modal) {
+        auto* editor = qobject_cast<Editor*>(modal);
+        QVERIFY(editor);
+        act(editor);
+    });
+    RunningProgram::trigger(command);
+    return driver.ran();
 }
 
 } // namespace
 
+// The main window's own logic and one check of each connection to its units.
 class tst_MainWindow final : public QObject {
     Q_OBJECT
 
     std::unique_ptr<RunningProgram> p;
 
     frmMain* w() const { return gMainWindow; }
-
     QStringList ids() const { return ColumnTexts(w()->lvwSites, ColId); }
+    int count(const char* sql) const { return p->dir.scalar(sql).toInt(); }
     void chooseFilter(int index) {
         w()->cboFilterStatus->setCurrentIndex(index);
         emit w()->cboFilterStatus->activated(index);
     }
-    QString statusIcon(int row) const { return SiteRow::IconKey(w()->lvwSites->topLevelItem(row), ColStatus); }
 
-public:
 private slots:
     void init() {
         p = std::make_unique<RunningProgram>(seed);
@@ -45,15 +60,11 @@ private slots:
     }
     void cleanup() { p.reset(); }
 
-    void startUpShowsHomePageProductsAndAllSites() {
+    void startUpShowsTheHomePageProductsAndAllSites() {
         QVERIFY2(p->startUpTexts.isEmpty(), qPrintable(p->startUpTexts.join('|')));
-        QCOMPARE(p->products(), (QStringList{"Select one", "alpha tool", "Zeta Notes"})); // without regard to case
-        QCOMPARE(w()->cboProducts->currentIndex(), -1);
+        QCOMPARE(w()->cboProducts->itemText(1), QString("alpha tool")); // without regard to case
         QCOMPARE(ids(), (QStringList{"1", "2", "3"}));
         QCOMPARE(w()->StatusBar1Panel1->text(), QString("Quillomar PAD Submitter - Elements: 3"));
-        QVERIFY(!w()->cmdMagic->isEnabled());
-        QVERIFY(!p->action("Modify")->isEnabled());
-
         QTRY_COMPARE(w()->webSite->url(), QUrl::fromLocalFile(p->dir.filePath("webStart.html")));
     }
 
@@ -61,76 +72,131 @@ private slots:
         p->chooseProduct("Zeta Notes");
         QCOMPARE((QStringList{p->tag(0), p->tag(1), p->tag(2), p->tag(3)}),
                  (QStringList{"http://z.example/pad.xml", "me@z.example", "Zed O'Neil", "R-1"}));
-        QVERIFY(w()->cmdMagic->isEnabled() && p->action("Delete")->isEnabled());
-        // No site selected: the log-in buttons carry nothing.
-        QVERIFY(!w()->cmdPADurl[4]->isEnabled() && !w()->cmdPADurl[5]->isEnabled());
-        QCOMPARE(statusIcon(0), QString("submitted"));
-
-        // With a site selected they carry its log-in; null columns give empty tags.
-        SiteRow::SelectAndShow(w()->lvwSites, w()->lvwSites->topLevelItem(0));
-        p->chooseProduct("alpha tool");
-        QCOMPARE(p->tag(4) + p->tag(5), QString("mepw"));
-        QVERIFY(w()->cmdPADurl[4]->isEnabled());
-        QCOMPARE(p->tag(0), QString());
-        QCOMPARE(statusIcon(0), QString("notSubmitted"));
-
+        QVERIFY(w()->cmdMagic->isEnabled());
+        QCOMPARE(SiteRow::IconKey(w()->lvwSites->topLevelItem(0), ColStatus), QString("submitted"));
         p->chooseProduct("Select one");
-        QCOMPARE(w()->cboPad->count(), 0);
-        QVERIFY(!w()->cmdMagic->isEnabled() && !p->action("Modify")->isEnabled());
+        QVERIFY(!w()->cmdMagic->isEnabled());
         QCOMPARE(w()->lvwSites->topLevelItem(0)->text(ColStatus), QString("?"));
     }
 
-    void productCommandsNeedAChosenProduct() {
-        p->trigger("miProductProperty");
-        w()->ProductDeleteCommand();
-        QCOMPARE(p->boxes.texts(), (QStringList{"Select in the combo box the program to modify",
-                                                "Select in the combo box the program to delete"}));
+    // The statuses of a deleted product stay in the archive.
+    void productDeleteAsksFirst() {
+        QVERIFY(!w()->findChild<QAction*>("Delete")->isEnabled());
+        p->chooseProduct("Zeta Notes");
+        p->trigger("Delete"); // No by default
+        QCOMPARE(p->boxes.texts(), QStringList{"Are you sure you want to delete product 'Zeta Notes' ? "});
+        p->boxes.answer(Msg::Answer::Yes);
+        p->trigger("Delete");
+        QCOMPARE(w()->cboProducts->count(), 2);
+        QCOMPARE(count("SELECT COUNT(*) FROM tab_productStatus"), 2);
     }
 
-    void filtersSearchAndOrderRebuildTheList() {
+    void filtersSearchAndHeaderRebuildTheList() {
         p->chooseProduct("Zeta Notes");
         chooseFilter(1); // Not submitted
         QCOMPARE(ids(), QStringList{"3"});
         chooseFilter(0);
+        w()->chkOldVersionOnly->setChecked(true);
+        QCOMPARE(ids(), QStringList{"2"});
+        w()->chkOldVersionOnly->setChecked(false);
         QTest::keyClicks(w()->txtSearch, "o'b");
         QCOMPARE(ids(), QStringList{"2"});
         QTest::mouseClick(w()->cmdClearFilter, Qt::LeftButton);
-        QCOMPARE(w()->txtSearch->text(), QString());
         QCOMPARE(ids(), (QStringList{"1", "2", "3"}));
-
-        gSitesOrder = 0;
-        w()->cboFilterStatus_Click();
-        QCOMPARE(ids(), (QStringList{"2", "1", "3"}));
         // A header click sorts by the column's value: rank 9 before 10.
         ClickHeader(w()->lvwSites, ColRank);
         QCOMPARE(ids(), (QStringList{"3", "1", "2"}));
     }
 
-    void deleteAsksFirstAndKeepsTheStatuses() {
-        p->chooseProduct("Zeta Notes");
-        p->boxes.answer(Msg::Answer::No);
-        p->trigger("Delete");
-        QCOMPARE(p->boxes.texts().last(), QString("Are you sure you want to delete product 'Zeta Notes' ? "));
-        QCOMPARE(p->boxes.shown().last().defaultButton, Msg::Answer::No);
-        QCOMPARE(w()->cboProducts->currentText(), QString("Zeta Notes"));
+    // A release below the rows deselects, the right button opens the menu there too.
+    void rowsAnswerTheMouseAndTheKeys() {
+        const QPoint below(10, w()->lvwSites->viewport()->height() - 3);
+        p->click(3);
+        QTest::mouseClick(w()->lvwSites->viewport(), Qt::LeftButton, {}, below);
+        QVERIFY(w()->lvwSites->selectedItems().isEmpty());
+        QTest::mouseClick(w()->lvwSites->viewport(), Qt::RightButton, {}, below);
+        QTRY_VERIFY(w()->mnuLvwSites->isVisible());
+        w()->mnuLvwSites->close();
+        p->trigger("miSiteSelectAll");
+        QCOMPARE(w()->lvwSites->selectedItems().size(), 3);
 
+        // The Delete key asks once, No by default, then deletes every selected site; their statuses stay.
+        p->click(1);
+        p->click(3, Qt::ControlModifier);
+        QTest::keyClick(w()->lvwSites, Qt::Key_Delete);
+        QCOMPARE(ids().size(), 3);
         p->boxes.answer(Msg::Answer::Yes);
-        p->trigger("Delete");
-        QCOMPARE(p->dir.scalar("SELECT COUNT(*) FROM tab_products").toInt(), 1);
-        QCOMPARE(p->dir.scalar("SELECT COUNT(*) FROM tab_productStatus").toInt(), 2);
-        QCOMPARE(p->products(), (QStringList{"Select one", "alpha tool"}));
-        QCOMPARE(w()->cboProducts->currentIndex(), -1);
-        QVERIFY(!w()->cmdMagic->isEnabled());
+        QTest::keyClick(w()->lvwSites, Qt::Key_Delete);
+        QCOMPARE(p->boxes.shown().size(), 2);
+        QCOMPARE(ids(), QStringList{"2"});
+        QCOMPARE(count("SELECT COUNT(*) FROM tab_sites") * 10 + count("SELECT COUNT(*) FROM tab_productStatus"), 12);
     }
 
-    void listPaneTogglesAndCannotBeDraggedShut() {
-        w()->resize(1200, 700);
-        w()->Toolbar1_ButtonClick("ShowHideListView");
-        QVERIFY(!w()->picLeft->isVisible());
-        w()->Toolbar1_ButtonClick("ShowHideListView");
-        QVERIFY(w()->picLeft->isVisible());
-        w()->vSplitter->setSizes({0, w()->vSplitter->width()});
-        QVERIFY(w()->vSplitter->sizes().at(0) >= 67); // a drag cannot hide the list pane
+    void bookmarksAreToggledFoundDownwardAndClearedEverywhere() {
+        p->click(1);
+        p->trigger("miLvwSitesToggleBookmark");
+        QCOMPARE(SiteRow::IconKey(p->row(1), ColId), QString("bookmark"));
+        p->trigger("miLvwSitesGoToNextBookmark");
+        QCOMPARE(p->selectedSite(), 3);
+        p->trigger("miLvwSitesGoToNextBookmark");
+        QCOMPARE(p->boxes.texts(), QStringList{"End of the list"});
+        QTest::keyClicks(w()->txtSearch, "a.example"); // hides site 3
+        p->boxes.answer(Msg::Answer::Yes);
+        p->trigger("miLvwSitesClearAllBookmark");
+        QCOMPARE(count("SELECT COUNT(*) FROM tab_sites WHERE bookmark = 1"), 0);
+    }
+
+    void savedSiteIsSelectedAndShownUnlessTheListHidesIt() {
+        p->dir.sql("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 300) "
+                   "INSERT INTO tab_sites (submitUrl) SELECT printf('http://more%03d.example/', i) FROM n");
+        w()->cboFilterStatus_Click();
+        QTreeWidget* list = w()->lvwSites;
+        SiteRow::SelectAndShow(list, p->row(303));
+        list->scrollToTop();
+        QVERIFY(edit<frmSite>("SiteProperty", [](frmSite* editor) {
+            editor->txtSubmitUrl->setText("http://more999.example/");
+            QTest::keyClick(editor->txtName, Qt::Key_Return);
+        }));
+        QCOMPARE(p->selectedSite(), 303);
+        QVERIFY(list->visualItemRect(p->row(303)).intersects(list->viewport()->rect()));
+        QTest::keyClicks(w()->txtSearch, "more");
+        QVERIFY(edit<frmSite>("miSiteNew", [](frmSite* editor) {
+            editor->txtSubmitUrl->setText("http://other.example/");
+            QTest::mouseClick(editor->cmdOK, Qt::LeftButton);
+        }));
+        QCOMPARE(count("SELECT COUNT(*) FROM tab_sites"), 304);
+        QVERIFY(list->selectedItems().isEmpty());
+    }
+
+    // A product added or renamed before the chosen one must not take its place in the selector.
+    void savedProductsKeepTheChosenProductByItsKey() {
+        p->chooseProduct("alpha tool");
+        QVERIFY(edit<frmProduct>("New", [](frmProduct* editor) {
+            editor->txtName->setText("Aardvark");
+            editor->dtpReleaseDate->SetValue(QDate(2012, 3, 5));
+            QTest::mouseClick(editor->cmdOK, Qt::LeftButton);
+        }));
+        QCOMPARE(w()->cboProducts->currentText(), QString("alpha tool"));
+        QVERIFY(edit<frmProduct>("miProductProperty", [](frmProduct* editor) {
+            editor->txtName->setText("Zulu");
+            QTest::mouseClick(editor->cmdOK, Qt::LeftButton);
+        }));
+        QCOMPARE(w()->cboProducts->currentText(), QString("Zulu"));
+    }
+
+    // Yes at a bad line stops the import; the rows inserted so far show, and no total is announced.
+    void importedSitesShowInTheListAlsoAfterAStop() {
+        p->dir.writeFile("new sites.txt",
+                         "New 1\thttp://new1.example/\r\nno separator\r\nNew 3\thttp://new3.example/\r\n");
+        for (const Msg::Answer answer : {Msg::Answer::Yes, Msg::Answer::Ok, Msg::Answer::Yes})
+            p->boxes.answer(answer);
+        QVERIFY(edit<frmSiteImport>("miSiteImportFromFile", [&](frmSiteImport* import) {
+            import->txtFileName->setText(p->dir.filePath("new sites.txt"));
+            QTest::mouseClick(import->cmdImport, Qt::LeftButton);
+            QCOMPARE(ids().size(), 4);
+            import->reject();
+        }));
+        QCOMPARE(p->boxes.texts().last(), QString("An error occured. Stop importing?"));
     }
 };
 

@@ -2,109 +2,136 @@
 #include "HelpManual.h"
 #include "InstalledCopy.h"
 #include "RunningProgram.h"
-#include "Shell.h"
+#include "TestFiles.h"
 #include "TestMain.h"
-#include "modMain.h"
 
-#include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
+#include <sys/stat.h>
+
+namespace {
+
+// The permission bits as the file system holds them (QFileInfo mixes in the current user's view).
+int modeOf(const QString& path) {
+    struct stat st {};
+    return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? int(st.st_mode & 07777) : -1;
+}
+
+} // namespace
+
+// Where the program keeps its files, the seeding of an installed copy, the settings, and what start-up does with
+// files that are missing or damaged.
 class tst_StartUp final : public QObject {
     Q_OBJECT
 
-public:
 private slots:
-    // The installed-copy cases start the program themselves.
     void cleanup() { EndProgram(); }
 
-    void opensTheMakersSiteBeforeFillingTheList() {
-        TestProgramDir dir;
-        dir.writeFile("kwz.ini", "[preferences]\nSitesOrder=0\nPopUpBlock=1\n");
-        SeedSite("http://a.example/");
-        MsgBoxSpy boxes;
-        QStringList opened;
-        int rowsWhenOpened = -1;
-        SetShellInterceptor([&](const QString&, const QString& target) {
-            opened << target;
-            rowsWhenOpened = gMainWindow->lvwSites->topLevelItemCount();
-        });
-        const bool started = Main(dir.path());
-        SetShellInterceptor({});
-        const frmMain* window = gMainWindow;
-        QVERIFY(started);
-        QCOMPARE(opened, QStringList{AppInfo::MakerWebSite});
-        QCOMPARE(rowsWhenOpened, 0);
-        QCOMPARE(window->lvwSites->topLevelItemCount(), 1);
-        QVERIFY(window->webSite->Silent());
-        QVERIFY2(boxes.shown().isEmpty(), qPrintable(boxes.texts().join('|')));
+    // Owner-only copies; nothing under the prefix changes; a file the user has is never replaced.
+    void seedingCopiesOnlyWhatIsMissing() {
+        InstalledCopy copy;
+        const QStringList prefix = copy.prefixSnapshot();
+        const ProgramLayout layout = DecideLayout(copy.binDir(), copy.dataDir());
+        QVERIFY(layout.installed && layout.programDirectory == copy.dataDir());
+        QVERIFY(QDir().mkpath(copy.dataDir()));
+        WriteFile(copy.dataFile("kwz.ini"), "[preferences]\nSitesOrder=0\n");
+        QCOMPARE(SeedUserData(layout), QString());
+        QCOMPARE(ReadFile(copy.dataFile("kwz.db")), ReadFile(copy.sharedFile("kwz.db")));
+        QCOMPARE(modeOf(copy.dataFile("kwz.db")), 0600);
+        QCOMPARE(ReadFile(copy.dataFile("kwz.ini")), QByteArray("[preferences]\nSitesOrder=0\n"));
+        WriteFile(copy.dataFile("kwz.db"), "the user's sites");
+        QCOMPARE(SeedUserData(layout), QString());
+        QCOMPARE(ReadFile(copy.dataFile("kwz.db")), QByteArray("the user's sites"));
+        QCOMPARE(copy.prefixSnapshot(), prefix);
+        QTemporaryDir portable; // any other place
+        const ProgramLayout here = DecideLayout(portable.path(), portable.filePath("data"));
+        QVERIFY(!here.installed && here.programDirectory == portable.path());
+        QCOMPARE(SeedUserData(here), QString());
+        QVERIFY(QDir(portable.path()).isEmpty());
     }
 
-    void missingFilesWarnButStartUpGoesOn() {
-        RunningProgram p({}, QByteArray(), false);
-        QVERIFY(p.started);
-        const QStringList texts = p.startUpTexts;
-        QVERIFY2(texts.size() >= 5, qPrintable(texts.join('|')));
-        QCOMPARE(texts.mid(0, 2),
-                 (QStringList{"Specified archive file does not exist. Check menu tools->options",
-                              "I cannot read ini file.\r\nCheck presence of file .ini in program directory!"}));
-        QVERIFY(texts[2].startsWith("Error in LoadStaticHtml: "));
-        QVERIFY(texts[3].startsWith("Error in LoadComboProductsErr: "));
-        QVERIFY(texts.last().startsWith("Error in MakeLvwSitesContents: "));
+    // A missing key or an empty value is the default; a number is rounded half to even.
+    void settingsTakeTheDefaultsForWhatIsMissing_data() {
+        QTest::addColumn<QByteArray>("ini"); // null: no file, which is told
+        QTest::addColumn<int>("values");     // gSitesOrder * 10 + gPopUpBlock
+        QTest::newRow("no file") << QByteArray() << 10;
+        QTest::newRow("no section") << QByteArray("[other]\nSitesOrder=0\n") << 10;
+        QTest::newRow("empty values") << QByteArray("[preferences]\nSitesOrder=\nPopUpBlock=\n") << 10;
+        QTest::newRow("halves") << QByteArray("[preferences]\nSitesOrder=2.5\nPopUpBlock=3.5\n") << 24;
     }
-
-    void badSettingEndsWithoutMainWindow_data() {
-        QTest::addColumn<QByteArray>("ini");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("not a number") << QByteArray("[preferences]\nSitesOrder=abc\n")
-                                      << "Error in Main: Type mismatch";
-        QTest::newRow("beyond 16 bits") << QByteArray("[preferences]\nPopUpBlock=99999\n") << "Error in Main: Overflow";
-    }
-    void badSettingEndsWithoutMainWindow() {
+    void settingsTakeTheDefaultsForWhatIsMissing() {
         QFETCH(QByteArray, ini);
-        QFETCH(QString, message);
-        RunningProgram p({}, ini);
-        QVERIFY(!p.started);
-        QVERIFY(!gMainWindow);
-        QCOMPARE(p.startUpTexts, QStringList{message});
+        QFETCH(int, values);
+        TestProgramDir dir;
+        if (!ini.isNull())
+            dir.writeFile("kwz.ini", ini);
+        MsgBoxSpy boxes;
+        QVERIFY(ReadSettings(dir.path()));
+        QCOMPARE(boxes.shown().size(), ini.isNull() ? 1 : 0);
+        QCOMPARE(gSitesOrder * 10 + gPopUpBlock, values);
     }
 
-    void installedCopyKeepsItsFilesInTheDataDirectory() {
-        InstalledCopy copy;
-        MsgBoxSpy boxes;
-        ShellSpy shell;
-        QVERIFY(StartProgram(DecideLayout(copy.binDir(), copy.dataDir())));
-        QVERIFY(gMainWindow->isVisible());
-        // The shipped settings give a first start without the missing-file warnings.
-        QVERIFY2(boxes.shown().isEmpty(), qPrintable(boxes.texts().join('|')));
-        QCOMPARE(gAppPath, copy.dataDir());
-        QCOMPARE(gArchiveFile, copy.dataFile("kwz.db"));
-        QCOMPARE(gIniFile, copy.dataFile("kwz.ini"));
-        QCOMPARE(QFileInfo(ManualPath()).absolutePath(), copy.sharedFile("help"));
-        QVERIFY(QFileInfo(copy.dataFile("webStart.html")).isFile());
+    // Each problem is told; the files stay as they were, and a missing archive is never made anew.
+    void missingOrDamagedFilesAreToldAndKept_data() {
+        QTest::addColumn<QByteArray>("database"); // null: none
+        QTest::addColumn<QByteArray>("ini");      // null: none
+        QTest::addColumn<bool>("started");
+        QTest::addColumn<QStringList>("messages"); // how each message begins
+        QTest::newRow("both missing") << QByteArray() << QByteArray() << true
+                                      << QStringList{"Specified archive file does not exist", "I cannot read ini file.",
+                                                     "Error in LoadStaticHtml: ", "Error in LoadComboProductsErr: ",
+                                                     "Error in MakeLvwSitesContents: "};
+        QTest::newRow("damaged database")
+            << QByteArray(4096, 'x') << QByteArray(RunningProgram::kIni) << true
+            << QStringList{"The archive could not be backed up: file is not a database",
+                           "Error in HomePageHtml: file is not a database",
+                           "Error in LoadComboProductsErr: ", "Error in MakeLvwSitesContents: "};
+        QTest::newRow("setting no 16-bit number")
+            << QByteArray("fresh") << QByteArray("[preferences]\nPopUpBlock=99999\n") << false
+            << QStringList{"Error in Main: Overflow"};
+    }
+    void missingOrDamagedFilesAreToldAndKept() {
+        QFETCH(QByteArray, database);
+        QFETCH(QByteArray, ini);
+        QFETCH(bool, started);
+        QFETCH(QStringList, messages);
+        RunningProgram p(
+            [&](const TestProgramDir& dir) {
+                if (!database.isNull() && database != "fresh")
+                    dir.writeFile("kwz.db", database);
+            },
+            ini, !database.isNull());
+        QCOMPARE(p.started, started);
+        QCOMPARE(p.startUpTexts.size(), messages.size());
+        for (int i = 0; i < messages.size(); ++i)
+            QVERIFY2(p.startUpTexts[i].startsWith(messages[i]), qPrintable(p.startUpTexts[i]));
+        if (database != "fresh")
+            QCOMPARE(ReadFile(p.dir.dbPath()), database);
+        QCOMPARE(ReadFile(p.dir.filePath("kwz.ini")), ini);
     }
 
-    void noDatabaseForTheInstalledCopyEndsWithOneMessage() {
-        InstalledCopy copy(false);
-        MsgBoxSpy boxes;
-        ShellSpy shell;
-        QVERIFY(!StartProgram(DecideLayout(copy.binDir(), copy.dataDir())));
-        QCOMPARE(boxes.shown().size(), 1);
-        QVERIFY(boxes.texts()[0].contains(QDir::toNativeSeparators(copy.sharedFile("kwz.db"))));
-        QVERIFY(boxes.texts()[0].endsWith("The program cannot work without its database and ends now."));
-        QVERIFY(!gMainWindow);
-        QVERIFY(shell.targets().isEmpty());
+    // A problem seeding an installed copy is told; without a database it cannot start.
+    void installedCopyStartsFromItsDataDirectory_data() {
+        QTest::addColumn<QString>("missing"); // from the shared directory
+        QTest::newRow("nothing") << QString();
+        QTest::newRow("settings") << "kwz.ini";
+        QTest::newRow("database") << "kwz.db";
     }
-
-    void otherSeedingProblemsAreShownAndStartUpGoesOn() {
-        InstalledCopy copy;
-        QVERIFY(QFile::remove(copy.sharedFile("kwz.ini")));
+    void installedCopyStartsFromItsDataDirectory() {
+        QFETCH(QString, missing);
+        InstalledCopy copy(missing != "kwz.db");
+        QVERIFY(missing != "kwz.ini" || QFile::remove(copy.sharedFile("kwz.ini")));
         MsgBoxSpy boxes;
         ShellSpy shell;
-        QVERIFY(StartProgram(DecideLayout(copy.binDir(), copy.dataDir())));
-        QVERIFY(boxes.texts().value(0).contains(QDir::toNativeSeparators(copy.sharedFile("kwz.ini"))));
-        QVERIFY(gMainWindow->isVisible());
-        QVERIFY(QFileInfo(copy.dataFile("kwz.db")).isFile());
+        QCOMPARE(StartProgram(DecideLayout(copy.binDir(), copy.dataDir())), missing != "kwz.db");
+        if (missing.isEmpty()) {
+            QVERIFY2(boxes.shown().isEmpty(), qPrintable(boxes.texts().join('|')));
+            QCOMPARE(gArchiveFile, copy.dataFile("kwz.db"));
+            QCOMPARE(QFileInfo(ManualPath()).absolutePath(), copy.sharedFile("help"));
+            QCOMPARE(shell.targets(), QStringList{AppInfo::MakerWebSite}); // as every start does
+        } else {
+            QVERIFY(boxes.texts().value(0).contains(QDir::toNativeSeparators(copy.sharedFile(missing))));
+        }
     }
 };
 
