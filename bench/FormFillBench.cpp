@@ -108,9 +108,10 @@ void fillAll() {
 // Empties the fields again, so that every timed run fills all of them.
 void emptyFields() {
     waitFor([](const std::function<void()>& done) {
-        gBrowser->RunScript(QStringLiteral("document.querySelectorAll('input').forEach(function (e) { e.value = ''; "
-                                           "e.style.outline = ''; });"),
-                            {}, [done](const QVariant&) { done(); });
+        gBrowser->RunScript(
+            QStringLiteral("document.querySelectorAll('input').forEach(function (e) { e.value = ''; "
+                           "e.removeAttribute('data-quill-filled'); }); return document.body.offsetHeight;"),
+            {}, [done](const QVariant&) { done(); });
     });
 }
 

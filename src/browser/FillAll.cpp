@@ -19,6 +19,17 @@ var meanings = table.map(function (m) {
     return { column: m[0], kind: m[1], auto: m[2] ? m[2].split(' ') : [],
              names: m[3] ? new RegExp(m[3]) : null, labels: m[4] ? new RegExp(m[4]) : null };
 });
+// Most names mean nothing ("f12"): one test of every pattern at once spares testing them one by one.
+var anyName = new RegExp(table.filter(function (m) { return m[3]; }).map(function (m) { return '(?:' + m[3] + ')'; })
+                             .join('|'));
+// The first meaning each autocomplete token names.
+var byToken = new Map();
+meanings.forEach(function (m) {
+    m.auto.forEach(function (token) {
+        if (!byToken.has(token))
+            byToken.set(token, m);
+    });
+});
 var typeOf = Object.getOwnPropertyDescriptor(HTMLInputElement.prototype, 'type').get;
 var monthNames = ['january', 'february', 'march', 'april', 'may', 'june', 'july', 'august', 'september',
                   'october', 'november', 'december'];
@@ -88,8 +99,9 @@ function shown(el, view) {
     // Off the page to the left or top: a trap for robots, never meant for a person.
     if (box.width <= 0 || box.height <= 0 || box.right + view.scrollX <= 0 || box.bottom + view.scrollY <= 0)
         return false;
+    // A box with no size already tells display: none.
     var style = view.getComputedStyle(el);
-    return style.visibility !== 'hidden' && style.display !== 'none' && style.opacity !== '0';
+    return style.visibility !== 'hidden' && style.opacity !== '0';
 }
 function typedField(el) {
     var tag = el.tagName;
@@ -97,15 +109,27 @@ function typedField(el) {
         return typed.indexOf(String(typeOf.call(el))) >= 0;
     return tag === 'TEXTAREA' || (tag === 'SELECT' && !el.multiple);
 }
-function inSearchOrToolbar(el) {
-    if (el.closest('[role="search"], [role="toolbar"], [class*="toolbar" i], [id*="toolbar" i]'))
+// The parts of a document no product value belongs in (search forms, editor toolbars), found once per document.
+function excludedParts(doc) {
+    var parts = Array.prototype.slice.call(
+        doc.querySelectorAll('[role="search"], [role="toolbar"], [class*="toolbar" i], [id*="toolbar" i]'));
+    var forms = doc.querySelectorAll('form');
+    for (var f = 0; f < forms.length; ++f) {
+        var form = forms[f];
+        if (/search/i.test([form.getAttribute('action'), form.getAttribute('id'), form.getAttribute('name'),
+                            form.getAttribute('class')].join(' ')) || form.querySelector('input[type="search" i]'))
+            parts.push(form);
+    }
+    return parts;
+}
+function inExcludedPart(el, name, parts) {
+    if (/^(q|s|query|search\w*)$/.test(name))
         return true;
-    if (/^(q|s|query|search\w*)$/.test(nameWords(el.getAttribute('name'))))
-        return true;
-    var form = el.closest('form');
-    return !!form && (/search/i.test([form.getAttribute('action'), form.getAttribute('id'),
-                                      form.getAttribute('name'), form.getAttribute('class')].join(' ')) ||
-                      !!form.querySelector('input[type="search" i]'));
+    for (var p = 0; p < parts.length; ++p) {
+        if (parts[p].contains(el))
+            return true;
+    }
+    return false;
 }
 function isEmpty(el) {
     var value = String(el.value || '').trim();
@@ -123,20 +147,20 @@ function isEmpty(el) {
     return value === '' || /^(https?:\/\/(www\.)?|www\.|0+([.,]0+)?|-+|n\/?a)$/i.test(value) ||
            value === String(el.getAttribute('placeholder') || '').trim() || /^(e\.g\.|example:)/i.test(value);
 }
-function meaningOf(el, label) {
+function meaningOf(el, name, label) {
     var tokens = String(el.getAttribute('autocomplete') || '').toLowerCase().split(/\s+/);
     var type = el.tagName === 'INPUT' ? String(typeOf.call(el)) : '';
     if (type === 'email' || type === 'url')
         tokens.push(type);
-    for (var i = 0; i < meanings.length; ++i) {
-        for (var t = 0; t < tokens.length; ++t) {
-            if (tokens[t] && meanings[i].auto.indexOf(tokens[t]) >= 0)
-                return meanings[i];
-        }
+    for (var t = 0; t < tokens.length; ++t) {
+        if (byToken.has(tokens[t]))
+            return byToken.get(tokens[t]);
     }
-    var words = [nameWords(el.getAttribute('name')), nameWords(el.id)];
+    var id = nameWords(el.id), words = id && id !== name ? [name, id] : [name];
     for (var w = 0; w < words.length; ++w) {
-        for (var j = 0; words[w] && j < meanings.length; ++j) {
+        if (!words[w] || !anyName.test(words[w]))
+            continue;
+        for (var j = 0; j < meanings.length; ++j) {
             if (meanings[j].names && meanings[j].names.test(words[w]))
                 return meanings[j];
         }
@@ -233,7 +257,7 @@ for (var d = 0; d < docs.length; ++d) {
 }
 var plan = [], left = [], shortened = [];
 docs.forEach(function (doc) {
-    var view = doc.defaultView, labelFor = {};
+    var view = doc.defaultView, labelFor = {}, parts = excludedParts(doc);
     var labels = doc.querySelectorAll('label[for]');
     for (var l = 0; l < labels.length; ++l) {
         var id = labels[l].getAttribute('for');
@@ -244,12 +268,14 @@ docs.forEach(function (doc) {
     for (var i = 0; i < fields.length; ++i) {
         var el = fields[i];
         try {
-            if (!typedField(el) || el.disabled || el.matches(':disabled') || el.readOnly || !shown(el, view) ||
-                inSearchOrToolbar(el) || !isEmpty(el))
+            if (!typedField(el) || el.disabled || el.matches(':disabled') || el.readOnly || !shown(el, view))
+                continue;
+            var name = nameWords(el.getAttribute('name'));
+            if (inExcludedPart(el, name, parts) || !isEmpty(el))
                 continue;
             var label = labelOf(el, doc, labelFor);
             var shownName = label || clean(el.getAttribute('name')) || clean(el.id) || el.tagName.toLowerCase();
-            var m = meaningOf(el, label);
+            var m = meaningOf(el, name, label);
             var wanted = m ? valuesFor(m, el, label) : [];
             var value = null;
             if (wanted.length && el.tagName === 'SELECT') {
@@ -270,11 +296,17 @@ docs.forEach(function (doc) {
         }
     }
 });
+// One rule per document outlines what was filled: cheaper than a style on each field, and gone with the page.
+docs.forEach(function (doc) {
+    var style = doc.createElement('style');
+    style.textContent = '[data-quill-filled] { outline: 2px solid #2e9d5b !important; }';
+    (doc.head || doc.documentElement).appendChild(style);
+});
 var filled = 0;
 plan.forEach(function (step) {
     try {
         if (__quillSetValue(step[0], step[1])) {
-            step[0].style.setProperty('outline', '2px solid #2e9d5b', 'important');
+            step[0].setAttribute('data-quill-filled', '');
             ++filled;
         }
     } catch (e) {
