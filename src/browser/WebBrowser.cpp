@@ -57,18 +57,25 @@ void WebBrowser::GoForward() {
 QString WebBrowser::setFieldValueJs() {
     // Sites built on script frameworks replace an input's value property to track edits; only the prototype's
     // own setter changes what the element really holds, and only the events make the framework take it in.
-    return QStringLiteral(R"JS(function __quillSetValue(element, value) {
+    // The setter is looked up once per prototype and script run: a page cannot change it between two fields of one
+    // fill in a way that matters, and the lookup costs more than the write.
+    return QStringLiteral(R"JS(var __quillSetters = new Map();
+function __quillSetValue(element, value) {
     if (!element)
         return false;
     var text = value === null || value === undefined ? '' : String(value);
     // A frame's elements belong to the frame's own window and its own prototypes.
     var view = (element.ownerDocument && element.ownerDocument.defaultView) || window;
-    var proto = element instanceof view.HTMLTextAreaElement ? view.HTMLTextAreaElement.prototype
-              : element instanceof view.HTMLSelectElement ? view.HTMLSelectElement.prototype
-              : element instanceof view.HTMLInputElement ? view.HTMLInputElement.prototype : null;
-    var descriptor = proto ? Object.getOwnPropertyDescriptor(proto, 'value') : null;
-    if (descriptor && descriptor.set)
-        descriptor.set.call(element, text);
+    var proto = element instanceof view.HTMLInputElement ? view.HTMLInputElement.prototype
+              : element instanceof view.HTMLTextAreaElement ? view.HTMLTextAreaElement.prototype
+              : element instanceof view.HTMLSelectElement ? view.HTMLSelectElement.prototype : null;
+    if (proto && !__quillSetters.has(proto)) {
+        var descriptor = Object.getOwnPropertyDescriptor(proto, 'value');
+        __quillSetters.set(proto, descriptor && descriptor.set);
+    }
+    var setter = proto ? __quillSetters.get(proto) : null;
+    if (setter)
+        setter.call(element, text);
     else
         element.value = text;
     element.dispatchEvent(new Event('input', { bubbles: true }));
