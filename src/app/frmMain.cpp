@@ -376,8 +376,10 @@ void frmMain::Form_Load() {
         LoadStaticHtml(QString());
         LoadComboProducts();
         setWindowTitle(QStringLiteral(" Quillomar Pad Submitter ") + AppInfo::Version);
-        QString makerSite = AppInfo::MakerWebSite;
-        VisitSite(makerSite);
+        if (gOpenHomeAtStart) {
+            QString makerSite = AppInfo::MakerWebSite;
+            VisitSite(makerSite);
+        }
         LoadComboFilterStatus();
         MakeLvwSitesColumns();
         MakeLvwSitesContents(-1);

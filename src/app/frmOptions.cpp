@@ -55,6 +55,9 @@ frmOptions::frmOptions(QWidget* parent) : QDialog(parent) {
     groups->addWidget(choiceGroup(this, "Default pad site ordering", "Default ordering method in pad site listview",
                                   QStringLiteral("&Rank"), QStringLiteral("&PAD site name"), optOrder, "lblDefaultDb",
                                   "Label5", "optOrder"));
+    chkOpenHomeAtStart = new QCheckBox(QStringLiteral("Open the program's &web site at start"), this);
+    chkOpenHomeAtStart->setObjectName(QStringLiteral("chkOpenHomeAtStart"));
+    groups->addWidget(chkOpenHomeAtStart);
     auto* run = new QGroupBox(QStringLiteral("Submission run"), this);
     run->setObjectName(QStringLiteral("fraSubmissionRun"));
     auto* runLayout = new QVBoxLayout(run);
@@ -91,6 +94,7 @@ void frmOptions::Form_Load() {
     Trap(QStringLiteral("Error in Form_Load: "), [&] {
         optOrder[gSitesOrder == 1 ? 1 : 0]->setChecked(true);
         optPopUp[gPopUpBlock == 1 ? 1 : 0]->setChecked(true);
+        chkOpenHomeAtStart->setChecked(gOpenHomeAtStart);
         chkNextRemainingSite->setChecked(gNextRemainingSite);
         chkFillAllAfterVisit->setChecked(gFillAllAfterVisit);
     });
@@ -101,12 +105,14 @@ void frmOptions::cmdOK_Click() {
         // The choices apply either way; the user should know when they will not survive a restart.
         gSitesOrder = optOrder[1]->isChecked() ? 1 : 0;
         gPopUpBlock = optPopUp[0]->isChecked() ? 0 : 1;
+        gOpenHomeAtStart = chkOpenHomeAtStart->isChecked();
         gNextRemainingSite = chkNextRemainingSite->isChecked();
         gFillAllAfterVisit = chkFillAllAfterVisit->isChecked();
         try {
             const QString section = QStringLiteral("preferences");
             IniWrite(gIniFile, section, QStringLiteral("SitesOrder"), QString::number(gSitesOrder));
             IniWrite(gIniFile, section, QStringLiteral("PopUpBlock"), QString::number(gPopUpBlock));
+            IniWrite(gIniFile, section, QStringLiteral("OpenHomeAtStart"), QString::number(int(gOpenHomeAtStart)));
             IniWrite(gIniFile, section, QStringLiteral("NextRemainingSite"), QString::number(int(gNextRemainingSite)));
             IniWrite(gIniFile, section, QStringLiteral("FillAllAfterVisit"), QString::number(int(gFillAllAfterVisit)));
         } catch (const Failure& e) {

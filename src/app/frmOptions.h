@@ -5,7 +5,8 @@
 class QCheckBox;
 class QRadioButton;
 
-// Changes the settings of kwz.ini: the site list's default ordering, the pop-up handling and the submission run.
+// Changes the settings of kwz.ini: the site list's default ordering, the pop-up handling, opening the maker's site
+// at start and the submission run.
 // OK applies them at once and writes the file; Close and Esc change nothing.
 class frmOptions final : public QDialog {
     Q_OBJECT
@@ -14,6 +15,7 @@ public:
 
     QRadioButton* optPopUp[2] = {};
     QRadioButton* optOrder[2] = {};
+    QCheckBox* chkOpenHomeAtStart = nullptr;
     QCheckBox* chkNextRemainingSite = nullptr;
     QCheckBox* chkFillAllAfterVisit = nullptr;
 

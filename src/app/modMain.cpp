@@ -23,6 +23,7 @@ qint16 gSitesOrder = 0;
 qint16 gPopUpBlock = 0;
 bool gNextRemainingSite = false;
 bool gFillAllAfterVisit = false;
+bool gOpenHomeAtStart = true;
 frmMain* gMainWindow = nullptr;
 cViewFilter* gViewFilter = nullptr;
 std::unique_ptr<cSite> gSite;
@@ -38,9 +39,10 @@ qint16 readSetting(const QString& key, qint16 defaultValue) {
     return text.isEmpty() ? defaultValue : SettingToInt16(text);
 }
 
-// An on/off setting: only "1" turns it on, so an odd value never stops start-up.
-bool readFlag(const QString& key) {
-    return IniRead(gIniFile, kSection, key).trimmed() == QLatin1String("1");
+// An on/off setting, 1 or 0; anything else gives the default, so an odd value never stops start-up.
+bool readFlag(const QString& key, bool defaultValue) {
+    const QString text = IniRead(gIniFile, kSection, key).trimmed();
+    return text == QLatin1String("1") || (defaultValue && text != QLatin1String("0"));
 }
 
 // The first start of a day copies the archive. A failure is told once and start-up goes on; a missing archive was
@@ -83,8 +85,9 @@ bool ReadSettings(const QString& programDirectory, const QString& sharedDirector
     }
     gSitesOrder = readSetting(QStringLiteral("SitesOrder"), 1);
     gPopUpBlock = readSetting(QStringLiteral("PopUpBlock"), 0);
-    gNextRemainingSite = readFlag(QStringLiteral("NextRemainingSite"));
-    gFillAllAfterVisit = readFlag(QStringLiteral("FillAllAfterVisit"));
+    gNextRemainingSite = readFlag(QStringLiteral("NextRemainingSite"), false);
+    gFillAllAfterVisit = readFlag(QStringLiteral("FillAllAfterVisit"), false);
+    gOpenHomeAtStart = readFlag(QStringLiteral("OpenHomeAtStart"), true);
     return true;
 }
 
@@ -124,6 +127,7 @@ void EndProgram() {
     gPopUpBlock = 0;
     gNextRemainingSite = false;
     gFillAllAfterVisit = false;
+    gOpenHomeAtStart = true;
 }
 
 bool StartProgram(const ProgramLayout& layout) {

@@ -24,6 +24,8 @@ extern qint16 gPopUpBlock;
 // status for the product is visited, and a visited site's page is filled by Fill all once it has loaded.
 extern bool gNextRemainingSite;
 extern bool gFillAllAfterVisit;
+// Whether the start opens the maker's web site in the user's browser: on unless kwz.ini holds 0.
+extern bool gOpenHomeAtStart;
 extern frmMain* gMainWindow;
 extern cViewFilter* gViewFilter;
 // The record objects of the editors: made by the main window's load, replaced by an editor while it is open.
