@@ -410,10 +410,11 @@ void frmMain::resizeEvent(QResizeEvent* event) {
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == lvwSites->viewport()) {
-        // Every change of the list's width sets the columns back to their shares.
-        if (event->type() == QEvent::Resize)
-            MakeLvwSitesColumns();
+    if (watched == lvwSites && event->type() == QEvent::Resize) {
+        // A new width of the list (the window or the splitter) sets the columns back to their shares; the scroll
+        // bar coming or going with a rebuild changes only the viewport, and keeps the widths the user set.
+        MakeLvwSitesColumns();
+    } else if (watched == lvwSites->viewport()) {
         if (event->type() == QEvent::MouseButtonRelease) {
             const auto* mouse = static_cast<QMouseEvent*>(event);
             lvwSites_MouseUp(mouse->button(), mouse->position().toPoint());

@@ -14,6 +14,8 @@
 #include <QComboBox>
 #include <QTreeWidget>
 
+#include <algorithm>
+
 void frmMain::SiteNew() {
     Trap(QStringLiteral("Error in SiteNew: "), [&] {
         gViewFilter->EditingModeSiteID = 0;
@@ -60,8 +62,9 @@ void frmMain::ShowProductEditor() {
     frmProduct editor(ProductEditorLinks{gViewFilter->EditingModeProductID, gProduct,
                                          [this, chosen] {
                                              LoadComboProducts();
-                                             if (chosen.isValid())
-                                                 cboProducts->setCurrentIndex(cboProducts->findData(chosen));
+                                             // "Select one" when none was chosen, or the chosen one is gone.
+                                             cboProducts->setCurrentIndex(
+                                                 chosen.isValid() ? std::max(0, cboProducts->findData(chosen)) : 0);
                                              cboProducts_Click();
                                          }},
                       this);

@@ -84,7 +84,8 @@ void MakeSiteListColumns(QTreeWidget* list) {
     for (int i = 0; i < int(std::size(columns)); ++i) {
         header->setText(i, QString::fromLatin1(columns[i].caption));
         header->setData(i, SortTypeRole, QString::fromLatin1(columns[i].sortType));
-        list->setColumnWidth(i, width * columns[i].share / 100);
+        // Never narrower than the caption, so that no caption is cut.
+        list->setColumnWidth(i, std::max(width * columns[i].share / 100, list->header()->sectionSizeHint(i)));
     }
 }
 
