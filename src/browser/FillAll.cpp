@@ -298,7 +298,10 @@ docs.forEach(function (doc) {
 });
 // One rule per document outlines what was filled: cheaper than a style on each field, and gone with the page.
 docs.forEach(function (doc) {
+    if (doc.getElementById('quill-fill-outline'))
+        return;
     var style = doc.createElement('style');
+    style.id = 'quill-fill-outline';
     style.textContent = '[data-quill-filled] { outline: 2px solid #2e9d5b !important; }';
     (doc.head || doc.documentElement).appendChild(style);
 });
