@@ -321,6 +321,7 @@ void frmMain::buildMenus() {
     QMenu* file = addMenu("mnuFile", QStringLiteral("File"));
     addItem(file, "miFileBackUp", QStringLiteral("Back up archive..."), [this] { BackUpArchiveToFile(); });
     addItem(file, "miFileRestore", QStringLiteral("Restore from backup..."), [this] { RestoreFromBackup(); });
+    addItem(file, "miFileExportReport", QStringLiteral("Export report..."), [this] { ExportReport(); });
     file->addSeparator()->setObjectName(QStringLiteral("miFileSep1"));
     addItem(file, "miFileExit", QStringLiteral("Exit"), [this] { close(); });
 

@@ -87,6 +87,7 @@ public:
     void webSite_NewWindow2(bool& cancel);
     void cmdMagic_Click();
     void cmdFillAll_Click();
+    void ExportReport();
     void VisitNextRemainingSite(qint32 changedSiteID, int position);
     void cmdPADurl_Click(int index);
     void cmdPaste_Click();

@@ -22,7 +22,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QSaveFile>
 #include <QTabWidget>
 #include <QToolButton>
@@ -487,13 +486,10 @@ PadProduct frmProduct::PadFromForm() const {
 
 void frmProduct::cmdExportPad_Click() {
     Trap(QStringLiteral("Error in cmdExportPad_Click: "), [&] {
-        // The product's name, without the characters file systems refuse, is the offered file name.
-        static const QRegularExpression unsafe(QStringLiteral("[\\\\/:*?\"<>|\\x00-\\x1f]"));
-        QString name = txtName->text().trimmed();
-        name.replace(unsafe, QStringLiteral("_"));
-        const QString path = GetSaveFileName(this, QStringLiteral("Export PAD file"),
-                                             (name.isEmpty() ? QStringLiteral("pad") : name) + QStringLiteral(".xml"),
-                                             QStringLiteral("PAD files (*.xml);;All files (*)"));
+        const QString path =
+            GetSaveFileName(this, QStringLiteral("Export PAD file"),
+                            SuggestedFileName(txtName->text(), QStringLiteral("pad"), QStringLiteral(".xml")),
+                            QStringLiteral("PAD files (*.xml);;All files (*)"));
         if (path.isEmpty())
             return;
         const QString shown = QDir::toNativeSeparators(path);

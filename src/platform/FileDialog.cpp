@@ -1,6 +1,7 @@
 #include "FileDialog.h"
 
 #include <QFileDialog>
+#include <QRegularExpression>
 
 namespace {
 
@@ -26,6 +27,13 @@ QString GetSaveFileName(QWidget* parent, const QString& caption, const QString& 
     if (saveInterceptor())
         return saveInterceptor()(caption, suggested, filter);
     return QFileDialog::getSaveFileName(parent, caption, suggested, filter);
+}
+
+QString SuggestedFileName(const QString& name, const QString& fallback, const QString& extension) {
+    static const QRegularExpression unsafe(QStringLiteral("[\\\\/:*?\"<>|\\x00-\\x1f]"));
+    QString safe = name.trimmed();
+    safe.replace(unsafe, QStringLiteral("_"));
+    return (safe.isEmpty() ? fallback : safe) + extension;
 }
 
 void SetFileDialogInterceptor(FileDialogInterceptor newInterceptor) {

@@ -1,0 +1,46 @@
+// File / "Export report...": the chosen product's standing on every site, as a spreadsheet or a printable page.
+#include "FileDialog.h"
+#include "MessageBox.h"
+#include "SiteRow.h"
+#include "SubmissionReport.h"
+#include "Trap.h"
+#include "frmMain.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QSaveFile>
+#include <QTreeWidget>
+
+void frmMain::ExportReport() {
+    Trap(QStringLiteral("Error in ExportReport: "), [&] {
+        const qint32 productID = SelectedProductID();
+        if (productID == 0) {
+            MsgBox(QStringLiteral("Please choose a product: the report shows its standing on every site."),
+                   Msg::Buttons::Ok, Msg::Icon::Exclamation);
+            return;
+        }
+        const QString product = cboProducts->currentText();
+        const QString path =
+            GetSaveFileName(this, QStringLiteral("Export report"),
+                            QDir::homePath() + QLatin1Char('/') +
+                                SuggestedFileName(product, QStringLiteral("report"), QStringLiteral(".csv")),
+                            QStringLiteral("Spreadsheet (*.csv);;Printable page (*.html *.htm)"));
+        if (path.isEmpty())
+            return;
+        // The sites the list shows come first, in its order; the ones a filter hides follow.
+        QList<qint64> order;
+        for (int i = 0; i < lvwSites->topLevelItemCount(); ++i)
+            order << SiteRow::IdOf(lvwSites->topLevelItem(i));
+        const QList<SubmissionReportRow> rows = ReadSubmissionReport(productID, order);
+        const bool page = path.endsWith(QLatin1String(".html"), Qt::CaseInsensitive) ||
+                          path.endsWith(QLatin1String(".htm"), Qt::CaseInsensitive);
+        // Written in full or not at all: a failed write leaves a file that was there as it was.
+        QSaveFile file(path);
+        if (!file.open(QIODevice::WriteOnly) ||
+            file.write(page ? SubmissionReportHtml(product, rows) : SubmissionReportCsv(rows)) < 0 || !file.commit())
+            throw Failure(
+                QStringLiteral("%1 could not be written: %2").arg(QDir::toNativeSeparators(path), file.errorString()));
+        MsgBox(QStringLiteral("The report was written to %1.").arg(QDir::toNativeSeparators(path)), Msg::Buttons::Ok,
+               Msg::Icon::Information);
+    });
+}
