@@ -72,19 +72,6 @@ private slots:
         QVERIFY(page.contains("&lt;script&gt;alert('x')&lt;/script&gt; %1 &amp; Grüße "));
         QVERIFY(page.contains("<center>Loading web pad site URL: http://x.example/?a=1&amp;b=&lt;b&gt;</center>"));
     }
-
-    // A damaged status table: one box, the totals still shown, no made-up counts.
-    void failedCountsAreReportedNotShown() {
-        TestProgramDir dir;
-        SeedProduct("Alpha");
-        dir.sql("ALTER TABLE tab_productStatus RENAME TO tab_gone");
-        MsgBoxSpy boxes;
-        const QString page = HomePageHtml(QString());
-        QCOMPARE(boxes.texts().size(), 1);
-        QVERIFY(boxes.texts()[0].startsWith("Error in HomePageHtml: "));
-        QVERIFY(page.contains("<p>Products in archive: 1</p><p>The per-product counts could not be read.</p>"));
-        QVERIFY(!page.contains("Alpha"));
-    }
 };
 
 QUILL_TEST_MAIN(tst_HomePage)

@@ -1,4 +1,3 @@
-#include "ExternalOpen.h"
 #include "HelpManual.h"
 #include "IniFile.h"
 #include "Spies.h"
@@ -11,7 +10,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-// The Options window, the manual and the opening of addresses outside the program.
+// The Options window and the manual.
 class tst_SmallWindows final : public QObject {
     Q_OBJECT
 
@@ -67,23 +66,6 @@ private slots:
         m_dir->writeFile("help/QuillomarPadSubmitter.html", "<html></html>");
         HelpManual();
         QCOMPARE(shell.targets(), QStringList{ManualPath()});
-    }
-
-    // A host with a port looks like a scheme but is not one.
-    void visitSiteAddsHttpOnlyWithoutScheme_data() {
-        QTest::addColumn<QString>("address");
-        QTest::addColumn<QString>("opened"); // empty: nothing opens
-        QTest::newRow("no scheme") << QString("www.quillomar.example/pad") << "http://www.quillomar.example/pad";
-        QTest::newRow("mailto") << QString("mailto:me@a.example") << "mailto:me@a.example";
-        QTest::newRow("host and port") << QString("localhost:8080/x") << "http://localhost:8080/x";
-        QTest::newRow("empty") << QString() << "";
-    }
-    void visitSiteAddsHttpOnlyWithoutScheme() {
-        QFETCH(QString, address);
-        QFETCH(QString, opened);
-        ShellSpy shell;
-        VisitSite(address);
-        QCOMPARE(shell.targets(), opened.isEmpty() ? QStringList() : QStringList{opened});
     }
 };
 

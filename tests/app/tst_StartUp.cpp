@@ -1,4 +1,3 @@
-#include "AppInfo.h"
 #include "HelpManual.h"
 #include "InstalledCopy.h"
 #include "RunningProgram.h"
@@ -19,7 +18,7 @@ int modeOf(const QString& path) {
 
 } // namespace
 
-// Where the program keeps its files, the seeding of an installed copy, the settings, and what start-up does with
+// Where the program keeps its files, the seeding of an installed copy and what start-up does with
 // files that are missing or damaged.
 class tst_StartUp final : public QObject {
     Q_OBJECT
@@ -48,27 +47,6 @@ private slots:
         QVERIFY(!here.installed && here.programDirectory == portable.path());
         QCOMPARE(SeedUserData(here), QString());
         QVERIFY(QDir(portable.path()).isEmpty());
-    }
-
-    // A missing key or an empty value is the default; a number is rounded half to even.
-    void settingsTakeTheDefaultsForWhatIsMissing_data() {
-        QTest::addColumn<QByteArray>("ini"); // null: no file, which is told
-        QTest::addColumn<int>("values");     // gSitesOrder * 10 + gPopUpBlock
-        QTest::newRow("no file") << QByteArray() << 10;
-        QTest::newRow("no section") << QByteArray("[other]\nSitesOrder=0\n") << 10;
-        QTest::newRow("empty values") << QByteArray("[preferences]\nSitesOrder=\nPopUpBlock=\n") << 10;
-        QTest::newRow("halves") << QByteArray("[preferences]\nSitesOrder=2.5\nPopUpBlock=3.5\n") << 24;
-    }
-    void settingsTakeTheDefaultsForWhatIsMissing() {
-        QFETCH(QByteArray, ini);
-        QFETCH(int, values);
-        TestProgramDir dir;
-        if (!ini.isNull())
-            dir.writeFile("kwz.ini", ini);
-        MsgBoxSpy boxes;
-        QVERIFY(ReadSettings(dir.path()));
-        QCOMPARE(boxes.shown().size(), ini.isNull() ? 1 : 0);
-        QCOMPARE(gSitesOrder * 10 + gPopUpBlock, values);
     }
 
     // Each problem is told; the files stay as they were, and a missing archive is never made anew.
@@ -110,27 +88,19 @@ private slots:
         QCOMPARE(ReadFile(p.dir.filePath("kwz.ini")), ini);
     }
 
-    // A problem seeding an installed copy is told; without a database it cannot start.
-    void installedCopyStartsFromItsDataDirectory_data() {
-        QTest::addColumn<QString>("missing"); // from the shared directory
-        QTest::newRow("nothing") << QString();
-        QTest::newRow("settings") << "kwz.ini";
-        QTest::newRow("database") << "kwz.db";
-    }
+    // An installed copy runs on its data directory with the manual under the prefix; with no database to seed from
+    // it is told and does not start.
     void installedCopyStartsFromItsDataDirectory() {
-        QFETCH(QString, missing);
-        InstalledCopy copy(missing != "kwz.db");
-        QVERIFY(missing != "kwz.ini" || QFile::remove(copy.sharedFile("kwz.ini")));
-        MsgBoxSpy boxes;
-        ShellSpy shell;
-        QCOMPARE(StartProgram(DecideLayout(copy.binDir(), copy.dataDir())), missing != "kwz.db");
-        if (missing.isEmpty()) {
-            QVERIFY2(boxes.shown().isEmpty(), qPrintable(boxes.texts().join('|')));
-            QCOMPARE(gArchiveFile, copy.dataFile("kwz.db"));
-            QCOMPARE(QFileInfo(ManualPath()).absolutePath(), copy.sharedFile("help"));
-            QCOMPARE(shell.targets(), QStringList{AppInfo::MakerWebSite}); // as every start does
-        } else {
-            QVERIFY(boxes.texts().value(0).contains(QDir::toNativeSeparators(copy.sharedFile(missing))));
+        for (const bool withDatabase : {true, false}) {
+            InstalledCopy copy(withDatabase);
+            MsgBoxSpy boxes;
+            ShellSpy shell;
+            QCOMPARE(StartProgram(DecideLayout(copy.binDir(), copy.dataDir())), withDatabase);
+            QCOMPARE(boxes.shown().size(), withDatabase ? 0 : 1);
+            if (withDatabase)
+                QCOMPARE(QFileInfo(ManualPath()).path() + gArchiveFile,
+                         copy.sharedFile("help") + copy.dataFile("kwz.db"));
+            EndProgram();
         }
     }
 };
