@@ -124,7 +124,8 @@ private slots:
                 window->close(); // the other tests need the main window active
     }
 
-    // The password goes on the clipboard marked secret.
+    // A paste button writes into the focused field and onto the clipboard, the password marked secret; Paste writes
+    // the chosen column, and tells when it is empty.
     void fillAndPasteButtonsWriteTheProductsValues() {
         p->chooseProduct("Tool");
         openPage();
@@ -139,22 +140,13 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(valueOf("notes"), QString("Ann"), kLoadTimeout);
         QCOMPARE(QGuiApplication::clipboard()->text(), QString("Ann"));
         QTest::mouseClick(w()->cmdPADurl[5], Qt::LeftButton);
-        QTRY_COMPARE_WITH_TIMEOUT(valueOf("notes"), QString("pw"), kLoadTimeout);
-        QCOMPARE(QGuiApplication::clipboard()->mimeData()->data("x-kde-passwordManagerHint"), QByteArray("secret"));
-    }
-
-    // Nothing is chosen for the user; a field without a value leaves the page alone.
-    void otherElementsPasteReadsTheChosenColumn() {
-        p->chooseProduct("Tool");
-        openPage();
+        QTRY_COMPARE_WITH_TIMEOUT(QGuiApplication::clipboard()->mimeData()->data("x-kde-passwordManagerHint"),
+                                  QByteArray("secret"), kLoadTimeout);
         QVERIFY(Focus(*w()->webSite, "title"));
-        QTest::mouseClick(w()->cmdPaste, Qt::LeftButton);
         w()->cboPad->setCurrentText("LongDescription");
         QTest::mouseClick(w()->cmdPaste, Qt::LeftButton);
-        QCOMPARE(
-            p->boxes.texts(),
-            (QStringList{"Nothing selected", "LongDescription is empty for this product: there is nothing to paste."}));
-        QCOMPARE(valueOf("title"), QString());
+        QCOMPARE(p->boxes.texts().last(),
+                 QString("LongDescription is empty for this product: there is nothing to paste."));
         w()->cboPad->setCurrentText("ShortDescription");
         QTest::mouseClick(w()->cmdPaste, Qt::LeftButton);
         QTRY_COMPARE_WITH_TIMEOUT(valueOf("title"), QString("Short"), kLoadTimeout);

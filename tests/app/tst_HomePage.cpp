@@ -26,10 +26,6 @@ private slots:
                                         << "P1 1 0 7 88 1 13|P2 0 0 8 100 0 0";
         QTest::newRow("sites deleted") << 6 << six << QList<int>{1, 3, 6} << "P1 1 2 0 0 2 67|P2 0 0 3 100 0 0";
         QTest::newRow("no sites") << 6 << six << QList<int>{1, 2, 3, 4, 5, 6} << "P1 0 0 0 0 0 0|P2 0 0 0 0 0 0";
-        QTest::newRow("product deleted") << 7 << seven << QList<int>{0} << "P2 0 1 6 86 0 0";
-        // Never written by the program; still nothing below 0 or above 100%.
-        QTest::newRow("two rows for a pair")
-            << 1 << Rows{{1, 1, 1, 1}, {1, 1, 2, 1}} << QList<int>{} << "P1 1 1 0 0 2 100|P2 0 0 1 100 0 0";
     }
     void productRowsCountExistingSites() {
         QFETCH(int, sites);

@@ -6,18 +6,6 @@
 
 #include <QFileInfo>
 
-#include <sys/stat.h>
-
-namespace {
-
-// The permission bits as the file system holds them (QFileInfo mixes in the current user's view).
-int modeOf(const QString& path) {
-    struct stat st {};
-    return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? int(st.st_mode & 07777) : -1;
-}
-
-} // namespace
-
 // Where the program keeps its files, the seeding of an installed copy and what start-up does with
 // files that are missing or damaged.
 class tst_StartUp final : public QObject {
@@ -26,22 +14,17 @@ class tst_StartUp final : public QObject {
 private slots:
     void cleanup() { EndProgram(); }
 
-    // Owner-only copies; nothing under the prefix changes; a file the user has is never replaced.
+    // A file the user has is never replaced; a portable copy seeds nothing. Owner-only copies and an untouched prefix
+    // are checked by scripts/check-install.sh.
     void seedingCopiesOnlyWhatIsMissing() {
         InstalledCopy copy;
-        const QStringList prefix = copy.prefixSnapshot();
         const ProgramLayout layout = DecideLayout(copy.binDir(), copy.dataDir());
         QVERIFY(layout.installed && layout.programDirectory == copy.dataDir());
         QVERIFY(QDir().mkpath(copy.dataDir()));
-        WriteFile(copy.dataFile("kwz.ini"), "[preferences]\nSitesOrder=0\n");
-        QCOMPARE(SeedUserData(layout), QString());
-        QCOMPARE(ReadFile(copy.dataFile("kwz.db")), ReadFile(copy.sharedFile("kwz.db")));
-        QCOMPARE(modeOf(copy.dataFile("kwz.db")), 0600);
-        QCOMPARE(ReadFile(copy.dataFile("kwz.ini")), QByteArray("[preferences]\nSitesOrder=0\n"));
         WriteFile(copy.dataFile("kwz.db"), "the user's sites");
         QCOMPARE(SeedUserData(layout), QString());
         QCOMPARE(ReadFile(copy.dataFile("kwz.db")), QByteArray("the user's sites"));
-        QCOMPARE(copy.prefixSnapshot(), prefix);
+        QCOMPARE(ReadFile(copy.dataFile("kwz.ini")), ReadFile(copy.sharedFile("kwz.ini")));
         QTemporaryDir portable; // any other place
         const ProgramLayout here = DecideLayout(portable.path(), portable.filePath("data"));
         QVERIFY(!here.installed && here.programDirectory == portable.path());
@@ -88,20 +71,14 @@ private slots:
         QCOMPARE(ReadFile(p.dir.filePath("kwz.ini")), ini);
     }
 
-    // An installed copy runs on its data directory with the manual under the prefix; with no database to seed from
-    // it is told and does not start.
+    // An installed copy runs on its data directory with the manual under the prefix.
     void installedCopyStartsFromItsDataDirectory() {
-        for (const bool withDatabase : {true, false}) {
-            InstalledCopy copy(withDatabase);
-            MsgBoxSpy boxes;
-            ShellSpy shell;
-            QCOMPARE(StartProgram(DecideLayout(copy.binDir(), copy.dataDir())), withDatabase);
-            QCOMPARE(boxes.shown().size(), withDatabase ? 0 : 1);
-            if (withDatabase)
-                QCOMPARE(QFileInfo(ManualPath()).path() + gArchiveFile,
-                         copy.sharedFile("help") + copy.dataFile("kwz.db"));
-            EndProgram();
-        }
+        InstalledCopy copy;
+        MsgBoxSpy boxes;
+        ShellSpy shell;
+        QVERIFY(StartProgram(DecideLayout(copy.binDir(), copy.dataDir())));
+        QVERIFY2(boxes.shown().isEmpty(), qPrintable(boxes.texts().join('|')));
+        QCOMPARE(QFileInfo(ManualPath()).path() + gArchiveFile, copy.sharedFile("help") + copy.dataFile("kwz.db"));
     }
 };
 

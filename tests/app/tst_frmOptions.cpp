@@ -1,4 +1,3 @@
-#include "HelpManual.h"
 #include "IniFile.h"
 #include "Spies.h"
 #include "TestMain.h"
@@ -6,12 +5,10 @@
 #include "frmOptions.h"
 #include "modMain.h"
 
-#include <QDir>
 #include <QPushButton>
 #include <QRadioButton>
 
-// The Options window and the manual.
-class tst_SmallWindows final : public QObject {
+class tst_frmOptions final : public QObject {
     Q_OBJECT
 
     std::unique_ptr<TestProgramDir> m_dir;
@@ -56,18 +53,7 @@ private slots:
         QCOMPARE(boxes.texts().size(), writable ? 0 : 1);
         QCOMPARE(frmOptions().optPopUp[1]->isChecked(), applied == 1); // shown as applied
     }
-
-    void manualOpensOrSaysItIsMissing() {
-        MsgBoxSpy boxes;
-        ShellSpy shell;
-        HelpManual();
-        QCOMPARE(boxes.texts(), QStringList{"The user manual was not found. It should be at " + ManualPath()});
-        QVERIFY(QDir(m_dir->path()).mkdir("help"));
-        m_dir->writeFile("help/QuillomarPadSubmitter.html", "<html></html>");
-        HelpManual();
-        QCOMPARE(shell.targets(), QStringList{ManualPath()});
-    }
 };
 
-QUILL_TEST_MAIN(tst_SmallWindows)
-#include "tst_SmallWindows.moc"
+QUILL_TEST_MAIN(tst_frmOptions)
+#include "tst_frmOptions.moc"
