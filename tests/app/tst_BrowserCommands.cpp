@@ -47,13 +47,8 @@ class tst_BrowserCommands final : public QObject {
     std::unique_ptr<RunningProgram> p;
 
     frmMain* w() const { return gMainWindow; }
-    QString page(const char* name) const { return p->dir.filePath(QString::fromLatin1(name)); }
     QVariant evaluate(const QString& body) { return Evaluate(*w()->webSite, body); }
     QString valueOf(const QString& id) { return ValueOf(*w()->webSite, id).toString(); }
-    void select(qint32 siteID) const {
-        w()->lvwSites->clearSelection();
-        SiteRow::SelectAndShow(w()->lvwSites, p->row(siteID));
-    }
     void openPage(qint32 siteID = Form) {
         QSignalSpy loaded(w()->webSite->page(), &QWebEnginePage::loadFinished);
         p->click(siteID, {}, true);
@@ -75,7 +70,8 @@ private slots:
 
     void doubleClickAndEnterOpenTheSubmitPageWithItsLogIn() {
         openPage();
-        QVERIFY(ReadFile(page("webStart.html")).contains("Loading web pad site URL: " + page("submit.html").toUtf8()));
+        QVERIFY(ReadFile(p->dir.filePath("webStart.html"))
+                    .contains("Loading web pad site URL: " + p->dir.filePath("submit.html").toUtf8()));
         QCOMPARE(p->tag(4) + "|" + p->tag(5), QString("me|pw"));
         // A user name of blanks leaves its button empty and disabled.
         p->click(Other);
@@ -89,16 +85,16 @@ private slots:
         w()->cboFilterStatus_Click();
         p->dir.sql("DELETE FROM tab_sites WHERE siteID = 4"); // the list still shows it
         for (const qint32 site : {Blank, Gone}) {
-            select(site);
+            p->click(site);
             p->trigger("miLvwSitesOpenSiteHome");
             p->trigger("miLvwSitesVisitSiteHomeInExternal");
         }
         const QString none = "No home page specified for this pad site";
         QCOMPARE(p->boxes.texts(), (QStringList{none, none, "Error: no record found", "Error: no record found"}));
-        select(Other);
+        p->click(Other);
         p->trigger("miLvwSitesVisitSiteHomeInExternal");
         QCOMPARE(p->shell.targets(), QStringList{"http://www.home.example:8080/x"});
-        select(Form);
+        p->click(Form);
         p->trigger("miLvwSitesOpenSiteHome");
         QTRY_COMPARE_WITH_TIMEOUT(w()->webSite->title(), QString("Second"), kLoadTimeout);
     }

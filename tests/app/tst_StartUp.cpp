@@ -1,13 +1,16 @@
 #include "HelpManual.h"
+#include "IniFile.h"
 #include "InstalledCopy.h"
 #include "RunningProgram.h"
 #include "TestFiles.h"
 #include "TestMain.h"
+#include "frmOptions.h"
 
 #include <QFileInfo>
+#include <QRadioButton>
 
-// Where the program keeps its files, the seeding of an installed copy and what start-up does with
-// files that are missing or damaged.
+// Where the program keeps its files, the seeding of an installed copy, what start-up does with files that are
+// missing or damaged, and the Options window that writes the settings.
 class tst_StartUp final : public QObject {
     Q_OBJECT
 
@@ -79,6 +82,35 @@ private slots:
         QVERIFY(StartProgram(DecideLayout(copy.binDir(), copy.dataDir())));
         QVERIFY2(boxes.shown().isEmpty(), qPrintable(boxes.texts().join('|')));
         QCOMPARE(QFileInfo(ManualPath()).path() + gArchiveFile, copy.sharedFile("help") + copy.dataFile("kwz.db"));
+    }
+
+    // OK stores and applies the choice, Close neither; a file that cannot be written is told, and the choice still
+    // applies.
+    void optionsApplyOnlyOnOk_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<bool>("writable");
+        QTest::addColumn<int>("applied"); // gPopUpBlock
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("OK") << "cmdOK" << true << 1 << "1";
+        QTest::newRow("Close") << "cmdClose" << true << 0 << "0";
+        QTest::newRow("OK, not writable") << "cmdOK" << false << 1 << "";
+    }
+    void optionsApplyOnlyOnOk() {
+        QFETCH(QString, button);
+        QFETCH(bool, writable);
+        QFETCH(int, applied);
+        QFETCH(QString, stored);
+        TestProgramDir dir;
+        dir.writeFile("kwz.ini", RunningProgram::kIni);
+        gIniFile = dir.filePath(writable ? "kwz.ini" : "no-such-folder/kwz.ini");
+        gPopUpBlock = 0;
+        MsgBoxSpy boxes;
+        frmOptions options;
+        options.optPopUp[1]->setChecked(true);
+        QTest::mouseClick(options.findChild<QPushButton*>(button), Qt::LeftButton);
+        QCOMPARE(gPopUpBlock, applied);
+        QCOMPARE(IniRead(gIniFile, "preferences", "PopUpBlock"), stored);
+        QCOMPARE(boxes.texts().size(), writable ? 0 : 1);
     }
 };
 
