@@ -15,11 +15,8 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QProgressBar>
 #include <QPushButton>
-#include <QSplitter>
 #include <QTest>
-#include <QToolButton>
 #include <QTreeWidget>
 
 #include <functional>

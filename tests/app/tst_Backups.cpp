@@ -68,9 +68,6 @@ private slots:
         QVERIFY(p.boxes.texts().value(0).contains("(12 sites, 1 products)"));
         QCOMPARE(p.boxes.texts().value(1), "The archive was restored from " + QDir::toNativeSeparators(copies[0].path));
         QCOMPARE(siteRows(), 12);
-        QCOMPARE(p.dir.scalar("SELECT seq FROM sqlite_sequence WHERE name = 'tab_sites'").toInt(), 12);
-        QCOMPARE(p.dir.scalar("SELECT COUNT(*) FROM tab_productStatus JOIN tab_productHistory USING (siteID)").toInt(),
-                 1);
         // The restore backed up the archive it replaced first.
         QCOMPARE(ReadArchiveCounts(AutomaticBackups()[0].path).sites, 3);
 
@@ -117,25 +114,17 @@ private slots:
         QCOMPARE(siteRows(), 12);
     }
 
-    // The backups folder's name taken by a plain file: start-up says so once and goes on; a delete asks first.
-    void failedBackupIsToldAndADeleteGoesOnOnlyWhenTheUserSaysSo() {
+    // The backups folder's name taken by a plain file: a delete goes on only when the user says so, No by default.
+    // (Start-up telling of a failed copy: tst_StartUp.)
+    void failedBackupStopsADeleteByDefault() {
         RunningProgram p([](const TestProgramDir& dir) {
             seed(dir);
             dir.writeFile("backups", "not a folder");
         });
-        QVERIFY(p.started);
-        QCOMPARE(p.startUpTexts.size(), 1);
-        QVERIFY(p.startUpTexts[0].startsWith("The archive could not be backed up: "));
-        for (const bool goOn : {false, true}) {
-            p.boxes.clear();
-            p.boxes.answer(Msg::Answer::Yes);
-            if (goOn) // else the question's default
-                p.boxes.answer(Msg::Answer::Yes);
-            deleteSites(1, 3);
-            QVERIFY(p.boxes.texts().value(1).startsWith("The archive could not be backed up before this change: "));
-            QCOMPARE(siteRows(), goOn ? 9 : 12);
-        }
-        QCOMPARE(ReadFile(p.dir.filePath("backups")), QByteArray("not a folder"));
+        p.boxes.answer(Msg::Answer::Yes);
+        deleteSites(1, 3);
+        QVERIFY(p.boxes.texts().value(1).startsWith("The archive could not be backed up before this change: "));
+        QCOMPARE(siteRows(), 12);
     }
 
     void onlyTheFirstStartOfADayMakesACopy() {

@@ -7,16 +7,36 @@
 #include <QClipboard>
 #include <QMimeData>
 
-#include <climits>
-
 // The main window's side of the browser. What the engine, the fill and the paste do with a page (addresses,
 // hostile values, which fields) is tested with the browser units.
 namespace {
 
-// Form: a form page with log-in data and a home page. Blank: a submit address of blanks, no home page. Other: another
-// page, a user name of blanks, a password, a home page without a scheme. Gone: deleted while the list shows it. Every
-// page is a local file: the tests reach no other address.
-enum Site { Form = 1, Blank, Other, Gone };
+// Form: a form page with log-in data and a home page; Tool is published there. Blank: a submit address of blanks, no
+// home page. Other: another page, a user name of blanks, a password, a home page of host and port without a scheme.
+// Gone: deleted while the list shows it. Version: a page asking for the version and a price. Listed by address: Blank,
+// Other, Form, Version, Gone. Every page is a local file: the tests reach no other address.
+enum Site { Form = 1, Blank, Other, Gone, Version };
+
+void seed(const TestProgramDir& dir) {
+    dir.writeFile("submit.html", "<title>Submit</title><input id=pad name=padurl><input id=regnow name=RegNow>"
+                                 "<input id=title><textarea id=notes></textarea>"
+                                 "<script>function openPopup() { window.open('second.html'); }</script>");
+    dir.writeFile("second.html", "<title>Second</title>");
+    dir.writeFile("version.html", "<label for=v>Version</label><input id=v><label for=pr>Price</label><input id=pr>");
+    const qint32 tool = SeedProduct("Tool", {{"version", "2.0"},
+                                             {"padURL", "http://x.example/pad.xml"},
+                                             {"author", "Ann"},
+                                             {"paymentRegNow", "R-1"},
+                                             {"shortDescription", "Short"}});
+    SeedStatus(SeedSite(dir.filePath("submit.html"),
+                        {{"userID", "me"}, {"password", "pw"}, {"homePage", dir.filePath("second.html")}}),
+               tool, 2);
+    SeedSite("   ");
+    SeedSite(dir.filePath("second.html"),
+             {{"userID", "   "}, {"password", "secret"}, {"homePage", "www.home.example:8080/x"}});
+    SeedSite("gone.example", {{"homePage", "gone.example"}});
+    SeedSite(dir.filePath("version.html"));
+}
 
 } // namespace
 
@@ -27,37 +47,17 @@ class tst_BrowserCommands final : public QObject {
     std::unique_ptr<RunningProgram> p;
 
     frmMain* w() const { return gMainWindow; }
-    QString page(const char* name) const { return p->dir.filePath(QString::fromLatin1(name)); }
     QVariant evaluate(const QString& body) { return Evaluate(*w()->webSite, body); }
     QString valueOf(const QString& id) { return ValueOf(*w()->webSite, id).toString(); }
-    void select(qint32 siteID) const {
-        w()->lvwSites->clearSelection();
-        SiteRow::SelectAndShow(w()->lvwSites, p->row(siteID));
-    }
-    void openFormPage() {
+    void openPage(qint32 siteID = Form) {
         QSignalSpy loaded(w()->webSite->page(), &QWebEnginePage::loadFinished);
-        p->click(Form, {}, true);
+        p->click(siteID, {}, true);
         QVERIFY(loaded.wait(kLoadTimeout));
     }
 
 private slots:
     void initTestCase() {
-        p = std::make_unique<RunningProgram>([](const TestProgramDir& dir) {
-            dir.writeFile("submit.html", "<title>Submit</title><input id=pad name=padurl><input id=regnow name=RegNow>"
-                                         "<input id=title><textarea id=notes></textarea>"
-                                         "<script>function openPopup() { window.open('second.html'); }</script>");
-            dir.writeFile("second.html", "<title>Second</title>");
-            SeedProduct("Tool", {{"padURL", "http://x.example/pad.xml"},
-                                 {"author", "Ann"},
-                                 {"paymentRegNow", "R-1"},
-                                 {"shortDescription", "Short"}});
-            SeedSite(dir.filePath("submit.html"),
-                     {{"userID", "me"}, {"password", "pw"}, {"homePage", dir.filePath("second.html")}});
-            SeedSite("   ");
-            SeedSite(dir.filePath("second.html"),
-                     {{"userID", "   "}, {"password", "secret"}, {"homePage", "www.home.example"}});
-            SeedSite("gone.example", {{"homePage", "gone.example"}});
-        });
+        p = std::make_unique<RunningProgram>(seed);
         QVERIFY(p->started);
     }
     void cleanupTestCase() { p.reset(); }
@@ -65,11 +65,13 @@ private slots:
         p->boxes.clear();
         p->shell.clear();
         gPopUpBlock = 0;
+        gNextRemainingSite = gFillAllAfterVisit = false;
     }
 
     void doubleClickAndEnterOpenTheSubmitPageWithItsLogIn() {
-        openFormPage();
-        QVERIFY(ReadFile(page("webStart.html")).contains("Loading web pad site URL: " + page("submit.html").toUtf8()));
+        openPage();
+        QVERIFY(ReadFile(p->dir.filePath("webStart.html"))
+                    .contains("Loading web pad site URL: " + p->dir.filePath("submit.html").toUtf8()));
         QCOMPARE(p->tag(4) + "|" + p->tag(5), QString("me|pw"));
         // A user name of blanks leaves its button empty and disabled.
         p->click(Other);
@@ -83,49 +85,24 @@ private slots:
         w()->cboFilterStatus_Click();
         p->dir.sql("DELETE FROM tab_sites WHERE siteID = 4"); // the list still shows it
         for (const qint32 site : {Blank, Gone}) {
-            select(site);
+            p->click(site);
             p->trigger("miLvwSitesOpenSiteHome");
             p->trigger("miLvwSitesVisitSiteHomeInExternal");
         }
         const QString none = "No home page specified for this pad site";
         QCOMPARE(p->boxes.texts(), (QStringList{none, none, "Error: no record found", "Error: no record found"}));
-        select(Other);
+        p->click(Other);
         p->trigger("miLvwSitesVisitSiteHomeInExternal");
-        QCOMPARE(p->shell.targets(), QStringList{"http://www.home.example"});
-        select(Form);
+        QCOMPARE(p->shell.targets(), QStringList{"http://www.home.example:8080/x"});
+        p->click(Form);
         p->trigger("miLvwSitesOpenSiteHome");
-        QTRY_COMPARE_WITH_TIMEOUT(w()->webSite->title(), QString("Second"), kLoadTimeout);
-    }
-
-    // A bar beyond its end keeps its value; no overflow on the way to the end.
-    void progressAndStatusFollowTheBrowser() {
-        QStringList shown;
-        for (const auto& [progress, progressMax] : std::initializer_list<std::pair<int, int>>{
-                 {250, 1000}, {2000, 1000}, {INT_MAX, INT_MAX}, {250, 1000}, {-1, 100}}) {
-            emit w()->webSite->ProgressChange(progress, progressMax);
-            shown << w()->lblProgress->text() +
-                         (w()->ProgressBar1->isHidden() ? "" : QString(" %1").arg(w()->ProgressBar1->value()));
-        }
-        QCOMPARE(shown, (QStringList{"Loading 25% 25", "Loading 100% 25", "Done", "Loading 25% 25", "Done"}));
-        emit w()->webSite->StatusTextChange("http://x.example/a b'c");
-        QCOMPARE(w()->txtWebStatusBar->text(), QString("http://x.example/a b'c"));
-    }
-
-    void backAndForwardButtons() {
-        for (const char* name : {"submit.html", "second.html"}) {
-            w()->webSite->Navigate(page(name));
-            QTRY_COMPARE_WITH_TIMEOUT(w()->webSite->url(), QUrl::fromLocalFile(page(name)), kLoadTimeout);
-        }
-        QTest::mouseClick(w()->cmdGoBack, Qt::LeftButton);
-        QTRY_COMPARE_WITH_TIMEOUT(w()->webSite->title(), QString("Submit"), kLoadTimeout);
-        QTest::mouseClick(w()->cmdGoForward, Qt::LeftButton);
         QTRY_COMPARE_WITH_TIMEOUT(w()->webSite->title(), QString("Second"), kLoadTimeout);
     }
 
     // Without the setting every pop-up is refused; with it the user is asked, and Yes blocks.
     void popUpsAreBlockedOrAskedByTheSetting() {
-        openFormPage();
-        const int windows = QApplication::topLevelWidgets().size();
+        openPage();
+        const QWidgetList windows = QApplication::topLevelWidgets();
         QVERIFY(evaluate("openPopup(); return 1;").isValid());
         QTRY_COMPARE_WITH_TIMEOUT(p->boxes.texts(), QStringList{"Quillomar Pad Submitter has blocked a PopUp window!"},
                                   kLoadTimeout);
@@ -134,16 +111,20 @@ private slots:
         p->boxes.answer(Msg::Answer::No);
         QVERIFY(evaluate("openPopup(); return 1;").isValid());
         QTRY_COMPARE_WITH_TIMEOUT(p->boxes.texts().size(), 2, kLoadTimeout);
-        QCOMPARE(QApplication::topLevelWidgets().size(), windows);
+        QCOMPARE(QApplication::topLevelWidgets(), windows);
         QVERIFY(evaluate("openPopup(); return 1;").isValid());
-        QTRY_COMPARE_WITH_TIMEOUT(QApplication::topLevelWidgets().size(), windows + 1, kLoadTimeout);
+        QTRY_COMPARE_WITH_TIMEOUT(QApplication::topLevelWidgets().size(), windows.size() + 1, kLoadTimeout);
         QCOMPARE(p->boxes.texts().last(), QString("This site is trying to open a POPUP window. Block it?"));
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (!windows.contains(window))
+                window->close(); // the other tests need the main window active
     }
 
-    // The password goes on the clipboard marked secret.
+    // A paste button writes into the focused field and onto the clipboard, the password marked secret; Paste writes
+    // the chosen column, and tells when it is empty.
     void fillAndPasteButtonsWriteTheProductsValues() {
         p->chooseProduct("Tool");
-        openFormPage();
+        openPage();
         QTest::mouseClick(w()->cmdMagic, Qt::LeftButton);
         QTRY_COMPARE_WITH_TIMEOUT(valueOf("regnow"), QString("R-1"), kLoadTimeout);
         QTest::mouseClick(w()->cmdPADurl[2], Qt::LeftButton); // the focus is on no field
@@ -155,22 +136,13 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(valueOf("notes"), QString("Ann"), kLoadTimeout);
         QCOMPARE(QGuiApplication::clipboard()->text(), QString("Ann"));
         QTest::mouseClick(w()->cmdPADurl[5], Qt::LeftButton);
-        QTRY_COMPARE_WITH_TIMEOUT(valueOf("notes"), QString("pw"), kLoadTimeout);
-        QCOMPARE(QGuiApplication::clipboard()->mimeData()->data("x-kde-passwordManagerHint"), QByteArray("secret"));
-    }
-
-    // Nothing is chosen for the user; a field without a value leaves the page alone.
-    void otherElementsPasteReadsTheChosenColumn() {
-        p->chooseProduct("Tool");
-        openFormPage();
+        QTRY_COMPARE_WITH_TIMEOUT(QGuiApplication::clipboard()->mimeData()->data("x-kde-passwordManagerHint"),
+                                  QByteArray("secret"), kLoadTimeout);
         QVERIFY(Focus(*w()->webSite, "title"));
-        QTest::mouseClick(w()->cmdPaste, Qt::LeftButton);
         w()->cboPad->setCurrentText("LongDescription");
         QTest::mouseClick(w()->cmdPaste, Qt::LeftButton);
-        QCOMPARE(
-            p->boxes.texts(),
-            (QStringList{"Nothing selected", "LongDescription is empty for this product: there is nothing to paste."}));
-        QCOMPARE(valueOf("title"), QString());
+        QCOMPARE(p->boxes.texts().last(),
+                 QString("LongDescription is empty for this product: there is nothing to paste."));
         w()->cboPad->setCurrentText("ShortDescription");
         QTest::mouseClick(w()->cmdPaste, Qt::LeftButton);
         QTRY_COMPARE_WITH_TIMEOUT(valueOf("title"), QString("Short"), kLoadTimeout);
@@ -178,13 +150,45 @@ private slots:
     }
 
     void resetAsksFirst() {
-        openFormPage();
+        openPage();
         QVERIFY(evaluate("document.getElementById('title').value = 'typed'; return 1;").isValid());
         QTest::mouseClick(w()->cmdResetForm, Qt::LeftButton); // No by default
         QCOMPARE(valueOf("title"), QString("typed"));
         p->boxes.answer(Msg::Answer::Yes);
         QTest::mouseClick(w()->cmdResetForm, Qt::LeftButton);
         QTRY_COMPARE_WITH_TIMEOUT(valueOf("title"), QString(), kLoadTimeout);
+    }
+
+    // The menu's shortcut and the button fill the shown page from the chosen product and tell it in the status bar;
+    // without a product the user is asked to choose one.
+    void fillAllWritesTheChosenProductIntoTheShownPage() {
+        openPage(Version);
+        p->chooseProduct("Select one");
+        w()->activateWindow(); // for its shortcuts
+        QVERIFY(QTest::qWaitForWindowActive(w()));
+        QTest::keyClick(w(), Qt::Key_F, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(p->boxes.shown().size(), 1);
+        QCOMPARE(p->boxes.shown()[0].icon, Msg::Icon::Exclamation);
+        p->chooseProduct("Tool");
+        QTest::keyClick(w(), Qt::Key_F, Qt::ControlModifier | Qt::ShiftModifier);
+        QTRY_COMPARE_WITH_TIMEOUT(w()->StatusBar1Panel1->text(), QString("Filled 1 field. Left empty: Price"),
+                                  kLoadTimeout);
+        QVERIFY(evaluate("document.getElementById('v').value = ''; return 1;").isValid());
+        QTest::mouseClick(w()->cmdFillAll, Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(valueOf("v"), QString("2.0"), kLoadTimeout);
+    }
+
+    // Both run options from kwz.ini: marked Submitted, a site leads on to the next row below it that has no status
+    // (Form has one), and the page visited is filled once it has loaded.
+    void runOptionsVisitTheNextRemainingSiteAndFillIt() {
+        p.reset();
+        p = std::make_unique<RunningProgram>(seed, QByteArray(RunningProgram::kIni) +
+                                                       "NextRemainingSite=1\nFillAllAfterVisit=1\n");
+        p->chooseProduct("Tool");
+        p->click(Other);
+        p->trigger("SiteSubmitted");
+        QCOMPARE(p->selectedSite(), int(Version));
+        QTRY_COMPARE_WITH_TIMEOUT(valueOf("v"), QString("2.0"), kLoadTimeout);
     }
 };
 

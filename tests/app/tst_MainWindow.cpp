@@ -6,16 +6,15 @@
 #include "frmSite.h"
 #include "frmSiteImport.h"
 
-#include <QMenu>
-
 namespace {
 
-enum { ColId, ColStatus = 2, ColRank = 4 };
+enum { ColId, ColStatus = 2, ColOld, ColRank };
 
-// "Zeta Notes" with its bar's values, submitted on site 1 and published (old version) on site 2; "alpha tool"
-// without any; sites 1 to 3 of rank 9, 10 and 2, site 3 bookmarked.
+// "Zeta Notes" (product 1, version 1.0) with its bar's values, submitted on site 1 and published (old version) on
+// site 2, statuses of 2012-01-01; "alpha tool" without any; sites 1 to 3 of rank 9, 10 and 2, site 3 bookmarked.
 void seed(const TestProgramDir&) {
-    const qint32 zeta = SeedProduct("Zeta Notes", {{"padURL", "http://z.example/pad.xml"},
+    const qint32 zeta = SeedProduct("Zeta Notes", {{"version", "1.0"},
+                                                   {"padURL", "http://z.example/pad.xml"},
                                                    {"emailAuthor", "me@z.example"},
                                                    {"author", "Zed O'Neil"},
                                                    {"paymentRegNow", "R-1"},
@@ -35,6 +34,22 @@ template <class Editor> bool edit(const char* command, const std::function<void(
     });
     RunningProgram::trigger(command);
     return driver.ran();
+}
+
+// Zeta's status row on the site: "status|flag|insertDate|updateDate"; empty when there is none.
+QString statusRow(int site) {
+    return TestProgramDir::scalar("SELECT submitStatus || '|' || oldVersion || '|' || insertDate || '|' || updateDate "
+                                  "FROM tab_productStatus WHERE siteID = ? AND productID = 1",
+                                  {site})
+        .toString();
+}
+
+// Zeta's old-version flag on sites 1 to 3, -1 where it has no status row.
+QList<int> flags() {
+    QList<int> result;
+    for (const int site : {1, 2, 3})
+        result << (statusRow(site).isEmpty() ? -1 : statusRow(site).section('|', 1, 1).toInt());
+    return result;
 }
 
 } // namespace
@@ -76,12 +91,10 @@ private slots:
         QCOMPARE(SiteRow::IconKey(w()->lvwSites->topLevelItem(0), ColStatus), QString("submitted"));
         p->chooseProduct("Select one");
         QVERIFY(!w()->cmdMagic->isEnabled());
-        QCOMPARE(w()->lvwSites->topLevelItem(0)->text(ColStatus), QString("?"));
     }
 
     // The statuses of a deleted product stay in the archive.
     void productDeleteAsksFirst() {
-        QVERIFY(!w()->findChild<QAction*>("Delete")->isEnabled());
         p->chooseProduct("Zeta Notes");
         p->trigger("Delete"); // No by default
         QCOMPARE(p->boxes.texts(), QStringList{"Are you sure you want to delete product 'Zeta Notes' ? "});
@@ -108,19 +121,8 @@ private slots:
         QCOMPARE(ids(), (QStringList{"3", "1", "2"}));
     }
 
-    // A release below the rows deselects, the right button opens the menu there too.
-    void rowsAnswerTheMouseAndTheKeys() {
-        const QPoint below(10, w()->lvwSites->viewport()->height() - 3);
-        p->click(3);
-        QTest::mouseClick(w()->lvwSites->viewport(), Qt::LeftButton, {}, below);
-        QVERIFY(w()->lvwSites->selectedItems().isEmpty());
-        QTest::mouseClick(w()->lvwSites->viewport(), Qt::RightButton, {}, below);
-        QTRY_VERIFY(w()->mnuLvwSites->isVisible());
-        w()->mnuLvwSites->close();
-        p->trigger("miSiteSelectAll");
-        QCOMPARE(w()->lvwSites->selectedItems().size(), 3);
-
-        // The Delete key asks once, No by default, then deletes every selected site; their statuses stay.
+    // The Delete key asks once, No by default, then deletes every selected site; their statuses stay.
+    void deleteKeyDeletesTheSelectedSites() {
         p->click(1);
         p->click(3, Qt::ControlModifier);
         QTest::keyClick(w()->lvwSites, Qt::Key_Delete);
@@ -146,7 +148,7 @@ private slots:
         QCOMPARE(count("SELECT COUNT(*) FROM tab_sites WHERE bookmark = 1"), 0);
     }
 
-    void savedSiteIsSelectedAndShownUnlessTheListHidesIt() {
+    void savedSiteIsSelectedAndScrolledTo() {
         p->dir.sql("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 300) "
                    "INSERT INTO tab_sites (submitUrl) SELECT printf('http://more%03d.example/', i) FROM n");
         w()->cboFilterStatus_Click();
@@ -159,16 +161,92 @@ private slots:
         }));
         QCOMPARE(p->selectedSite(), 303);
         QVERIFY(list->visualItemRect(p->row(303)).intersects(list->viewport()->rect()));
-        QTest::keyClicks(w()->txtSearch, "more");
-        QVERIFY(edit<frmSite>("miSiteNew", [](frmSite* editor) {
-            editor->txtSubmitUrl->setText("http://other.example/");
-            QTest::mouseClick(editor->cmdOK, Qt::LeftButton);
-        }));
-        QCOMPARE(count("SELECT COUNT(*) FROM tab_sites"), 304);
-        QVERIFY(list->selectedItems().isEmpty());
     }
 
-    // A product added or renamed before the chosen one must not take its place in the selector.
+    // Of several selected rows only the focused one changes; a later change keeps the row's insert date and clears
+    // its old-version mark. (The log rows: tst_ProductHistory.)
+    void statusCommandsStoreTheFocusedSitesStatus() {
+        FixedClock clock(QDateTime(QDate(2012, 9, 30), QTime(23, 59, 59)));
+        p->chooseProduct("Zeta Notes");
+        p->click(1);
+        p->click(3, Qt::ControlModifier);
+        p->trigger("SiteSubmitted");
+        QCOMPARE(p->boxes.texts(), QStringList{"New status set is: Submitted for site URL: http://c.example/"});
+        QCOMPARE(statusRow(3), QString("1|0|2012-09-30 23:59:59|2012-09-30 23:59:59"));
+        QCOMPARE(SiteRow::IconKey(p->row(3), ColStatus), QString("submitted"));
+        p->click(2);
+        const std::pair<const char*, int> commands[] = {{"SiteNotSubmitted", 0},
+                                                        {"miLvwSitesModifySitePublished", 2},
+                                                        {"miLvwSitesModifySiteNotSubmitted", 0},
+                                                        {"SitePublished", 2},
+                                                        {"miLvwSitesModifySiteSubmitted", 1}};
+        for (const auto& [command, status] : commands) {
+            p->trigger(command);
+            QCOMPARE(statusRow(2).left(1).toInt(), status);
+        }
+        QCOMPARE(statusRow(2), QString("1|0|2012-01-01 00:00:00|2012-09-30 23:59:59"));
+    }
+
+    // A change that cannot be stored whole stores nothing and announces nothing; the list keeps the old status.
+    void failedChangeWritesNothing_data() {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<QString>("message");
+        const QString gone = "Error in ChangeSiteStatus: This %1 no longer exists in the archive";
+        QTest::newRow("site deleted meanwhile") << "DELETE FROM tab_sites WHERE siteID = 1" << gone.arg("site");
+        QTest::newRow("product deleted meanwhile")
+            << "DELETE FROM tab_products WHERE productID = 1" << gone.arg("product");
+        QTest::newRow("log refuses the row")
+            << "CREATE TRIGGER refuse BEFORE INSERT ON tab_productHistory BEGIN SELECT RAISE(ABORT, 'log full'); END"
+            << "Error in ChangeSiteStatus: log full";
+    }
+    void failedChangeWritesNothing() {
+        QFETCH(QString, fault);
+        QFETCH(QString, message);
+        p->chooseProduct("Zeta Notes");
+        const QString before = statusRow(1);
+        p->click(1);
+        p->dir.sql(fault);
+        p->trigger("SitePublished");
+        QCOMPARE(p->boxes.shown().size(), 1);
+        QVERIFY2(p->boxes.texts()[0].startsWith(message), qPrintable(p->boxes.texts()[0]));
+        QCOMPARE(statusRow(1), before);
+        QCOMPARE(count("SELECT COUNT(*) FROM tab_productStatus") + count("SELECT COUNT(*) FROM tab_productHistory"), 2);
+        QCOMPARE(SiteRow::IconKey(p->row(1), ColStatus), QString("submitted"));
+    }
+
+    // Marks change no status date and write no log row; sites without a status row get none. "On ALL elements"
+    // takes the rows the filter lists; one row that cannot change keeps the others from changing.
+    void oldVersionMarksTheSelectedSitesWithAStatusAllOrNone() {
+        p->chooseProduct("Zeta Notes");
+        p->click(2);
+        p->boxes.answer(Msg::Answer::Yes);
+        p->trigger("miLvwSitesModifySiteActualVersion");
+        QCOMPARE(flags(), (QList<int>{0, 0, -1}));
+        chooseFilter(2); // Submitted: site 1
+        p->boxes.answer(Msg::Answer::Yes);
+        p->trigger("miLvwSitesModifySiteOldVersionAll");
+        QCOMPARE(flags(), (QList<int>{1, 0, -1}));
+        chooseFilter(0);
+        p->click(2);
+        p->click(3, Qt::ControlModifier);
+        p->boxes.answer(Msg::Answer::Yes);
+        p->trigger("SiteOldVersion");
+        QCOMPARE(p->boxes.texts().last(), QString("Status updated for 1 elements!"));
+        QCOMPARE(p->row(2)->text(ColOld), QString("X"));
+
+        p->dir.sql("CREATE TRIGGER refuse BEFORE UPDATE ON tab_productStatus WHEN NEW.siteID = 2 "
+                   "BEGIN SELECT RAISE(ABORT, 'refused'); END");
+        p->click(1);
+        p->click(2, Qt::ControlModifier);
+        p->boxes.answer(Msg::Answer::Yes);
+        p->trigger("miLvwSitesModifySiteActualVersion");
+        QVERIFY(p->boxes.texts().last().startsWith("Error in ChangeSiteOldVersion: refused"));
+        QCOMPARE(flags(), (QList<int>{1, 1, -1}));
+        QCOMPARE(count("SELECT COUNT(*) FROM tab_productStatus WHERE updateDate > '2012-01-01 00:00:00'"), 0);
+        QCOMPARE(count("SELECT COUNT(*) FROM tab_productHistory"), 0);
+    }
+
+    // A product added before the chosen one must not take its place in the selector.
     void savedProductsKeepTheChosenProductByItsKey() {
         p->chooseProduct("alpha tool");
         QVERIFY(edit<frmProduct>("New", [](frmProduct* editor) {
@@ -177,11 +255,6 @@ private slots:
             QTest::mouseClick(editor->cmdOK, Qt::LeftButton);
         }));
         QCOMPARE(w()->cboProducts->currentText(), QString("alpha tool"));
-        QVERIFY(edit<frmProduct>("miProductProperty", [](frmProduct* editor) {
-            editor->txtName->setText("Zulu");
-            QTest::mouseClick(editor->cmdOK, Qt::LeftButton);
-        }));
-        QCOMPARE(w()->cboProducts->currentText(), QString("Zulu"));
     }
 
     // Yes at a bad line stops the import; the rows inserted so far show, and no total is announced.

@@ -1,74 +1,38 @@
-#include "AppInfo.h"
 #include "HelpManual.h"
+#include "IniFile.h"
 #include "InstalledCopy.h"
 #include "RunningProgram.h"
 #include "TestFiles.h"
 #include "TestMain.h"
+#include "frmOptions.h"
 
 #include <QFileInfo>
+#include <QRadioButton>
 
-#include <sys/stat.h>
-
-namespace {
-
-// The permission bits as the file system holds them (QFileInfo mixes in the current user's view).
-int modeOf(const QString& path) {
-    struct stat st {};
-    return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? int(st.st_mode & 07777) : -1;
-}
-
-} // namespace
-
-// Where the program keeps its files, the seeding of an installed copy, the settings, and what start-up does with
-// files that are missing or damaged.
+// Where the program keeps its files, the seeding of an installed copy, what start-up does with files that are
+// missing or damaged, and the Options window that writes the settings.
 class tst_StartUp final : public QObject {
     Q_OBJECT
 
 private slots:
     void cleanup() { EndProgram(); }
 
-    // Owner-only copies; nothing under the prefix changes; a file the user has is never replaced.
+    // A file the user has is never replaced; a portable copy seeds nothing. Owner-only copies and an untouched prefix
+    // are checked by scripts/check-install.sh.
     void seedingCopiesOnlyWhatIsMissing() {
         InstalledCopy copy;
-        const QStringList prefix = copy.prefixSnapshot();
         const ProgramLayout layout = DecideLayout(copy.binDir(), copy.dataDir());
         QVERIFY(layout.installed && layout.programDirectory == copy.dataDir());
         QVERIFY(QDir().mkpath(copy.dataDir()));
-        WriteFile(copy.dataFile("kwz.ini"), "[preferences]\nSitesOrder=0\n");
-        QCOMPARE(SeedUserData(layout), QString());
-        QCOMPARE(ReadFile(copy.dataFile("kwz.db")), ReadFile(copy.sharedFile("kwz.db")));
-        QCOMPARE(modeOf(copy.dataFile("kwz.db")), 0600);
-        QCOMPARE(ReadFile(copy.dataFile("kwz.ini")), QByteArray("[preferences]\nSitesOrder=0\n"));
         WriteFile(copy.dataFile("kwz.db"), "the user's sites");
         QCOMPARE(SeedUserData(layout), QString());
         QCOMPARE(ReadFile(copy.dataFile("kwz.db")), QByteArray("the user's sites"));
-        QCOMPARE(copy.prefixSnapshot(), prefix);
+        QCOMPARE(ReadFile(copy.dataFile("kwz.ini")), ReadFile(copy.sharedFile("kwz.ini")));
         QTemporaryDir portable; // any other place
         const ProgramLayout here = DecideLayout(portable.path(), portable.filePath("data"));
         QVERIFY(!here.installed && here.programDirectory == portable.path());
         QCOMPARE(SeedUserData(here), QString());
         QVERIFY(QDir(portable.path()).isEmpty());
-    }
-
-    // A missing key or an empty value is the default; a number is rounded half to even.
-    void settingsTakeTheDefaultsForWhatIsMissing_data() {
-        QTest::addColumn<QByteArray>("ini"); // null: no file, which is told
-        QTest::addColumn<int>("values");     // gSitesOrder * 10 + gPopUpBlock
-        QTest::newRow("no file") << QByteArray() << 10;
-        QTest::newRow("no section") << QByteArray("[other]\nSitesOrder=0\n") << 10;
-        QTest::newRow("empty values") << QByteArray("[preferences]\nSitesOrder=\nPopUpBlock=\n") << 10;
-        QTest::newRow("halves") << QByteArray("[preferences]\nSitesOrder=2.5\nPopUpBlock=3.5\n") << 24;
-    }
-    void settingsTakeTheDefaultsForWhatIsMissing() {
-        QFETCH(QByteArray, ini);
-        QFETCH(int, values);
-        TestProgramDir dir;
-        if (!ini.isNull())
-            dir.writeFile("kwz.ini", ini);
-        MsgBoxSpy boxes;
-        QVERIFY(ReadSettings(dir.path()));
-        QCOMPARE(boxes.shown().size(), ini.isNull() ? 1 : 0);
-        QCOMPARE(gSitesOrder * 10 + gPopUpBlock, values);
     }
 
     // Each problem is told; the files stay as they were, and a missing archive is never made anew.
@@ -110,28 +74,43 @@ private slots:
         QCOMPARE(ReadFile(p.dir.filePath("kwz.ini")), ini);
     }
 
-    // A problem seeding an installed copy is told; without a database it cannot start.
-    void installedCopyStartsFromItsDataDirectory_data() {
-        QTest::addColumn<QString>("missing"); // from the shared directory
-        QTest::newRow("nothing") << QString();
-        QTest::newRow("settings") << "kwz.ini";
-        QTest::newRow("database") << "kwz.db";
-    }
+    // An installed copy runs on its data directory with the manual under the prefix.
     void installedCopyStartsFromItsDataDirectory() {
-        QFETCH(QString, missing);
-        InstalledCopy copy(missing != "kwz.db");
-        QVERIFY(missing != "kwz.ini" || QFile::remove(copy.sharedFile("kwz.ini")));
+        InstalledCopy copy;
         MsgBoxSpy boxes;
         ShellSpy shell;
-        QCOMPARE(StartProgram(DecideLayout(copy.binDir(), copy.dataDir())), missing != "kwz.db");
-        if (missing.isEmpty()) {
-            QVERIFY2(boxes.shown().isEmpty(), qPrintable(boxes.texts().join('|')));
-            QCOMPARE(gArchiveFile, copy.dataFile("kwz.db"));
-            QCOMPARE(QFileInfo(ManualPath()).absolutePath(), copy.sharedFile("help"));
-            QCOMPARE(shell.targets(), QStringList{AppInfo::MakerWebSite}); // as every start does
-        } else {
-            QVERIFY(boxes.texts().value(0).contains(QDir::toNativeSeparators(copy.sharedFile(missing))));
-        }
+        QVERIFY(StartProgram(DecideLayout(copy.binDir(), copy.dataDir())));
+        QVERIFY2(boxes.shown().isEmpty(), qPrintable(boxes.texts().join('|')));
+        QCOMPARE(QFileInfo(ManualPath()).path() + gArchiveFile, copy.sharedFile("help") + copy.dataFile("kwz.db"));
+    }
+
+    // OK stores and applies the choice, Close neither; a file that cannot be written is told, and the choice still
+    // applies.
+    void optionsApplyOnlyOnOk_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<bool>("writable");
+        QTest::addColumn<int>("applied"); // gPopUpBlock
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("OK") << "cmdOK" << true << 1 << "1";
+        QTest::newRow("Close") << "cmdClose" << true << 0 << "0";
+        QTest::newRow("OK, not writable") << "cmdOK" << false << 1 << "";
+    }
+    void optionsApplyOnlyOnOk() {
+        QFETCH(QString, button);
+        QFETCH(bool, writable);
+        QFETCH(int, applied);
+        QFETCH(QString, stored);
+        TestProgramDir dir;
+        dir.writeFile("kwz.ini", RunningProgram::kIni);
+        gIniFile = dir.filePath(writable ? "kwz.ini" : "no-such-folder/kwz.ini");
+        gPopUpBlock = 0;
+        MsgBoxSpy boxes;
+        frmOptions options;
+        options.optPopUp[1]->setChecked(true);
+        QTest::mouseClick(options.findChild<QPushButton*>(button), Qt::LeftButton);
+        QCOMPARE(gPopUpBlock, applied);
+        QCOMPARE(IniRead(gIniFile, "preferences", "PopUpBlock"), stored);
+        QCOMPARE(boxes.texts().size(), writable ? 0 : 1);
     }
 };
 
