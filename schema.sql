@@ -77,3 +77,5 @@ CREATE TABLE tab_productHistory (
     notes            TEXT
 );
 CREATE INDEX ix_productHistory_pair ON tab_productHistory (siteID, productID, opDate);
+-- The home page counts the changes of the last weeks.
+CREATE INDEX ix_productHistory_date ON tab_productHistory (opDate);

@@ -5,7 +5,9 @@
 #include "DateText.h"
 #include "Trap.h"
 
+#include <algorithm>
 #include <cmath>
+#include <numeric>
 #include <optional>
 
 namespace {
@@ -24,6 +26,64 @@ qint64 PercentOfSites(qint32 count, qint32 totalSites) {
     if (totalSites <= 0)
         return 0;
     return std::llround(double(count) * 100.0 / double(totalSites));
+}
+
+constexpr const char* kPublishedColour = "#3cb371";
+constexpr const char* kSubmittedColour = "#e0b040";
+constexpr const char* kRemainingColour = "#c0504d";
+
+// Published, submitted and remaining as one bar of 200 units, in inline SVG: no script, nothing fetched.
+QString progressBar(qint32 published, qint32 submitted, qint32 remaining) {
+    const double whole = std::max(1, published + submitted + remaining);
+    QString bar = QStringLiteral("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"200\" height=\"14\" role=\"img\" "
+                                 "aria-label=\"%1 published, %2 submitted, %3 remaining\">")
+                      .arg(published)
+                      .arg(submitted)
+                      .arg(remaining);
+    double x = 0;
+    for (const auto& [count, colour] : {std::pair{published, kPublishedColour}, std::pair{submitted, kSubmittedColour},
+                                        std::pair{remaining, kRemainingColour}}) {
+        const double width = 200.0 * count / whole;
+        bar += QStringLiteral("<rect x=\"%1\" y=\"0\" width=\"%2\" height=\"14\" fill=\"%3\"/>")
+                   .arg(x, 0, 'f', 1)
+                   .arg(width, 0, 'f', 1)
+                   .arg(QLatin1String(colour));
+        x += width;
+    }
+    return bar + QStringLiteral("</svg>");
+}
+
+// Twelve columns, one per week, scaled to the busiest week of all products, so that products compare at a glance.
+QString weeklyChart(const WeeklyChanges& weeks, qint32 busiest) {
+    QString chart = QStringLiteral("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%1\" height=\"30\" role=\"img\" "
+                                   "aria-label=\"status changes per week\">")
+                        .arg(kChartWeeks * 12);
+    for (int week = 0; week < kChartWeeks; ++week) {
+        const double height = busiest > 0 ? 28.0 * weeks[week] / busiest : 0;
+        chart +=
+            QStringLiteral("<rect x=\"%1\" y=\"%2\" width=\"10\" height=\"%3\" fill=\"%4\"><title>%5</title></rect>")
+                .arg(week * 12)
+                .arg(30 - height, 0, 'f', 1)
+                .arg(height, 0, 'f', 1)
+                .arg(QLatin1String(kSubmittedColour))
+                .arg(weeks[week]);
+    }
+    return chart + QStringLiteral("</svg>");
+}
+
+QString weeklyTable(const QList<ProductCounts>& products, const QHash<qint32, WeeklyChanges>& weekly) {
+    qint32 busiest = 0;
+    for (const WeeklyChanges& weeks : weekly)
+        busiest = std::max(busiest, *std::max_element(weeks.begin(), weeks.end()));
+    QString table =
+        QStringLiteral("<p>Status changes per week, the last %1 weeks:</p><table cellspacing=\"4\">").arg(kChartWeeks);
+    for (const ProductCounts& product : products) {
+        const WeeklyChanges weeks = weekly.value(product.productID);
+        table += QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td></tr>")
+                     .arg(product.name.toHtmlEscaped(), weeklyChart(weeks, busiest),
+                          QString::number(std::accumulate(weeks.begin(), weeks.end(), 0)));
+    }
+    return table + QStringLiteral("</table>");
 }
 
 } // namespace
@@ -45,11 +105,13 @@ QString HomePageHtml(const QString& message) {
     std::optional<qint32> totalProducts;
     QDateTime last;
     std::optional<QList<ProductCounts>> products;
+    std::optional<QHash<qint32, WeeklyChanges>> weekly;
     Trap(QStringLiteral("Error in HomePageHtml: "), [&] {
         totalPadSites = archive.CountSites();
         totalProducts = archive.CountProducts();
         last = archive.LastOperationDate();
         products = archive.ReadProductCounts();
+        weekly = archive.ReadWeeklyChanges(DbClockNow().date());
     });
     if (!totalPadSites || !totalProducts)
         return page + QStringLiteral("<p>The archive's counts could not be read.</p></BODY></HTML>");
@@ -69,7 +131,7 @@ QString HomePageHtml(const QString& message) {
     } else {
         page += QStringLiteral("<TABLE CELLSPACING=4 CELLPADDING=4 >"
                                "<TR BGCOLOR='#000022'><TD>Product</TD><TD>Submitted</TD><TD>Published</TD>"
-                               "<TD>Remaining</TD><TD>With OLD version flag</TD></TR>");
+                               "<TD>Remaining</TD><TD>With OLD version flag</TD><TD>Progress</TD></TR>");
         for (const ProductCounts& product : *products) {
             // Two status rows for one pair (never written by the program) must not make anything negative or
             // beyond the whole.
@@ -77,13 +139,16 @@ QString HomePageHtml(const QString& message) {
             const auto number = [](qint64 n) { return QString::number(n); };
             // One pass over all values: a product name holding "%1" must stay text.
             page += QStringLiteral("<TR BGCOLOR='#000044'><TD>%1 </TD><TD> %2</TD><TD>%3</TD>"
-                                   "<TD><font color='red'>%4 (%5%)</font></TD><TD>%6 (%7%)</TD></TR>")
+                                   "<TD><font color='red'>%4 (%5%)</font></TD><TD>%6 (%7%)</TD><TD>%8</TD></TR>")
                         .arg(product.name.toHtmlEscaped(), number(product.submitted), number(product.published),
                              number(remaining), number(PercentOfSites(remaining, *totalPadSites)),
                              number(product.oldVersion),
-                             number(PercentOfSites(qMin(product.oldVersion, *totalPadSites), *totalPadSites)));
+                             number(PercentOfSites(qMin(product.oldVersion, *totalPadSites), *totalPadSites)),
+                             progressBar(product.published, product.submitted, remaining));
         }
         page += QStringLiteral("</TABLE>");
+        if (weekly)
+            page += weeklyTable(*products, *weekly);
     }
     return page + QStringLiteral("</BODY></HTML>");
 }

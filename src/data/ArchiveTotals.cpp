@@ -66,6 +66,27 @@ QList<ProductCounts> ArchiveTotals::ReadProductCounts() const {
     return products;
 }
 
+QHash<qint32, WeeklyChanges> ArchiveTotals::ReadWeeklyChanges(const QDate& lastDay) const {
+    // Week 0 is the oldest; a change on lastDay is in week 11. The dates compare as the stored ISO texts.
+    const QDate firstDay = lastDay.addDays(1 - 7 * kChartWeeks);
+    QSqlQuery q = m_db.query(QStringLiteral("SELECT productID, CAST((julianday(substr(opDate, 1, 10)) - julianday(?)) "
+                                            "/ 7 AS INTEGER) AS week, COUNT(*) FROM tab_productHistory "
+                                            "WHERE opDate >= ? AND opDate < ? AND submitStatus >= 0 "
+                                            "GROUP BY productID, week"),
+                             {DbDateText(firstDay), DbDateText(firstDay), DbDateText(lastDay.addDays(1))});
+    QHash<qint32, WeeklyChanges> changes;
+    while (q.next()) {
+        const int week = q.value(1).toInt();
+        if (week < 0 || week >= kChartWeeks)
+            continue;
+        auto it = changes.find(q.value(0).toInt());
+        if (it == changes.end())
+            it = changes.insert(q.value(0).toInt(), WeeklyChanges{});
+        (*it)[week] += q.value(2).toInt();
+    }
+    return changes;
+}
+
 QDateTime LastOperationDate() {
     return ArchiveTotals().LastOperationDate();
 }

@@ -3,8 +3,11 @@
 #include "DbConnection.h"
 
 #include <QDateTime>
+#include <QHash>
 #include <QList>
 #include <QString>
+
+#include <array>
 
 // A product's line on the home page. Only status rows of sites that still exist count (deleting a site leaves
 // its status rows).
@@ -15,6 +18,10 @@ struct ProductCounts {
     qint32 published = 0;
     qint32 oldVersion = 0;
 };
+
+// Status changes (notes aside) per week, oldest week first; the last week ends with the day given.
+inline constexpr int kChartWeeks = 12;
+using WeeklyChanges = std::array<qint32, kChartWeeks>;
 
 // The home page's figures, read over one connection from one snapshot of the archive, so that another
 // program writing meanwhile cannot make a product's counts exceed the sites. Each read throws DbError.
@@ -28,6 +35,8 @@ public:
     QDateTime LastOperationDate() const;
     // Every product, in the order they were made.
     QList<ProductCounts> ReadProductCounts() const;
+    // Per product key, the status changes of each of the 12 weeks up to `lastDay`; products without any are left out.
+    QHash<qint32, WeeklyChanges> ReadWeeklyChanges(const QDate& lastDay) const;
 
 private:
     DbConnection m_db;

@@ -5,6 +5,7 @@
 #include "TestProgramDir.h"
 
 #include <QTest>
+#include <QXmlStreamReader>
 
 using Rows = QList<QList<int>>;
 
@@ -50,8 +51,10 @@ private slots:
             for (const QString& row : rows.split('|')) {
                 const QStringList v = row.split(' ');
                 const QString html = QString("<TR BGCOLOR='#000044'><TD>%1 </TD><TD> %2</TD><TD>%3</TD>"
-                                             "<TD><font color='red'>%4 (%5%)</font></TD><TD>%6 (%7%)</TD></TR>")
+                                             "<TD><font color='red'>%4 (%5%)</font></TD><TD>%6 (%7%)</TD><TD><svg")
                                          .arg(v[0], v[1], v[2], v[3], v[4], v[5], v[6]);
+                // The bar beside the numbers draws the same counts.
+                QVERIFY(page.contains(QString("%1 published, %2 submitted, %3 remaining").arg(v[2], v[1], v[3])));
                 QVERIFY2(page.contains(html), qPrintable(html));
             }
         }
@@ -64,6 +67,32 @@ private slots:
         QVERIFY(!page.contains("<script>"));
         QVERIFY(page.contains("&lt;script&gt;alert('x')&lt;/script&gt; %1 &amp; Grüße "));
         QVERIFY(page.contains("<center>Loading web pad site URL: http://x.example/?a=1&amp;b=&lt;b&gt;</center>"));
+    }
+
+    // Status changes (not notes) of the last twelve weeks, the current one last; every drawing is well-formed XML.
+    void chartCountsTheLastTwelveWeeks() {
+        TestProgramDir dir;
+        FixedClock clock(QDateTime(QDate(2026, 12, 7), QTime(12, 0)));
+        SeedSite("http://s.example/");
+        SeedProduct("P1");
+        for (const char* day : {"2026-12-07 09:00:00", "2026-12-01 09:00:00", "2026-11-30 23:59:59",
+                                "2026-09-15 00:00:00", "2026-09-14 23:59:59"})
+            dir.sql("INSERT INTO tab_productHistory (siteID, productID, submitStatus, version, opDate) "
+                    "VALUES (1, 1, 1, '1', ?)",
+                    {day});
+        dir.sql("INSERT INTO tab_productHistory (siteID, productID, submitStatus, version, opDate) "
+                "VALUES (1, 1, -1, '1', '2026-12-07 10:00:00')");
+        const QString page = HomePageHtml(QString());
+        QStringList weeks;
+        for (qsizetype at = page.indexOf("<title>"); at >= 0; at = page.indexOf("<title>", at + 1))
+            weeks << page.mid(at + 7, page.indexOf('<', at + 7) - at - 7);
+        QCOMPARE(weeks.join(' '), "1 0 0 0 0 0 0 0 0 0 1 2");
+        for (qsizetype at = page.indexOf("<svg"); at >= 0; at = page.indexOf("<svg", at + 1)) {
+            QXmlStreamReader svg(page.mid(at, page.indexOf("</svg>", at) + 6 - at));
+            while (!svg.atEnd())
+                svg.readNext();
+            QVERIFY2(!svg.hasError(), qPrintable(svg.errorString()));
+        }
     }
 };
 
