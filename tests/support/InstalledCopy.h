@@ -1,14 +1,13 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
 #include <QTemporaryDir>
 
 // A temporary prefix laid out as `cmake --install` lays it out (bin/, share/<program>/ with the empty database
 // and the default settings), and a user data directory under a temporary home that does not exist yet.
 class InstalledCopy final {
 public:
-    explicit InstalledCopy(bool withDatabase = true);
+    InstalledCopy();
 
     QString binDir() const { return m_dir.filePath(QStringLiteral("prefix/bin")); }
     QString sharedDir() const { return m_dir.filePath(QStringLiteral("prefix/share/" QUILL_PROGRAM_NAME)); }
@@ -17,10 +16,6 @@ public:
     }
     QString sharedFile(const QString& name) const { return sharedDir() + QLatin1Char('/') + name; }
     QString dataFile(const QString& name) const { return dataDir() + QLatin1Char('/') + name; }
-
-    // Every entry under the prefix with its size, permissions and time of change: an unchanged snapshot means
-    // nothing was written there.
-    QStringList prefixSnapshot() const;
 
 private:
     QTemporaryDir m_dir;
