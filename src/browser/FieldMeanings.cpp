@@ -79,7 +79,12 @@ const QList<FieldMeaning>& FieldMeanings() {
          {},
          R"(short|summary|brief|teaser|tagline|slogan|desc\w*_?(45|80)(_|$))",
          R"(short|summary|brief|tag ?line)"},
-        {QStringLiteral("longDescription"), Kind::Text, {}, R"(desc|details|about)", R"(desc|details|about)"},
+        {QStringLiteral("longDescription"),
+         Kind::Text,
+         {},
+         R"(desc|details|about)",
+         R"(desc|details|about)",
+         QStringLiteral("shortDescription")},
         {QStringLiteral("limitations"),
          Kind::Text,
          {},
@@ -105,6 +110,6 @@ const QList<FieldMeaning>& FieldMeanings() {
 QVariantList FieldMeaningsForScript() {
     QVariantList all;
     for (const FieldMeaning& m : FieldMeanings())
-        all << QVariant(QVariantList{m.column, kindName(m.kind), m.autocomplete, m.names, m.labels});
+        all << QVariant(QVariantList{m.column, kindName(m.kind), m.autocomplete, m.names, m.labels, m.shorter});
     return all;
 }

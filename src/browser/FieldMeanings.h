@@ -21,9 +21,10 @@ struct FieldMeaning {
     QString autocomplete; // autocomplete tokens that mean it, separated by spaces
     QString names;        // pattern for the name or id, in lower case with every run of other characters as "_"
     QString labels;       // pattern for the words a person reads beside the field, in lower case
+    QString shorter = {}; // the column of a shorter text for a field too short for the value; empty: none
 };
 
 const QList<FieldMeaning>& FieldMeanings();
 
-// The table as the fill script takes it: one [column, kind, autocomplete, names, labels] list per entry.
+// The table as the fill script takes it: one [column, kind, autocomplete, names, labels, shorter] list per entry.
 QVariantList FieldMeaningsForScript();

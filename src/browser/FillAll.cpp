@@ -17,7 +17,7 @@ const QString kFillAllJs = QStringLiteral(R"JS(
 var table = arguments[0], product = arguments[1], typed = arguments[2];
 var meanings = table.map(function (m) {
     return { column: m[0], kind: m[1], auto: m[2] ? m[2].split(' ') : [],
-             names: m[3] ? new RegExp(m[3]) : null, labels: m[4] ? new RegExp(m[4]) : null };
+             names: m[3] ? new RegExp(m[3]) : null, labels: m[4] ? new RegExp(m[4]) : null, shorter: m[5] };
 });
 // Most names mean nothing ("f12"): one test of every pattern at once spares testing them one by one.
 var anyName = new RegExp(table.filter(function (m) { return m[3]; }).map(function (m) { return '(?:' + m[3] + ')'; })
@@ -172,14 +172,13 @@ function meaningOf(el, name, label) {
     }
     return null;
 }
-var date = /^(\d{4})-(\d{2})-(\d{2})/.exec(String(product.releaseDate || ''));
 function pad2(n) { return (n < 10 ? '0' : '') + n; }
 // The value the field is offered, most wanted first (a select takes the first its options hold).
 function valuesFor(m, el, label) {
     if (!m.column)
         return [];
     if (m.kind === 'size') {
-        var kb = parseFloat(String(product.sizeKB || '').replace(',', '.'));
+        var kb = parseFloat(String(product[m.column] || '').replace(',', '.'));
         if (!(kb >= 0))
             return [];
         var around = (label + ' ' + (el.getAttribute('placeholder') || '') + ' ' +
@@ -191,6 +190,7 @@ function valuesFor(m, el, label) {
         return [String(Math.round(kb * 1024))];
     }
     if (m.kind === 'date' || m.kind === 'day' || m.kind === 'month' || m.kind === 'year') {
+        var date = /^(\d{4})-(\d{2})-(\d{2})/.exec(String(product[m.column] || ''));
         if (!date)
             return [];
         var y = date[1], mo = +date[2], d = +date[3];
@@ -235,7 +235,7 @@ function fit(m, el, wanted) {
     var max = el.tagName === 'SELECT' ? -1 : el.maxLength;
     if (!(max > 0) || wanted[0].length <= max)
         return { text: wanted[0] };
-    var shorter = m.column === 'longDescription' ? String(product.shortDescription || '').trim() : '';
+    var shorter = m.shorter ? String(product[m.shorter] || '').trim() : '';
     if (shorter && shorter.length <= max)
         return { text: shorter };
     if (m.kind !== 'text')
