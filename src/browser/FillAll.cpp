@@ -156,7 +156,8 @@ function meaningOf(el, name, label) {
         if (byToken.has(tokens[t]))
             return byToken.get(tokens[t]);
     }
-    var id = nameWords(el.id), words = id && id !== name ? [name, id] : [name];
+    var id = el.id === el.getAttribute('name') ? name : nameWords(el.id);
+    var words = id && id !== name ? [name, id] : [name];
     for (var w = 0; w < words.length; ++w) {
         if (!words[w] || !anyName.test(words[w]))
             continue;
