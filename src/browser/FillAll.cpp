@@ -45,34 +45,31 @@ function hasField(node) {
     return node.nodeType === 1 && (/^(INPUT|TEXTAREA|SELECT)$/.test(node.tagName) ||
                                    !!node.querySelector('input, textarea, select'));
 }
-// The text just before the field, or before its box when the field stands alone in one; a node holding another
-// field ends the search, as its words belong to that field.
-function textBefore(el) {
-    for (var node = el, level = 0; node && level < 3; node = node.parentNode, ++level) {
-        for (var p = node.previousSibling; p; p = p.previousSibling) {
-            if (hasField(p))
-                return '';
-            var text = clean(p.textContent);
-            if (text)
-                return text;
-        }
-        if (node.parentNode && node.parentNode.children.length > 1)
+// The first words before a node among its earlier siblings; a sibling holding a field ends the search, as its words
+// belong to that field.
+function wordsBefore(node) {
+    for (var p = node.previousSibling; p; p = p.previousSibling) {
+        if (hasField(p))
             return '';
-    }
-    return '';
-}
-function cellCaption(el) {
-    var cell = el.closest('td, th');
-    if (!cell)
-        return '';
-    for (var c = cell.previousElementSibling; c; c = c.previousElementSibling) {
-        if (hasField(c))
-            return '';
-        var text = clean(c.textContent);
+        var text = clean(p.textContent);
         if (text)
             return text;
     }
     return '';
+}
+// The words just before the field, or before its box when the field stands alone in one.
+function textBefore(el) {
+    for (var node = el, level = 0; node && level < 3; node = node.parentNode, ++level) {
+        var text = wordsBefore(node);
+        if (text || (node.parentNode && node.parentNode.children.length > 1))
+            return text;
+    }
+    return '';
+}
+// The caption cell before the field's cell in its table row.
+function cellCaption(el) {
+    var cell = el.closest('td, th');
+    return cell ? wordsBefore(cell) : '';
 }
 function labelOf(el, doc, labelFor) {
     var text = el.id && labelFor[el.id];
