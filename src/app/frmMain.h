@@ -32,6 +32,8 @@ public:
     void Form_Load();
 
     // Home page
+    // The home page's file in the program directory, which LoadStaticHtml writes and shows.
+    static QString StartPagePath();
     void LoadStaticHtml(const QString& strBody);
     void cmdHome_Click();
 

@@ -7,9 +7,13 @@
 
 #include <QSaveFile>
 
+QString frmMain::StartPagePath() {
+    return gAppPath + QStringLiteral("/webStart.html");
+}
+
 void frmMain::LoadStaticHtml(const QString& strBody) {
     Trap(QStringLiteral("Error in LoadStaticHtml: "), [&] {
-        const QString path = gAppPath + QStringLiteral("/webStart.html");
+        const QString path = StartPagePath();
         QSaveFile file(path);
         if (!file.open(QIODevice::WriteOnly))
             throw Failure(file.errorString());
