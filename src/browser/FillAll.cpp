@@ -16,12 +16,31 @@ namespace {
 const QString kFillAllJs = QStringLiteral(R"JS(
 var table = arguments[0], product = arguments[1], typed = arguments[2];
 var meanings = table.map(function (m) {
-    return { column: m[0], kind: m[1], auto: m[2] ? m[2].split(' ') : [],
-             names: m[3] ? new RegExp(m[3]) : null, labels: m[4] ? new RegExp(m[4]) : null, shorter: m[5] };
+    return { column: m[0], kind: m[1], auto: m[2] ? m[2].split(' ') : [], shorter: m[5] };
 });
-// Most names mean nothing ("f12"): one test of every pattern at once spares testing them one by one.
-var anyName = new RegExp(table.filter(function (m) { return m[3]; }).map(function (m) { return '(?:' + m[3] + ')'; })
-                             .join('|'));
+// One pattern tries the meanings' patterns in the table's order, each over the whole text, so that one call
+// decides as a loop over them would: most fields are judged by words, and a call per meaning costs the most.
+function firstMeaningOf(column) {
+    var parts = [], marks = [], group = 0;
+    table.forEach(function (m, i) {
+        if (!m[column])
+            return;
+        parts.push('[\\s\\S]*?(?:' + m[column] + ')()');
+        // The empty group closing each part tells which part matched.
+        group += new RegExp(m[column] + '|').exec('').length;
+        marks.push([group, meanings[i]]);
+    });
+    var pattern = new RegExp('^(?:' + parts.join('|') + ')');
+    return function (text) {
+        var hit = text ? pattern.exec(text) : null;
+        for (var k = 0; hit && k < marks.length; ++k) {
+            if (hit[marks[k][0]] !== undefined)
+                return marks[k][1];
+        }
+        return null;
+    };
+}
+var byName = firstMeaningOf(3), byLabel = firstMeaningOf(4);
 // The first meaning each autocomplete token names.
 var byToken = new Map();
 meanings.forEach(function (m) {
@@ -89,22 +108,27 @@ function labelOf(el, doc, labelFor) {
     return clean(el.getAttribute('placeholder')) || clean(el.getAttribute('title')) || cellCaption(el) ||
            textBefore(el);
 }
-function shown(el, view) {
+// A document's window and where its page starts, read once: each read of the scroll offsets costs as much as a
+// field's box.
+function pageOf(view) {
+    return { view: view, left: -view.scrollX, top: -view.scrollY };
+}
+function shown(el, page) {
     if (el.hidden)
         return false;
     var box = el.getBoundingClientRect();
     // Off the page to the left or top: a trap for robots, never meant for a person.
-    if (box.width <= 0 || box.height <= 0 || box.right + view.scrollX <= 0 || box.bottom + view.scrollY <= 0)
+    if (box.width <= 0 || box.height <= 0 || box.right <= page.left || box.bottom <= page.top)
         return false;
     // A box with no size already tells display: none.
-    var style = view.getComputedStyle(el);
+    var style = page.view.getComputedStyle(el);
     return style.visibility !== 'hidden' && style.opacity !== '0';
 }
-function typedField(el) {
-    var tag = el.tagName;
-    if (tag === 'INPUT')
-        return typed.indexOf(String(typeOf.call(el))) >= 0;
-    return tag === 'TEXTAREA' || (tag === 'SELECT' && !el.multiple);
+// type: an input's type as its prototype tells it, empty for other elements.
+function typedField(el, type) {
+    if (type)
+        return typed.indexOf(type) >= 0;
+    return el.tagName === 'TEXTAREA' || (el.tagName === 'SELECT' && !el.multiple);
 }
 // The parts of a document no product value belongs in (search forms, editor toolbars), found once per document.
 function excludedParts(doc) {
@@ -144,9 +168,9 @@ function isEmpty(el) {
     return value === '' || /^(https?:\/\/(www\.)?|www\.|0+([.,]0+)?|-+|n\/?a)$/i.test(value) ||
            value === String(el.getAttribute('placeholder') || '').trim() || /^(e\.g\.|example:)/i.test(value);
 }
-function meaningOf(el, name, label) {
-    var tokens = String(el.getAttribute('autocomplete') || '').toLowerCase().split(/\s+/);
-    var type = el.tagName === 'INPUT' ? String(typeOf.call(el)) : '';
+function meaningOf(el, type, name, label) {
+    var auto = el.getAttribute('autocomplete');
+    var tokens = auto ? auto.toLowerCase().split(/\s+/) : [];
     if (type === 'email' || type === 'url')
         tokens.push(type);
     for (var t = 0; t < tokens.length; ++t) {
@@ -154,21 +178,7 @@ function meaningOf(el, name, label) {
             return byToken.get(tokens[t]);
     }
     var id = el.id === el.getAttribute('name') ? name : nameWords(el.id);
-    var words = id && id !== name ? [name, id] : [name];
-    for (var w = 0; w < words.length; ++w) {
-        if (!words[w] || !anyName.test(words[w]))
-            continue;
-        for (var j = 0; j < meanings.length; ++j) {
-            if (meanings[j].names && meanings[j].names.test(words[w]))
-                return meanings[j];
-        }
-    }
-    var text = label.toLowerCase();
-    for (var k = 0; text && k < meanings.length; ++k) {
-        if (meanings[k].labels && meanings[k].labels.test(text))
-            return meanings[k];
-    }
-    return null;
+    return byName(name) || (id !== name && byName(id)) || byLabel(label.toLowerCase());
 }
 function pad2(n) { return (n < 10 ? '0' : '') + n; }
 // The value the field is offered, most wanted first (a select takes the first its options hold).
@@ -247,7 +257,7 @@ for (var d = 0; d < docs.length; ++d) {
     for (var f = 0; f < frames.length; ++f) {
         try {
             var inner = frames[f].contentDocument;
-            if (inner && shown(frames[f], docs[d].defaultView))
+            if (inner && shown(frames[f], pageOf(docs[d].defaultView)))
                 docs.push(inner);
         } catch (e) {
         }
@@ -255,7 +265,7 @@ for (var d = 0; d < docs.length; ++d) {
 }
 var plan = [], left = [], shortened = [];
 docs.forEach(function (doc) {
-    var view = doc.defaultView, labelFor = {}, parts = excludedParts(doc);
+    var page = pageOf(doc.defaultView), labelFor = {}, parts = excludedParts(doc);
     var labels = doc.querySelectorAll('label[for]');
     for (var l = 0; l < labels.length; ++l) {
         var id = labels[l].getAttribute('for');
@@ -266,14 +276,15 @@ docs.forEach(function (doc) {
     for (var i = 0; i < fields.length; ++i) {
         var el = fields[i];
         try {
-            if (!typedField(el) || el.disabled || el.matches(':disabled') || el.readOnly || !shown(el, view))
+            var type = el.tagName === 'INPUT' ? String(typeOf.call(el)) : '';
+            if (!typedField(el, type) || el.disabled || el.matches(':disabled') || el.readOnly || !shown(el, page))
                 continue;
             var name = nameWords(el.getAttribute('name'));
             if (inExcludedPart(el, name, parts) || !isEmpty(el))
                 continue;
             var label = labelOf(el, doc, labelFor);
             var shownName = label || clean(el.getAttribute('name')) || clean(el.id) || el.tagName.toLowerCase();
-            var m = meaningOf(el, name, label);
+            var m = meaningOf(el, type, name, label);
             var wanted = m ? valuesFor(m, el, label) : [];
             var value = null;
             if (wanted.length && el.tagName === 'SELECT') {
