@@ -27,8 +27,8 @@ QString kindName(Kind kind) {
 } // namespace
 
 // The order decides: a more particular meaning stands before one whose words it contains ("download url" before
-// "url", "short description" before "description"), and what the product has no value for stands first, so that
-// a category, price, licence or system field is never taken for something else.
+// "url", "short description" before "description", "what's new in this version" before "version"), and what the product
+// has no value for stands first, so that a category, price, licence or system field is never taken for something else.
 const QList<FieldMeaning>& FieldMeanings() {
     static const QList<FieldMeaning> meanings{
         {{}, Kind::Text, {}, R"((^|_)(sub)?categor|genre)", R"(categor|genre)"},
@@ -47,15 +47,20 @@ const QList<FieldMeaning>& FieldMeanings() {
         {QStringLiteral("emailAuthor"), Kind::Address, QStringLiteral("email"), R"(e_?mail)", R"(e-? ?mail)"},
         {QStringLiteral("paymentRegNow"), Kind::Address, {}, R"(regnow|affiliate_?id)", R"(regnow)"},
         {QStringLiteral("releaseDate"), Kind::Day, QStringLiteral("bday-day"), R"((^|_)(release_|rel_)?(day|dd)$)",
-         R"(^(release )?day$)"},
+         R"(^(release )?(day|dd)$)"},
         {QStringLiteral("releaseDate"), Kind::Month, QStringLiteral("bday-month"),
-         R"((^|_)(release_|rel_)?(month|mon|mm)$)", R"(^(release )?month$)"},
+         R"((^|_)(release_|rel_)?(month|mon|mm)$)", R"(^(release )?(month|mm)$)"},
         {QStringLiteral("releaseDate"), Kind::Year, QStringLiteral("bday-year"),
-         R"((^|_)(release_|rel_)?(year|yyyy|yy)$)", R"(^(release )?year$)"},
+         R"((^|_)(release_|rel_)?(year|yyyy|yy)$)", R"(^(release )?(year|yyyy|yy)$)"},
         {QStringLiteral("releaseDate"), Kind::Date, QStringLiteral("bday"),
          R"(release_?date|date_?released|rel_?date|pub(lish)?(ed)?_?date|(^|_)date(_|$))",
          R"(release date|date of release|released|\bdate\b)"},
         {QStringLiteral("sizeKB"), Kind::Size, {}, R"(size)", R"(\bsize\b)"},
+        {QStringLiteral("recentChanges"),
+         Kind::Text,
+         {},
+         R"(change|whats_?new|release_?notes|history)",
+         R"(change|what'?s new|release notes)"},
         {QStringLiteral("version"), Kind::Text, {}, R"(version|(^|_)ver(_|$))", R"(\bversion\b)"},
         {QStringLiteral("icoURL"), Kind::Address, {}, R"(icon)", R"(\bicon\b)"},
         {QStringLiteral("screenShot"),
@@ -77,7 +82,7 @@ const QList<FieldMeaning>& FieldMeanings() {
         {QStringLiteral("shortDescription"),
          Kind::Text,
          {},
-         R"(short|summary|brief|teaser|tagline|slogan|desc\w*_?(45|80)(_|$))",
+         R"(short|summary|brief|teaser|tagline|slogan|(^|_)s_?desc|desc\w*_?(45|80)(_|$))",
          R"(short|summary|brief|tag ?line)"},
         {QStringLiteral("longDescription"),
          Kind::Text,
@@ -90,11 +95,6 @@ const QList<FieldMeaning>& FieldMeanings() {
          {},
          R"(limitation|restriction|trial)",
          R"(limitation|restriction|trial)"},
-        {QStringLiteral("recentChanges"),
-         Kind::Text,
-         {},
-         R"(change|whats_?new|release_?notes|history)",
-         R"(change|what'?s new|release notes)"},
         {QStringLiteral("author"), Kind::Text, QStringLiteral("organization name"),
          R"(author|publisher|company|developer|vendor|manufacturer|organi[sz]ation|(^|_)org(_|$)|contact_?name)",
          R"(author|publisher|company|developer|vendor|organi[sz]ation|your name|contact name|full name)"},

@@ -171,16 +171,40 @@ function isEmpty(el) {
 function meaningOf(el, type, name, label) {
     var auto = el.getAttribute('autocomplete');
     var tokens = auto ? auto.toLowerCase().split(/\s+/) : [];
-    if (type === 'email' || type === 'url')
+    // An e-mail box takes nothing but the address; a web address box may want any of several, so its words decide.
+    if (type === 'email')
         tokens.push(type);
     for (var t = 0; t < tokens.length; ++t) {
         if (byToken.has(tokens[t]))
             return byToken.get(tokens[t]);
     }
     var id = el.id === el.getAttribute('name') ? name : nameWords(el.id);
-    return byName(name) || (id !== name && byName(id)) || byLabel(label.toLowerCase());
+    return byName(name) || (id !== name && byName(id)) || byLabel(label.toLowerCase()) ||
+           (type === 'url' ? byToken.get('url') : null);
 }
 function pad2(n) { return (n < 10 ? '0' : '') + n; }
+// Which part of a date a select under a whole-date caption asks for, told by its options.
+function datePartOf(select) {
+    var months = 0, largest = 0;
+    for (var o = 0; o < select.options.length; ++o) {
+        var option = select.options[o], text = option.text.trim().toLowerCase();
+        if (text.length >= 3 && monthNames.some(function (n) { return n.indexOf(text) === 0; }))
+            ++months;
+        var number = /^\d+$/.test(option.value) ? +option.value : /^\d+$/.test(text) ? +text : 0;
+        largest = Math.max(largest, number);
+    }
+    return months >= 3 || largest === 12 ? 'month' : largest >= 1900 ? 'year' : largest >= 28 && largest <= 31 ? 'day'
+                                                                                                             : '';
+}
+// The words after a field, where a unit often stands: the chosen option when it is a select.
+function textAfter(el) {
+    var next = el.nextSibling;
+    while (next && next.nodeType === 3 && !next.textContent.trim())
+        next = next.nextSibling;
+    if (next && next.tagName === 'SELECT')
+        return next.selectedIndex >= 0 ? next.options[next.selectedIndex].text : '';
+    return next ? next.textContent : '';
+}
 // The value the field is offered, most wanted first (a select takes the first its options hold).
 function valuesFor(m, el, label) {
     if (!m.column)
@@ -189,8 +213,7 @@ function valuesFor(m, el, label) {
         var kb = parseFloat(String(product[m.column] || '').replace(',', '.'));
         if (!(kb >= 0))
             return [];
-        var around = (label + ' ' + (el.getAttribute('placeholder') || '') + ' ' +
-                      (el.nextSibling ? el.nextSibling.textContent : '')).toLowerCase();
+        var around = (label + ' ' + (el.getAttribute('placeholder') || '') + ' ' + textAfter(el)).toLowerCase();
         if (/\bmb\b|megabyte|\bmo\b/.test(around))
             return [(kb / 1024).toFixed(2)];
         if (/\bkb\b|kilobyte|\bk\b|\bko\b/.test(around))
@@ -202,11 +225,12 @@ function valuesFor(m, el, label) {
         if (!date)
             return [];
         var y = date[1], mo = +date[2], d = +date[3];
-        if (m.kind === 'day')
+        var kind = m.kind === 'date' && el.tagName === 'SELECT' ? datePartOf(el) || m.kind : m.kind;
+        if (kind === 'day')
             return [String(d), pad2(d)];
-        if (m.kind === 'month')
+        if (kind === 'month')
             return [String(mo), pad2(mo), monthNames[mo - 1], monthNames[mo - 1].slice(0, 3)];
-        if (m.kind === 'year')
+        if (kind === 'year')
             return el.maxLength === 2 ? [y.slice(2)] : [y, y.slice(2)];
         var hint = (label + ' ' + (el.getAttribute('placeholder') || '')).toLowerCase();
         if (/mm\/dd\/yy/.test(hint))
