@@ -90,23 +90,25 @@ function cellCaption(el) {
     var cell = el.closest('td, th');
     return cell ? wordsBefore(cell) : '';
 }
-function labelOf(el, doc, labelFor) {
+// The words a person reads for the field: its own label when it has one; else the hints around it, nearest first,
+// since a placeholder is often an example ("https://") and the caption beside it tells what is meant.
+function labelsOf(el, doc, labelFor) {
     var text = el.id && labelFor[el.id];
     if (text)
-        return text;
+        return [text];
     var wrap = el.closest('label');
     if (wrap && (text = clean(wrap.textContent.replace(el.textContent, ''))))
-        return text;
+        return [text];
     if ((text = clean(el.getAttribute('aria-label'))))
-        return text;
+        return [text];
     var by = el.getAttribute('aria-labelledby');
     if (by && (text = clean(by.split(/\s+/).map(function (id) {
             var e = doc.getElementById(id);
             return e ? e.textContent : '';
         }).join(' '))))
-        return text;
-    return clean(el.getAttribute('placeholder')) || clean(el.getAttribute('title')) || cellCaption(el) ||
-           textBefore(el);
+        return [text];
+    return [clean(el.getAttribute('placeholder')), clean(el.getAttribute('title')), cellCaption(el) || textBefore(el)]
+        .filter(Boolean);
 }
 // A document's window and where its page starts, read once: each read of the scroll offsets costs as much as a
 // field's box.
@@ -130,15 +132,18 @@ function typedField(el, type) {
         return typed.indexOf(type) >= 0;
     return el.tagName === 'TEXTAREA' || (el.tagName === 'SELECT' && !el.multiple);
 }
-// The parts of a document no product value belongs in (search forms, editor toolbars), found once per document.
+// The parts of a document no product value belongs in (search, newsletter and log-in forms, editor toolbars), found
+// once per document.
 function excludedParts(doc) {
     var parts = Array.prototype.slice.call(
         doc.querySelectorAll('[role="search"], [role="toolbar"], [class*="toolbar" i], [id*="toolbar" i]'));
     var forms = doc.querySelectorAll('form');
     for (var f = 0; f < forms.length; ++f) {
         var form = forms[f];
-        if (/search/i.test([form.getAttribute('action'), form.getAttribute('id'), form.getAttribute('name'),
-                            form.getAttribute('class')].join(' ')) || form.querySelector('input[type="search" i]'))
+        // Search, newsletter and log-in forms share the page with the submit form, never its purpose.
+        var words = [form.getAttribute('action'), form.getAttribute('id'), form.getAttribute('name'),
+                     form.getAttribute('class')].join(' ');
+        if (/search|newsletter|subscri|(log|sign)[-_ ]?in/i.test(words) || form.querySelector('input[type="search" i]'))
             parts.push(form);
     }
     return parts;
@@ -168,7 +173,7 @@ function isEmpty(el) {
     return value === '' || /^(https?:\/\/(www\.)?|www\.|0+([.,]0+)?|-+|n\/?a)$/i.test(value) ||
            value === String(el.getAttribute('placeholder') || '').trim() || /^(e\.g\.|example:)/i.test(value);
 }
-function meaningOf(el, type, name, label) {
+function meaningOf(el, type, name, labels) {
     var auto = el.getAttribute('autocomplete');
     var tokens = auto ? auto.toLowerCase().split(/\s+/) : [];
     // An e-mail box takes nothing but the address; a web address box may want any of several, so its words decide.
@@ -179,8 +184,10 @@ function meaningOf(el, type, name, label) {
             return byToken.get(tokens[t]);
     }
     var id = el.id === el.getAttribute('name') ? name : nameWords(el.id);
-    return byName(name) || (id !== name && byName(id)) || byLabel(label.toLowerCase()) ||
-           (type === 'url' ? byToken.get('url') : null);
+    var m = byName(name) || (id !== name && byName(id));
+    for (var l = 0; !m && l < labels.length; ++l)
+        m = byLabel(labels[l].toLowerCase());
+    return m || (type === 'url' ? byToken.get('url') : null);
 }
 function pad2(n) { return (n < 10 ? '0' : '') + n; }
 // Which part of a date a select under a whole-date caption asks for, told by its options.
@@ -306,9 +313,9 @@ docs.forEach(function (doc) {
             var name = nameWords(el.getAttribute('name'));
             if (inExcludedPart(el, name, parts) || !isEmpty(el))
                 continue;
-            var label = labelOf(el, doc, labelFor);
-            var shownName = label || clean(el.getAttribute('name')) || clean(el.id) || el.tagName.toLowerCase();
-            var m = meaningOf(el, type, name, label);
+            var labels = labelsOf(el, doc, labelFor), label = labels.join(' ');
+            var shownName = labels[0] || clean(el.getAttribute('name')) || clean(el.id) || el.tagName.toLowerCase();
+            var m = meaningOf(el, type, name, labels);
             var wanted = m ? valuesFor(m, el, label) : [];
             var value = null;
             if (wanted.length && el.tagName === 'SELECT') {

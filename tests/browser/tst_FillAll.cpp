@@ -50,6 +50,7 @@ private slots:
         const QJsonObject values = QJsonDocument::fromJson(Evaluate(browser, kValuesJs).toString().toUtf8()).object();
         const QMap<QString, QString> expected{
             {"search", ""},
+            {"newsletter", ""},
             {"title", "Menu Planner"},
             {"version", "2.1.3"},
             {"home", "http://cafe.example/menu"},
