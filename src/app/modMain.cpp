@@ -5,6 +5,7 @@
 #include "MessageBox.h"
 #include "SettingValue.h"
 #include "Trap.h"
+#include "WebBrowser.h"
 #include "cProduct.h"
 #include "cSite.h"
 #include "cViewFilter.h"
@@ -14,6 +15,9 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLoggingCategory>
+
+#include <memory>
 
 QString gIniFile;
 QString gAppPath;
@@ -30,6 +34,10 @@ std::unique_ptr<cSite> gSite;
 std::unique_ptr<cProduct> gProduct;
 
 namespace {
+
+// Start-up diagnostics, off unless QT_LOGGING_RULES turns on "quill.startup.info": one line when the home page has
+// first loaded, so the time a user waits for the window can be measured from outside.
+Q_LOGGING_CATEGORY(lcStartUp, "quill.startup", QtWarningMsg)
 
 const QString kSection = QStringLiteral("preferences");
 
@@ -57,6 +65,26 @@ void backUpOncePerDay() {
         MsgBox(QStringLiteral("The archive could not be backed up: ") + FailureText(e), Msg::Buttons::Ok,
                Msg::Icon::Exclamation);
     }
+}
+
+// The first load of the home page ends start-up as the user sees it; a site's page loaded before it does not. A
+// message box shown during the load would keep the user waiting all the same, so the line names it.
+void logFirstHomePageLoad(frmMain* window) {
+    if (!lcStartUp().isInfoEnabled())
+        return;
+    auto connection = std::make_shared<QMetaObject::Connection>();
+    *connection =
+        QObject::connect(window->webSite, &QWebEngineView::loadFinished, window, [window, connection](bool ok) {
+            if (window->webSite->url() != QUrl::fromLocalFile(frmMain::StartPagePath()))
+                return;
+            QString line = QStringLiteral("home page loaded");
+            if (!ok)
+                line += QStringLiteral(" with an error");
+            if (const QWidget* modal = QApplication::activeModalWidget())
+                line += QStringLiteral(" behind the modal window \"%1\"").arg(modal->windowTitle());
+            qCInfo(lcStartUp, "%s", qUtf8Printable(line));
+            QObject::disconnect(*connection);
+        });
 }
 
 } // namespace
@@ -104,6 +132,7 @@ bool Main(const QString& programDirectory, const QString& sharedDirectory) {
         QApplication::processEvents();
 
         gMainWindow = new frmMain;
+        logFirstHomePageLoad(gMainWindow);
         gMainWindow->Form_Load();
         splash.close();
         gMainWindow->show();
