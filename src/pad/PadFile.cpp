@@ -228,9 +228,10 @@ PadReadResult readPad(const QByteArray& bytes) {
             declaredXml = true;
             // Declared entities are what expansion attacks and external fetches are made of; PAD files have none.
             if (!xml.entityDeclarations().isEmpty())
-                return failed(QStringLiteral("The file declares entities in a document type (line %1); a PAD file has "
-                                             "none, so it is not read.")
-                                  .arg(xml.lineNumber()));
+                return failed(QStringLiteral("The file declares entities in a document type (line %1, column %2); a "
+                                             "PAD file has none, so it is not read.")
+                                  .arg(xml.lineNumber())
+                                  .arg(xml.columnNumber()));
             break;
         case QXmlStreamReader::StartElement:
             if (!inRoot) {
