@@ -515,8 +515,9 @@ void frmMain::resizeEvent(QResizeEvent* event) {
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
     if (watched == lvwSites && event->type() == QEvent::Resize) {
         // A new width of the list (the window or the splitter) sets the columns back to their shares; the scroll
-        // bar coming or going with a rebuild changes only the viewport, and keeps the widths the user set.
-        MakeLvwSitesColumns();
+        // bar coming or going with a rebuild changes only the viewport, and keeps the widths the user set. The list
+        // sizes its viewport only after this filter, so the columns are set once it has.
+        QMetaObject::invokeMethod(this, &frmMain::MakeLvwSitesColumns, Qt::QueuedConnection);
     } else if (watched == lvwSites->viewport()) {
         if (event->type() == QEvent::MouseButtonRelease) {
             const auto* mouse = static_cast<QMouseEvent*>(event);
