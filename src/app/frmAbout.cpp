@@ -30,7 +30,6 @@ QString addressText(QString address) {
 frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("About Quillomar PAD Submitter"));
-    setFixedSize(369, 382);
 
     pic = new QLabel(this);
     pic->setObjectName(QStringLiteral("pic"));
@@ -64,6 +63,8 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     layout->addSpacing(8);
     layout->addWidget(lblInternet);
     layout->addWidget(lblEmail);
+    // The window takes the size its contents need, at any scale and font.
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 bool frmAbout::eventFilter(QObject* watched, QEvent* event) {

@@ -35,11 +35,11 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 const QString kBannerText = QStringLiteral(" Quillomar Pad Submitter");
-// The panes keep at least this much after a drag (1000 twips); only the toggle hides the list pane.
-constexpr int kMinPaneWidth = 67;
 
 QIcon icon(const QString& name) {
     return QIcon(QStringLiteral(":/icons/%1.svg").arg(name));
@@ -50,13 +50,109 @@ template <class Widget> Widget* named(Widget* widget, const char* name) {
     return widget;
 }
 
+// Its parts side by side while the width holds them all, else each on a row of its own: the product bar stays whole
+// in a narrow window or browser pane instead of squeezing its controls over each other.
+class WrappingRow final : public QLayout {
+public:
+    explicit WrappingRow(QWidget* parent) : QLayout(parent) {}
+    ~WrappingRow() override {
+        while (QLayoutItem* item = WrappingRow::takeAt(0))
+            delete item;
+    }
+
+    void addPart(QLayout* part) {
+        addChildLayout(part);
+        addItem(part);
+    }
+    void addItem(QLayoutItem* item) override { m_items << item; }
+    int count() const override { return int(m_items.size()); }
+    QLayoutItem* itemAt(int index) const override { return m_items.value(index); }
+    QLayoutItem* takeAt(int index) override {
+        if (index < 0 || index >= m_items.size())
+            return nullptr;
+        QLayoutItem* item = m_items.takeAt(index);
+        if (QLayout* part = item->layout(); part && part->parent() == this)
+            part->setParent(nullptr);
+        return item;
+    }
+    Qt::Orientations expandingDirections() const override { return Qt::Horizontal; }
+    bool hasHeightForWidth() const override { return true; }
+    int heightForWidth(int width) const override {
+        const QMargins m = contentsMargins();
+        return (fitsOneRow(width - m.left() - m.right()) ? rowHeight() : stackedHeight()) + m.top() + m.bottom();
+    }
+    // The least width is the widest part's; the least height, that of the parts stacked.
+    QSize minimumSize() const override {
+        int width = 0;
+        for (const QLayoutItem* item : m_items)
+            width = std::max(width, item->minimumSize().width());
+        return grownByMargins(QSize(width, stackedHeight()));
+    }
+    QSize sizeHint() const override {
+        int width = gaps();
+        for (const QLayoutItem* item : m_items)
+            width += item->sizeHint().width();
+        return grownByMargins(QSize(width, rowHeight()));
+    }
+    void setGeometry(const QRect& rect) override {
+        QLayout::setGeometry(rect);
+        const QRect area = contentsRect();
+        if (m_items.isEmpty())
+            return;
+        if (fitsOneRow(area.width())) {
+            // The width beyond the parts' least is shared out equally.
+            const int extra = (area.width() - oneRowWidth()) / int(m_items.size());
+            int x = area.left();
+            for (QLayoutItem* item : m_items) {
+                const int width = item->minimumSize().width() + extra;
+                item->setGeometry(QRect(x, area.top(), width, area.height()));
+                x += width + spacing();
+            }
+        } else {
+            int y = area.top();
+            for (QLayoutItem* item : m_items) {
+                const int height = item->sizeHint().height();
+                item->setGeometry(QRect(area.left(), y, area.width(), height));
+                y += height + spacing();
+            }
+        }
+    }
+
+private:
+    int gaps() const { return spacing() * std::max(0, int(m_items.size()) - 1); }
+    int oneRowWidth() const {
+        int width = gaps();
+        for (const QLayoutItem* item : m_items)
+            width += item->minimumSize().width();
+        return width;
+    }
+    bool fitsOneRow(int width) const { return width >= oneRowWidth(); }
+    int rowHeight() const {
+        int height = 0;
+        for (const QLayoutItem* item : m_items)
+            height = std::max(height, item->sizeHint().height());
+        return height;
+    }
+    int stackedHeight() const {
+        int height = gaps();
+        for (const QLayoutItem* item : m_items)
+            height += item->sizeHint().height();
+        return height;
+    }
+    QSize grownByMargins(QSize size) const {
+        const QMargins m = contentsMargins();
+        return size + QSize(m.left() + m.right(), m.top() + m.bottom());
+    }
+
+    QList<QLayoutItem*> m_items;
+};
+
 } // namespace
 
 frmMain::frmMain() {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Quillomar PAD submitter"));
     setWindowIcon(icon(QStringLiteral("quillomar")));
-    setMinimumSize(200, 400);
     resize(1144, 640);
 
     buildToolbar();
@@ -68,6 +164,7 @@ frmMain::frmMain() {
 
     vSplitter = named(new QSplitter(Qt::Horizontal, central), "vSplitter");
     vSplitter->setHandleWidth(5);
+    // A drag leaves each pane the width its controls need; only the toggle hides the list pane.
     vSplitter->setChildrenCollapsible(false);
     vSplitter->addWidget(buildSiteListPane());
     vSplitter->addWidget(buildBrowserPane());
@@ -150,7 +247,6 @@ void frmMain::buildBanner(QWidget* parent) {
 
 QWidget* frmMain::buildSiteListPane() {
     picLeft = named(new QWidget(this), "picLeft");
-    picLeft->setMinimumWidth(kMinPaneWidth);
     auto* layout = new QVBoxLayout(picLeft);
     layout->setContentsMargins(4, 4, 0, 0);
 
@@ -196,7 +292,6 @@ QWidget* frmMain::buildSiteListPane() {
 
 QWidget* frmMain::buildBrowserPane() {
     picRight = named(new QWidget(this), "picRight");
-    picRight->setMinimumWidth(kMinPaneWidth);
     auto* layout = new QVBoxLayout(picRight);
     layout->setContentsMargins(0, 4, 4, 0);
 
@@ -229,6 +324,8 @@ QWidget* frmMain::buildBrowserPane() {
     layout->addLayout(navigation);
 
     webSite = named(new WebBrowser(picRight), "webSite");
+    // The smallest window still shows some lines of a page.
+    webSite->setMinimumHeight(webSite->fontMetrics().lineSpacing() * 8);
     layout->addWidget(webSite, 1);
     layout->addWidget(buildProductBar());
 
@@ -238,8 +335,11 @@ QWidget* frmMain::buildBrowserPane() {
 
 QWidget* frmMain::buildProductBar() {
     picButtons = named(new QWidget(picRight), "picButtons");
-    auto* layout = new QHBoxLayout(picButtons);
-    layout->setContentsMargins(0, 4, 0, 4);
+    auto* bar = new WrappingRow(picButtons);
+    bar->setContentsMargins(0, 4, 0, 4);
+    bar->setSpacing(6);
+    auto* layout = new QHBoxLayout;
+    bar->addPart(layout);
 
     auto* productColumn = new QVBoxLayout;
     auto* productRow = new QHBoxLayout;
@@ -266,16 +366,19 @@ QWidget* frmMain::buildProductBar() {
 
     cmdMagic = named(new QPushButton(QStringLiteral("AUTO"), picButtons), "cmdMagic");
     cmdMagic->setToolTip(QStringLiteral("Fill the page's form from the product"));
-    cmdMagic->setMinimumSize(72, 56);
+    cmdMagic->setMinimumHeight(56);
     QFont bold = cmdMagic->font();
     bold.setBold(true);
     cmdMagic->setFont(bold);
     layout->addWidget(cmdMagic);
     cmdFillAll = named(new QPushButton(QStringLiteral("Fill all"), picButtons), "cmdFillAll");
     cmdFillAll->setToolTip(QStringLiteral("Fill every field of the page by what it asks for (Ctrl+Shift+F)"));
-    cmdFillAll->setMinimumSize(72, 56);
+    cmdFillAll->setMinimumHeight(56);
     layout->addWidget(cmdFillAll);
 
+    // The paste buttons and the other elements go under the product when the bar is narrow.
+    auto* pasteRow = new QHBoxLayout;
+    bar->addPart(pasteRow);
     // Two rows of three: PAD, Email, Username over Author, RegNow, Password.
     auto* pasteGrid = new QGridLayout;
     pasteGrid->setSpacing(4);
@@ -285,11 +388,10 @@ QWidget* frmMain::buildProductBar() {
     for (int i = 0; i < 6; ++i) {
         auto* button = new QPushButton(QString::fromLatin1(captions[i]), picButtons);
         button->setObjectName(QStringLiteral("cmdPADurl_%1").arg(i));
-        button->setMinimumWidth(72);
         cmdPADurl << button;
         pasteGrid->addWidget(button, rows[i], columns[i]);
     }
-    layout->addLayout(pasteGrid);
+    pasteRow->addLayout(pasteGrid);
 
     fraPadOtherElements = named(new QGroupBox(QStringLiteral("Other elements"), picButtons), "fraPadOtherElements");
     auto* otherLayout = new QHBoxLayout(fraPadOtherElements);
@@ -299,7 +401,7 @@ QWidget* frmMain::buildProductBar() {
     cmdPaste = named(new QPushButton(QStringLiteral("Paste"), fraPadOtherElements), "cmdPaste");
     otherLayout->addWidget(cboPad, 1);
     otherLayout->addWidget(cmdPaste);
-    layout->addWidget(fraPadOtherElements, 1);
+    pasteRow->addWidget(fraPadOtherElements, 1);
 
     connect(cboProducts, &QComboBox::activated, this, &frmMain::cboProducts_Click);
     return picButtons;
@@ -413,8 +515,9 @@ void frmMain::resizeEvent(QResizeEvent* event) {
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
     if (watched == lvwSites && event->type() == QEvent::Resize) {
         // A new width of the list (the window or the splitter) sets the columns back to their shares; the scroll
-        // bar coming or going with a rebuild changes only the viewport, and keeps the widths the user set.
-        MakeLvwSitesColumns();
+        // bar coming or going with a rebuild changes only the viewport, and keeps the widths the user set. The list
+        // sizes its viewport only after this filter, so the columns are set once it has.
+        QMetaObject::invokeMethod(this, &frmMain::MakeLvwSitesColumns, Qt::QueuedConnection);
     } else if (watched == lvwSites->viewport()) {
         if (event->type() == QEvent::MouseButtonRelease) {
             const auto* mouse = static_cast<QMouseEvent*>(event);

@@ -47,7 +47,7 @@ frmRestoreBackup::frmRestoreBackup(QWidget* parent) : QDialog(parent) {
     buttons->addWidget(cmdRestore);
     buttons->addWidget(cmdClose);
     layout->addLayout(buttons);
-    resize(460, 320);
+    resize(minimumSizeHint().expandedTo(QSize(460, 320)));
 
     connect(cmdRestore, &QPushButton::clicked, this, &frmRestoreBackup::cmdRestore_Click);
     connect(cmdOtherFile, &QPushButton::clicked, this, &frmRestoreBackup::cmdOtherFile_Click);

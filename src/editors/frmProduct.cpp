@@ -132,7 +132,7 @@ frmProduct::frmProduct(ProductEditorLinks links, QWidget* parent) : QDialog(pare
                 [box, count] { count->setText(QString::number(CountedLength(box->toPlainText()))); });
     }
 
-    resize(720, minimumSizeHint().height() + 24);
+    resize(minimumSizeHint().expandedTo(QSize(720, minimumSizeHint().height() + 24)));
     txtName->setFocus();
     Form_Load();
 }

@@ -18,6 +18,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -31,13 +32,14 @@ template <class Widget> Widget* named(Widget* widget, const QString& name) {
     return widget;
 }
 
-// A small button beside a box: Enter in the window stays with OK.
-QPushButton* sideButton(const QString& text, const QString& name, const QString& toolTip, QWidget* parent) {
-    auto* button = named(new QPushButton(text, parent), name);
+// A small button beside a box, as wide as its text needs: a tool button is never the default, so Enter in the
+// window stays with OK. The side buttons fill their column, so that they line up.
+QToolButton* sideButton(const QString& text, const QString& name, const QString& toolTip, QWidget* parent) {
+    auto* button = named(new QToolButton(parent), name);
+    button->setText(text);
     button->setToolTip(toolTip);
     button->setAccessibleName(toolTip);
-    button->setAutoDefault(false);
-    button->setFixedWidth(button->fontMetrics().horizontalAdvance(QStringLiteral("->")) + 24);
+    button->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
     return button;
 }
 
@@ -154,8 +156,8 @@ void frmSite::buildControls() {
     buttons->addWidget(cmdClose);
     layout->addSpacing(6);
     layout->addLayout(buttons);
-    setMinimumWidth(520);
-    resize(560, minimumSizeHint().height());
+    // Room for an address of some 80 characters at first; the layout sets the least size.
+    resize(minimumSizeHint().expandedTo(QSize(fontMetrics().averageCharWidth() * 80, 0)));
 
     QWidget* order[] = {txtName,
                         txtHomePage,
@@ -178,9 +180,9 @@ void frmSite::buildControls() {
 
     connect(cmdOK, &QPushButton::clicked, this, &frmSite::cmdOK_Click);
     connect(cmdClose, &QPushButton::clicked, this, &frmSite::reject);
-    connect(cmdShowPwd, &QPushButton::clicked, this, &frmSite::cmdShowPwd_Click);
-    connect(cmdVisitHomePage, &QPushButton::clicked, this, &frmSite::cmdVisitHomePage_Click);
-    connect(cmdVisitSubmitUrl, &QPushButton::clicked, this, &frmSite::cmdVisitSubmitUrl_Click);
+    connect(cmdShowPwd, &QToolButton::clicked, this, &frmSite::cmdShowPwd_Click);
+    connect(cmdVisitHomePage, &QToolButton::clicked, this, &frmSite::cmdVisitHomePage_Click);
+    connect(cmdVisitSubmitUrl, &QToolButton::clicked, this, &frmSite::cmdVisitSubmitUrl_Click);
 }
 
 cSite& frmSite::site() const {

@@ -12,6 +12,7 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
+class QToolButton;
 
 // What the site editor needs from the main window.
 struct SiteEditorLinks {
@@ -46,14 +47,14 @@ public:
 
     QLineEdit* txtName = nullptr;
     QLineEdit* txtHomePage = nullptr;
-    QPushButton* cmdVisitHomePage = nullptr;
+    QToolButton* cmdVisitHomePage = nullptr;
     QLineEdit* txtSubmitUrl = nullptr;
-    QPushButton* cmdVisitSubmitUrl = nullptr;
+    QToolButton* cmdVisitSubmitUrl = nullptr;
     QButtonGroup* optAutoUpdate = nullptr;   // id 0 "No", id 1 "Yes"
     QButtonGroup* optAuthRequired = nullptr; // id 0 "No", id 1 "Yes"
     QLineEdit* txtUserID = nullptr;
     QLineEdit* txtPassword = nullptr;
-    QPushButton* cmdShowPwd = nullptr;
+    QToolButton* cmdShowPwd = nullptr;
     QLineEdit* txtRank = nullptr;
     QPlainTextEdit* txtNotes = nullptr;
     QLabel* lblInsertDateCaption = nullptr;

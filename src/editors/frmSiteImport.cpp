@@ -102,7 +102,6 @@ void frmSiteImport::buildControls() {
     buttons->addWidget(cmdClose);
     layout->addSpacing(6);
     layout->addLayout(buttons);
-    setMinimumWidth(480);
 
     m_idleOnly = {txtFileName, cmdBrowse, fraFileType, cmdImport, cmdClose};
 

@@ -58,7 +58,6 @@ QTreeWidgetItem* makeRow(const HistoryRow& entry) {
 frmProductHistory::frmProductHistory(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmProductHistory"));
     setWindowTitle(QStringLiteral("Product History Log"));
-    resize(640, 480);
     auto* layout = new QVBoxLayout(this);
 
     auto* banner = named(new QWidget(this), "picFolderName");
@@ -111,6 +110,7 @@ frmProductHistory::frmProductHistory(QWidget* parent) : QDialog(parent) {
     for (QPushButton* button : {cmdAddItem, cmdDelete, cmdClose})
         button->setAutoDefault(false);
     layout->addLayout(buttons);
+    resize(minimumSizeHint().expandedTo(QSize(640, 480)));
 
     connect(cmdAddItem, &QPushButton::clicked, this, &frmProductHistory::cmdAddItem_Click);
     connect(cmdDelete, &QPushButton::clicked, this, &frmProductHistory::cmdDelete_Click);

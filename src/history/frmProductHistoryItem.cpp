@@ -22,7 +22,6 @@ template <class Widget> Widget* named(Widget* widget, const char* name) {
 frmProductHistoryItem::frmProductHistoryItem(frmProductHistory* history) : QDialog(history), m_history(history) {
     setObjectName(QStringLiteral("frmProductHistoryItem"));
     setWindowTitle(QStringLiteral("Product History Item"));
-    resize(420, 140);
     auto* layout = new QVBoxLayout(this);
     lblInfo =
         named(new QLabel(QStringLiteral("Use this window to insert a short note about product - site operation"), this),
@@ -48,6 +47,7 @@ frmProductHistoryItem::frmProductHistoryItem(frmProductHistory* history) : QDial
     buttons->addWidget(cmdAdd);
     buttons->addWidget(cmdClose);
     layout->addLayout(buttons);
+    resize(minimumSizeHint().expandedTo(QSize(420, 140)));
 
     connect(cmdAdd, &QPushButton::clicked, this, &frmProductHistoryItem::cmdAdd_Click);
     connect(cmdClose, &QPushButton::clicked, this, &frmProductHistoryItem::cmdClose_Click);
