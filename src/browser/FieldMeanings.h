@@ -19,6 +19,7 @@ struct FieldMeaning {
     QString column; // the product column that gives the value; empty: the product has none (left alone)
     Kind kind;
     QString autocomplete; // autocomplete tokens that mean it, separated by spaces
+    // Patterns are JavaScript regular expressions without named groups or back-references.
     QString names;        // pattern for the name or id, in lower case with every run of other characters as "_"
     QString labels;       // pattern for the words a person reads beside the field, in lower case
     QString shorter = {}; // the column of a shorter text for a field too short for the value; empty: none

@@ -20,22 +20,25 @@ var meanings = table.map(function (m) {
 });
 // One pattern tries the meanings' patterns in the table's order, each over the whole text, so that one call
 // decides as a loop over them would: most fields are judged by words, and a call per meaning costs the most.
+// The parts' own groups are made non-capturing, so that group k + 1, empty, tells that part k matched.
 function firstMeaningOf(column) {
-    var parts = [], marks = [], group = 0;
+    var parts = [], found = [];
     table.forEach(function (m, i) {
         if (!m[column])
             return;
-        parts.push('[\\s\\S]*?(?:' + m[column] + ')()');
-        // The empty group closing each part tells which part matched.
-        group += new RegExp(m[column] + '|').exec('').length;
-        marks.push([group, meanings[i]]);
+        var part = m[column].replace(/\\.|\[(?:\\.|[^\]])*\]|\((?!\?)/g, function (t) {
+            return t === '(' ? '(?:' : t;
+        });
+        parts.push('[\\s\\S]*?(?:' + part + ')()');
+        found.push(meanings[i]);
     });
     var pattern = new RegExp('^(?:' + parts.join('|') + ')');
     return function (text) {
-        var hit = text ? pattern.exec(text) : null;
-        for (var k = 0; hit && k < marks.length; ++k) {
-            if (hit[marks[k][0]] !== undefined)
-                return marks[k][1];
+        // Testing first spares building the answer for the many texts that match nothing.
+        var hit = text && pattern.test(text) ? pattern.exec(text) : null;
+        for (var k = 0; hit && k < found.length; ++k) {
+            if (hit[k + 1] !== undefined)
+                return found[k];
         }
         return null;
     };
@@ -54,8 +57,12 @@ var monthNames = ['january', 'february', 'march', 'april', 'may', 'june', 'july'
                   'october', 'november', 'december'];
 
 function nameWords(text) {
-    return String(text || '').replace(/([a-z0-9])([A-Z])/g, '$1_$2').toLowerCase()
-        .replace(/[^a-z0-9]+/g, '_').replace(/^_+|_+$/g, '');
+    text = String(text || '');
+    // Most names are one lower-case word already.
+    if (/^[a-z0-9]*$/.test(text))
+        return text;
+    return text.replace(/([a-z0-9])([A-Z])/g, '$1_$2').toLowerCase().replace(/[^a-z0-9]+/g, '_')
+        .replace(/^_+|_+$/g, '');
 }
 function clean(text) {
     return String(text || '').replace(/\s+/g, ' ').replace(/^[\s:*]+|[\s:*]+$/g, '').slice(0, 120);

@@ -57,23 +57,29 @@ void WebBrowser::GoForward() {
 QString WebBrowser::setFieldValueJs() {
     // Sites built on script frameworks replace an input's value property to track edits; only the prototype's
     // own setter changes what the element really holds, and only the events make the framework take it in.
-    // The setter is looked up once per prototype and script run: a page cannot change it between two fields of one
-    // fill in a way that matters, and the lookup costs more than the write.
-    return QStringLiteral(R"JS(var __quillSetters = new Map();
+    // A frame's elements belong to the frame's own window and its own prototypes. The interfaces and their setters
+    // are looked up once per document and script run: a page cannot change them between two fields of one fill in
+    // a way that matters, and reading them from a window costs more than the write.
+    return QStringLiteral(R"JS(var __quillKinds = new Map();
 function __quillSetValue(element, value) {
     if (!element)
         return false;
     var text = value === null || value === undefined ? '' : String(value);
-    // A frame's elements belong to the frame's own window and its own prototypes.
-    var view = (element.ownerDocument && element.ownerDocument.defaultView) || window;
-    var proto = element instanceof view.HTMLInputElement ? view.HTMLInputElement.prototype
-              : element instanceof view.HTMLTextAreaElement ? view.HTMLTextAreaElement.prototype
-              : element instanceof view.HTMLSelectElement ? view.HTMLSelectElement.prototype : null;
-    if (proto && !__quillSetters.has(proto)) {
-        var descriptor = Object.getOwnPropertyDescriptor(proto, 'value');
-        __quillSetters.set(proto, descriptor && descriptor.set);
+    var doc = element.ownerDocument;
+    var kinds = __quillKinds.get(doc);
+    if (!kinds) {
+        var view = (doc && doc.defaultView) || window;
+        kinds = [view.HTMLInputElement, view.HTMLTextAreaElement, view.HTMLSelectElement].map(function (type) {
+            var descriptor = Object.getOwnPropertyDescriptor(type.prototype, 'value');
+            return { type: type, set: descriptor && descriptor.set };
+        });
+        __quillKinds.set(doc, kinds);
     }
-    var setter = proto ? __quillSetters.get(proto) : null;
+    var setter = null;
+    for (var k = 0; k < kinds.length && !setter; ++k) {
+        if (element instanceof kinds[k].type)
+            setter = kinds[k].set;
+    }
     if (setter)
         setter.call(element, text);
     else
