@@ -71,31 +71,32 @@ function hasField(node) {
     return node.nodeType === 1 && (/^(INPUT|TEXTAREA|SELECT)$/.test(node.tagName) ||
                                    !!node.querySelector('input, textarea, select'));
 }
-// The first words before a node among its earlier siblings; a sibling holding a field ends the search, as its words
-// belong to that field.
+// The words before a node among its earlier siblings, nearest first, at most two, since a hint often stands between
+// a caption and its field; a sibling holding a field ends the search, as its words belong to that field.
 function wordsBefore(node) {
-    for (var p = node.previousSibling; p; p = p.previousSibling) {
+    var found = [];
+    for (var p = node.previousSibling; p && found.length < 2; p = p.previousSibling) {
         if (hasField(p))
-            return '';
+            break;
         var text = clean(p.textContent);
         if (text)
-            return text;
+            found.push(text);
     }
-    return '';
+    return found;
 }
 // The words just before the field, or before its box when the field stands alone in one.
 function textBefore(el) {
     for (var node = el, level = 0; node && level < 3; node = node.parentNode, ++level) {
-        var text = wordsBefore(node);
-        if (text || (node.parentNode && node.parentNode.children.length > 1))
-            return text;
+        var found = wordsBefore(node);
+        if (found.length || (node.parentNode && node.parentNode.children.length > 1))
+            return found;
     }
-    return '';
+    return [];
 }
 // The caption cell before the field's cell in its table row.
 function cellCaption(el) {
     var cell = el.closest('td, th');
-    return cell ? wordsBefore(cell) : '';
+    return cell ? wordsBefore(cell) : [];
 }
 // The words a person reads for the field: its own label when it has one; else the hints around it, nearest first,
 // since a placeholder is often an example ("https://") and the caption beside it tells what is meant.
@@ -114,7 +115,9 @@ function labelsOf(el, doc, labelFor) {
             return e ? e.textContent : '';
         }).join(' '))))
         return [text];
-    return [clean(el.getAttribute('placeholder')), clean(el.getAttribute('title')), cellCaption(el) || textBefore(el)]
+    var caption = cellCaption(el);
+    return [clean(el.getAttribute('placeholder')), clean(el.getAttribute('title'))]
+        .concat(caption.length ? caption : textBefore(el))
         .filter(Boolean);
 }
 // A document's window and where its page starts, read once: each read of the scroll offsets costs as much as a
@@ -321,7 +324,9 @@ docs.forEach(function (doc) {
             if (inExcludedPart(el, name, parts) || !isEmpty(el))
                 continue;
             var labels = labelsOf(el, doc, labelFor), label = labels.join(' ');
-            var shownName = labels[0] || clean(el.getAttribute('name')) || clean(el.id) || el.tagName.toLowerCase();
+            // Named in the report by words rather than by an example such as "https://".
+            var shownName = labels.filter(function (l) { return /[a-z]{2}/i.test(l) && l.indexOf('://') < 0; })[0] ||
+                            labels[0] || clean(el.getAttribute('name')) || clean(el.id) || el.tagName.toLowerCase();
             var m = meaningOf(el, type, name, labels);
             var wanted = m ? valuesFor(m, el, label) : [];
             var value = null;
