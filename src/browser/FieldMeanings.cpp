@@ -28,12 +28,19 @@ QString kindName(Kind kind) {
 
 // The order decides: a more particular meaning stands before one whose words it contains ("download url" before
 // "url", "short description" before "description", "what's new in this version" before "version"), and what the product
-// has no value for stands first, so that a category, price, licence or system field is never taken for something else.
+// has no value for stands first, so that a category, price, licence, video, social or system field is never taken for
+// something else.
 const QList<FieldMeaning>& FieldMeanings() {
     static const QList<FieldMeaning> meanings{
         {{}, Kind::Text, {}, R"((^|_)(sub)?categor|genre)", R"(categor|genre)"},
         {{}, Kind::Text, {}, R"(price|cost|(^|_)fee(_|$)|currency)", R"(price|cost|\bfee\b|currency)"},
         {{}, Kind::Text, {}, R"(licen[cs]e)", R"(licen[cs]e)"},
+        {{}, Kind::Text, {}, R"(video|youtube|vimeo)", R"(video|youtube|vimeo)"},
+        {{},
+         Kind::Text,
+         {},
+         R"(facebook|twitter|linkedin|instagram|social|(^|_)fb(_|$))",
+         R"(facebook|twitter|linkedin|instagram|social)"},
         {{},
          Kind::Text,
          {},

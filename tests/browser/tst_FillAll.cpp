@@ -65,6 +65,7 @@ private slots:
             {"font", ""},
             {"category", ""},
             {"price", "0"},
+            {"video", "http://"},
             {"author", "Someone Else"},
             {"locked", ""},
             {"shot", "http://cafe.example/shot.png"},
@@ -79,7 +80,7 @@ private slots:
             QVERIFY2(values.contains(it.key()) && values.value(it.key()).toString() == it.value(),
                      qPrintable(it.key() + ": " + values.value(it.key()).toString()));
         QCOMPARE(report->filled, 16);
-        QCOMPARE(report->leftEmpty, (QStringList{"Category", "Price"}));
+        QCOMPARE(report->leftEmpty, (QStringList{"Category", "Price", "Video URL"}));
         QCOMPARE(report->shortened, QStringList{"Keywords"});
     }
 };
