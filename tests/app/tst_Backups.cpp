@@ -18,10 +18,6 @@ void seed(const TestProgramDir& dir) {
             "VALUES (7, 1, 1, '1.0', '2012-01-01')");
 }
 
-int siteRows() {
-    return gMainWindow->lvwSites->topLevelItemCount();
-}
-
 void deleteSites(int first, int last) {
     for (int id = first; id <= last; ++id)
         RunningProgram::row(id)->setSelected(true);
@@ -51,7 +47,7 @@ private slots:
         QVERIFY(p.started);
         p.boxes.answer(Msg::Answer::Yes);
         deleteSites(1, 10);
-        QCOMPARE(siteRows(), 2);
+        QCOMPARE(gMainWindow->lvwSites->topLevelItemCount(), 2);
         const QList<AutomaticBackup> copies = AutomaticBackups();
         QCOMPARE(copies.size(), 2); // the start of the day's and the delete's
         p.dir.sql("INSERT INTO tab_sites (submitUrl) VALUES ('http://after.example/')");
@@ -67,7 +63,7 @@ private slots:
         }));
         QVERIFY(p.boxes.texts().value(0).contains("(12 sites, 1 products)"));
         QCOMPARE(p.boxes.texts().value(1), "The archive was restored from " + QDir::toNativeSeparators(copies[0].path));
-        QCOMPARE(siteRows(), 12);
+        QCOMPARE(gMainWindow->lvwSites->topLevelItemCount(), 12);
         // The restore backed up the archive it replaced first.
         QCOMPARE(ReadArchiveCounts(AutomaticBackups()[0].path).sites, 3);
 
@@ -77,26 +73,13 @@ private slots:
         QCOMPARE(ReadArchiveCounts(p.dir.filePath("mine.db")).sites, 12);
     }
 
-    // A file that is no database is refused before anything is asked. A copy whose status table lost its rules
-    // passes the check but breaks a rule on the way in: the restore stops with no row of any table changed.
-    void filesThatAreNoArchiveChangeNothing_data() {
-        QTest::addColumn<bool>("archiveLike");
-        QTest::newRow("no database") << false;
-        QTest::newRow("null in a status") << true;
-    }
-    void filesThatAreNoArchiveChangeNothing() {
-        QFETCH(bool, archiveLike);
+    // A file that is no database is refused before anything is asked. (A copy that fails on its way in changes
+    // nothing either: tst_Archive.)
+    void fileThatIsNoArchiveChangesNothing() {
         RunningProgram p(seed);
         QVERIFY(p.started);
         const QString offered = p.dir.filePath("offered.db");
-        WriteFile(offered, archiveLike ? ReadFile(AutomaticBackups()[0].path) : QByteArray(8192, 'x'));
-        if (archiveLike) {
-            const DbConnection db(ConnectionStringFor(offered));
-            db.execute("DELETE FROM tab_sites WHERE siteID > 10");
-            db.execute("ALTER TABLE tab_productStatus RENAME TO old");
-            db.execute("CREATE TABLE tab_productStatus AS SELECT * FROM old"); // without NOT NULL
-            db.execute("UPDATE tab_productStatus SET insertDate = NULL");
-        }
+        WriteFile(offered, QByteArray(8192, 'x'));
         const QByteArray archive = ReadFile(p.dir.dbPath());
         FileDialogSpy files;
         files.choose(offered);
@@ -105,13 +88,10 @@ private slots:
             QTest::mouseClick(window->cmdOtherFile, Qt::LeftButton);
             window->reject();
         }));
-        const QString last = p.boxes.texts().last();
-        QVERIFY2(last.startsWith(archiveLike ? "Error in RestoreFrom: "
-                                             : QDir::toNativeSeparators(offered) + " cannot be restored: "),
-                 qPrintable(last));
-        QCOMPARE(p.boxes.shown().size(), archiveLike ? 2 : 1);
+        QCOMPARE(p.boxes.texts().size(), 1);
+        QVERIFY2(p.boxes.texts()[0].startsWith(QDir::toNativeSeparators(offered) + " cannot be restored: "),
+                 qPrintable(p.boxes.texts()[0]));
         QCOMPARE(ReadFile(p.dir.dbPath()), archive);
-        QCOMPARE(siteRows(), 12);
     }
 
     // The backups folder's name taken by a plain file: a delete goes on only when the user says so, No by default.
@@ -124,7 +104,7 @@ private slots:
         p.boxes.answer(Msg::Answer::Yes);
         deleteSites(1, 3);
         QVERIFY(p.boxes.texts().value(1).startsWith("The archive could not be backed up before this change: "));
-        QCOMPARE(siteRows(), 12);
+        QCOMPARE(gMainWindow->lvwSites->topLevelItemCount(), 12);
     }
 
     void onlyTheFirstStartOfADayMakesACopy() {

@@ -1,7 +1,6 @@
 #include "PadFields.h"
 #include "PadFile.h"
 #include "PadSamples.h"
-#include "TestFiles.h"
 #include "TestMain.h"
 
 #include <QRegularExpression>
@@ -97,78 +96,19 @@ Line &lt;two&gt; <![CDATA[&amp; stays]]></Program_Change_Info></Program_Info>
         QCOMPARE(PadFieldTexts(read.product).filter("="), fields);
     }
 
-    void badDateOrSizeLeavesOnlyItsField_data() {
-        QTest::addColumn<QString>("inner");
-        QTest::addColumn<QString>("problem");
-        QTest::addColumn<QString>("kept");
-        const QString date = "<Program_Release_Year>%1</Program_Release_Year><Program_Release_Month>%2"
-                             "</Program_Release_Month><Program_Release_Day>%3</Program_Release_Day>";
-        const QString size =
-            "<File_Info><File_Size_Bytes>%1</File_Size_Bytes><File_Size_K>%2</File_Size_K></File_Info>";
-        QTest::newRow("31 February") << date.arg("2011", "02", "31")
-                                     << "Release date: year \"2011\", month \"02\", day \"31\" is not a date."
-                                     << "";
-        QTest::newRow("month 13") << date.arg("2011", "13", "1") << "Release date: year \"2011\", month \"13\""
-                                  << "";
-        QTest::newRow("kilobytes with a unit")
-            << size.arg("", "12 MB") << "Size KB: File_Size_K \"12 MB\" is not a number."
-            << "";
-        QTest::newRow("bytes with separators") << size.arg("1,234", "") << "File_Size_Bytes \"1,234\""
-                                               << "";
-        QTest::newRow("bad size, good date") << size.arg("", "many") + date.arg("2012", "2", "29") << "\"many\""
-                                             << "ReleaseDate=2012-02-29";
-    }
-    void badDateOrSizeLeavesOnlyItsField() {
-        QFETCH(QString, inner);
-        QFETCH(QString, problem);
-        QFETCH(QString, kept);
-        const PadReadResult read = ParsePad(PadWithProgramInfo(inner));
-        QVERIFY2(read.ok(), qPrintable(read.error));
-        QCOMPARE(read.problems.size(), 1);
-        QVERIFY2(read.problems[0].contains(problem), qPrintable(read.problems[0]));
-        QStringList expected{"Name=Kept"};
-        if (!kept.isEmpty())
-            expected << kept;
-        QCOMPARE(PadFieldTexts(read.product).filter("="), expected);
-    }
-
     void wholeFileFailuresFillNothing_data() {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("error");
-        const QByteArray good = PadWithProgramInfo("");
         QTest::newRow("empty") << QByteArray() << "The file is empty.";
         QTest::newRow("plain text") << QByteArray("Program_Name=Kept\n") << "The file is not XML (line 1, column 1): ";
-        QByteArray binary("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16);
-        for (int i = 0; i < 4096; ++i)
-            binary += char(i * 37 % 256);
-        QTest::newRow("binary") << binary << "The file is not XML (line 1, column ";
-        QTest::newRow("cut short") << good.left(good.size() - 10) << "The file is not well-formed XML (line ";
-        QTest::newRow("end tag differs") << QByteArray("<XML_DIZ_INFO>\n<Program_Info>\n<Program_Name>x</Name>")
-                                         << "The file is not well-formed XML (line 3, column ";
-        QTest::newRow("undeclared entity")
-            << QByteArray("<XML_DIZ_INFO><Program_Info><Program_Name>A&nbsp;B</Program_Name></Program_Info>"
-                          "</XML_DIZ_INFO>")
-            << "The file is not well-formed XML (line ";
         QTest::newRow("web page") << QByteArray("<!DOCTYPE html><html><body><p>Not found</p></body></html>")
                                   << "The file is not a PAD file: its root element is <html>, not <XML_DIZ_INFO>.";
-        QTest::newRow("entity expansion")
-            << QByteArray(
-                   "<?xml version=\"1.0\"?><!DOCTYPE XML_DIZ_INFO [<!ENTITY a \"aaaaaaaaaa\">"
-                   "<!ENTITY b \"&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;\"><!ENTITY c \"&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;\">"
-                   "<!ENTITY d \"&c;&c;&c;&c;&c;&c;&c;&c;&c;&c;\"><!ENTITY e \"&d;&d;&d;&d;&d;&d;&d;&d;&d;&d;\">]>"
-                   "<XML_DIZ_INFO><Program_Info><Program_Name>&e;&e;&e;&e;&e;</Program_Name></Program_Info>"
-                   "</XML_DIZ_INFO>")
-            << "The file declares entities";
-        QTest::newRow("parameter entities")
-            << QByteArray("<?xml version=\"1.0\"?><!DOCTYPE XML_DIZ_INFO [<!ENTITY % a \"aaaaaaaaaa\">"
-                          "<!ENTITY % b \"%a;%a;%a;%a;%a;%a;%a;%a;%a;%a;\">%b;%b;%b;]><XML_DIZ_INFO/>")
-            << "The file is not well-formed XML (line 1, ";
         QTest::newRow("external entity")
             << QByteArray("<?xml version=\"1.0\"?><!DOCTYPE XML_DIZ_INFO [<!ENTITY x SYSTEM \"file:///etc/passwd\">]>"
                           "<XML_DIZ_INFO><Program_Info><Program_Name>&x;</Program_Name></Program_Info></XML_DIZ_INFO>")
             << "The file declares entities";
-        QByteArray huge = good;
-        huge.insert(good.indexOf("</XML_DIZ_INFO>"), QByteArray(kPadMaxBytes, ' '));
+        QByteArray huge = PadWithProgramInfo("");
+        huge.insert(huge.indexOf("</XML_DIZ_INFO>"), QByteArray(kPadMaxBytes, ' '));
         QTest::newRow("beyond 5 MB") << huge << "The file is larger than 5 MB, too large for a PAD file.";
     }
     void wholeFileFailuresFillNothing() {
@@ -180,40 +120,55 @@ Line &lt;two&gt; <![CDATA[&amp; stays]]></Program_Change_Info></Program_Info>
         QCOMPARE(PadFieldTexts(read.product).filter("="), QStringList());
     }
 
-    // Only a bare & and an end tag in other letter case are mended, and the user is told where; references,
-    // comments and CDATA keep their text; every other fault is refused with its place.
-    void mendsOnlyTheCommonFaults_data() {
+    // A date or size that is no date or number is told and left out, the other fields kept. Only a bare & and an end
+    // tag in other letter case are mended, and the user is told where; references, comments and CDATA keep their
+    // text; every other fault is refused with its place.
+    void programInfoFaults_data() {
         QTest::addColumn<QString>("inner");
-        QTest::addColumn<QStringList>("fields");
-        QTest::addColumn<QStringList>("repairs");
+        QTest::addColumn<QStringList>("fields"); // none: refused
+        QTest::addColumn<QStringList>("told");   // the problems, then the repairs
+        const QStringList kept{"Name=Kept"};
+        const QString date = "<Program_Release_Year>%1</Program_Release_Year><Program_Release_Month>%2"
+                             "</Program_Release_Month><Program_Release_Day>%3</Program_Release_Day>";
+        const QString size =
+            "<File_Info><File_Size_Bytes>%1</File_Size_Bytes><File_Size_K>%2</File_Size_K></File_Info>";
         const QString amp = "A bare & on %1 was read as the character &.";
         const QString tag = "An end tag in other letter case than its start tag on %1 was read as closing it.";
+        QTest::newRow("31 February") << date.arg("2011", "02", "31") << kept
+                                     << QStringList{
+                                            "Release date: year \"2011\", month \"02\", day \"31\" is not a date."};
+        QTest::newRow("bytes with separators")
+            << size.arg("1,234", "") << kept << QStringList{"Size KB: File_Size_Bytes \"1,234\" is not a number."};
+        QTest::newRow("bad kilobytes, good date")
+            << size.arg("", "many") + date.arg("2012", "2", "29") << kept + QStringList{"ReleaseDate=2012-02-29"}
+            << QStringList{"Size KB: File_Size_K \"many\" is not a number."};
         QTest::newRow("bare & in an address and a text")
             << "\n<Program_Version>1 & 2</Program_Version>\n\n<Limitations>R&D &amp; &#233; &</Limitations>"
-            << QStringList{"Version=1 & 2", "Limitations=R&D & é &"} << QStringList{amp.arg("lines 2, 4")};
+            << kept + QStringList{"Version=1 & 2", "Limitations=R&D & é &"} << QStringList{amp.arg("lines 2, 4")};
         QTest::newRow("end tag case") << "<Program_Version>2</program_version>\n<Limitations>x</LIMITATIONS>"
-                                      << QStringList{"Version=2", "Limitations=x"}
+                                      << kept + QStringList{"Version=2", "Limitations=x"}
                                       << QStringList{tag.arg("lines 1, 2")};
         QTest::newRow("both, CDATA and comment kept")
             << "<Program_Version><![CDATA[a & b]]></Program_version><!-- & --><Limitations>&</Limitations>"
-            << QStringList{"Version=a & b", "Limitations=&"} << QStringList{amp.arg("line 1"), tag.arg("line 1")};
+            << kept + QStringList{"Version=a & b", "Limitations=&"}
+            << QStringList{amp.arg("line 1"), tag.arg("line 1")};
         QTest::newRow("another end tag") << "<Program_Version>1 & 2</Program_Release>" << QStringList()
                                          << QStringList();
         QTest::newRow("undeclared entity")
             << "<Program_Version>1&nbsp;2</Program_Version>" << QStringList() << QStringList();
     }
-    void mendsOnlyTheCommonFaults() {
+    void programInfoFaults() {
         QFETCH(QString, inner);
         QFETCH(QStringList, fields);
-        QFETCH(QStringList, repairs);
+        QFETCH(QStringList, told);
         const PadReadResult read = ParsePad(PadWithProgramInfo(inner));
-        QCOMPARE(read.repairs, repairs);
+        QCOMPARE(read.problems + read.repairs, told);
         if (fields.isEmpty()) {
             QVERIFY2(read.error.contains(QRegularExpression("\\(line \\d+, column \\d+\\)")), qPrintable(read.error));
             return;
         }
         QVERIFY2(read.ok(), qPrintable(read.error));
-        QCOMPARE(PadFieldTexts(read.product).filter("="), QStringList{"Name=Kept"} + fields);
+        QCOMPARE(PadFieldTexts(read.product).filter("="), fields);
     }
 
     void localFilesAreRefusedBySizeFirst() {
@@ -225,28 +180,9 @@ Line &lt;two&gt; <![CDATA[&amp; stays]]></Program_Change_Info></Program_Info>
             QVERIFY(file.resize(50 * 1024 * 1024)); // sparse: costs no disk and no time
         }
         QCOMPARE(ReadPadFile(big).error, QString("The file is larger than 5 MB, too large for a PAD file."));
-        QVERIFY(ReadPadFile(big).bytes.isEmpty());
-
         QFile(big).resize(kPadMaxBytes);
         QCOMPARE(ReadPadFile(big).bytes.size(), kPadMaxBytes);
-
-        QCOMPARE(ReadPadFile(dir.filePath("missing.xml")).error,
-                 QString("There is no file %1.").arg(dir.filePath("missing.xml")));
         QCOMPARE(ReadPadFile(dir.path()).error, dir.path() + " is a folder, not a file.");
-
-        WriteFile(dir.filePath("pad.xml"), Pad311Sample());
-        QCOMPARE(ReadPadFile(dir.filePath("pad.xml")).bytes, Pad311Sample());
-    }
-
-    void emptyProductWritesEveryElementAndReadsBackNothing() {
-        const QByteArray written = WritePad({});
-        QVERIFY(written.startsWith("<?xml version=\"1.0\" encoding=\"UTF-8\"?>"));
-        QVERIFY(written.contains("<MASTER_PAD_VERSION>4.0</MASTER_PAD_VERSION>"));
-        for (const char* element : {"Program_Name", "Program_Release_Year", "File_Size_K", "Char_Desc_2000"})
-            QVERIFY2(written.contains(QByteArray("<") + element), element);
-        const PadReadResult read = ParsePad(written);
-        QVERIFY2(read.ok(), qPrintable(read.error));
-        QCOMPARE(PadFieldTexts(read.product).filter("="), QStringList());
     }
 
     // Characters XML cannot carry are dropped, when written and when read (a UTF-16 file can hold lone surrogates),
@@ -268,38 +204,27 @@ Line &lt;two&gt; <![CDATA[&amp; stays]]></Program_Change_Info></Program_Info>
     }
 
     // The shorter description elements never carry one description into the other's box.
-    void descriptionsRoundTripAlone_data() {
-        QTest::addColumn<QString>("shortText");
-        QTest::addColumn<QString>("longText");
-        QTest::newRow("short only") << "Short"
-                                    << "";
-        QTest::newRow("long only, fits 250") << ""
-                                             << "Long";
-        QTest::newRow("both short") << "S"
-                                    << "L";
-        QTest::newRow("both long") << QString(90, 's') << QString(2100, 'l');
-        QTest::newRow("long between 250 and 450") << QString(46, 's') << QString(300, 'l');
-    }
-    void descriptionsRoundTripAlone() {
-        QFETCH(QString, shortText);
-        QFETCH(QString, longText);
-        PadProduct product;
-        if (!shortText.isEmpty())
-            product.ShortDescription = shortText;
-        if (!longText.isEmpty())
-            product.LongDescription = longText;
-        const PadReadResult read = ParsePad(WritePad(product));
-        QCOMPARE(read.product.ShortDescription, product.ShortDescription);
-        QCOMPARE(read.product.LongDescription, product.LongDescription);
+    void oneDescriptionRoundTripsAlone() {
+        PadProduct shortOnly, longOnly;
+        shortOnly.ShortDescription = "Short";
+        longOnly.LongDescription = "Long";
+        for (const PadProduct& product : {shortOnly, longOnly})
+            QCOMPARE(PadFieldTexts(ParsePad(WritePad(product)).product), PadFieldTexts(product));
     }
 
-    void sizesThatAreNoNumbersAreNotWritten() {
+    // Every element is written, empty where the product has no value or a size that is no number.
+    void productWithoutValuesWritesEmptyElements() {
         PadProduct product;
         product.SizeKB = "lots";
-        product.SizeBytes = "";
-        QCOMPARE(PadFieldTexts(ParsePad(WritePad(product)).product).filter("="), QStringList());
+        QByteArray written = WritePad(product);
+        QVERIFY(written.contains("<MASTER_PAD_VERSION>4.0</MASTER_PAD_VERSION>"));
+        for (const char* element : {"Program_Name", "Program_Release_Year", "File_Size_K", "Char_Desc_2000"})
+            QVERIFY2(written.contains(QByteArray("<") + element + "></" + element + ">"), element);
+        const PadReadResult read = ParsePad(written);
+        QVERIFY2(read.ok(), qPrintable(read.error));
+        QCOMPARE(PadFieldTexts(read.product).filter("="), QStringList());
         product.SizeKB = "3";
-        const QByteArray written = WritePad(product);
+        written = WritePad(product);
         QVERIFY(written.contains("<File_Size_Bytes>3072</File_Size_Bytes>"));
         QVERIFY(written.contains("<File_Size_MB>0.00</File_Size_MB>"));
     }

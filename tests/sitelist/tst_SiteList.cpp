@@ -113,12 +113,6 @@ private slots:
         QCOMPARE(ColumnTexts(m_list.get(), ColId), sites);
         QCOMPARE(build({kP, -1, {}}), sites); // by address
     }
-
-    void failureIsThrownOn() {
-        QVERIFY(QFile::remove(m_dir->dbPath()));
-        QVERIFY_THROWS_EXCEPTION(std::exception, build({}));
-        QCOMPARE(m_list->topLevelItemCount(), 0);
-    }
 };
 
 QUILL_TEST_MAIN(tst_SiteList)
