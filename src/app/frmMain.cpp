@@ -6,6 +6,7 @@
 #include "Shell.h"
 #include "Trap.h"
 #include "WebBrowser.h"
+#include "WrappingRow.h"
 #include "cProduct.h"
 #include "cSite.h"
 #include "cViewFilter.h"
@@ -35,7 +36,6 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include <algorithm>
 
 namespace {
 
@@ -49,103 +49,6 @@ template <class Widget> Widget* named(Widget* widget, const char* name) {
     widget->setObjectName(QString::fromLatin1(name));
     return widget;
 }
-
-// Its parts side by side while the width holds them all, else each on a row of its own: the product bar stays whole
-// in a narrow window or browser pane instead of squeezing its controls over each other.
-class WrappingRow final : public QLayout {
-public:
-    explicit WrappingRow(QWidget* parent) : QLayout(parent) {}
-    ~WrappingRow() override {
-        while (QLayoutItem* item = WrappingRow::takeAt(0))
-            delete item;
-    }
-
-    void addPart(QLayout* part) {
-        addChildLayout(part);
-        addItem(part);
-    }
-    void addItem(QLayoutItem* item) override { m_items << item; }
-    int count() const override { return int(m_items.size()); }
-    QLayoutItem* itemAt(int index) const override { return m_items.value(index); }
-    QLayoutItem* takeAt(int index) override {
-        if (index < 0 || index >= m_items.size())
-            return nullptr;
-        QLayoutItem* item = m_items.takeAt(index);
-        if (QLayout* part = item->layout(); part && part->parent() == this)
-            part->setParent(nullptr);
-        return item;
-    }
-    Qt::Orientations expandingDirections() const override { return Qt::Horizontal; }
-    bool hasHeightForWidth() const override { return true; }
-    int heightForWidth(int width) const override {
-        const QMargins m = contentsMargins();
-        return (fitsOneRow(width - m.left() - m.right()) ? rowHeight() : stackedHeight()) + m.top() + m.bottom();
-    }
-    // The least width is the widest part's; the least height, that of the parts stacked.
-    QSize minimumSize() const override {
-        int width = 0;
-        for (const QLayoutItem* item : m_items)
-            width = std::max(width, item->minimumSize().width());
-        return grownByMargins(QSize(width, stackedHeight()));
-    }
-    QSize sizeHint() const override {
-        int width = gaps();
-        for (const QLayoutItem* item : m_items)
-            width += item->sizeHint().width();
-        return grownByMargins(QSize(width, rowHeight()));
-    }
-    void setGeometry(const QRect& rect) override {
-        QLayout::setGeometry(rect);
-        const QRect area = contentsRect();
-        if (m_items.isEmpty())
-            return;
-        if (fitsOneRow(area.width())) {
-            // The width beyond the parts' least is shared out equally.
-            const int extra = (area.width() - oneRowWidth()) / int(m_items.size());
-            int x = area.left();
-            for (QLayoutItem* item : m_items) {
-                const int width = item->minimumSize().width() + extra;
-                item->setGeometry(QRect(x, area.top(), width, area.height()));
-                x += width + spacing();
-            }
-        } else {
-            int y = area.top();
-            for (QLayoutItem* item : m_items) {
-                const int height = item->sizeHint().height();
-                item->setGeometry(QRect(area.left(), y, area.width(), height));
-                y += height + spacing();
-            }
-        }
-    }
-
-private:
-    int gaps() const { return spacing() * std::max(0, int(m_items.size()) - 1); }
-    int oneRowWidth() const {
-        int width = gaps();
-        for (const QLayoutItem* item : m_items)
-            width += item->minimumSize().width();
-        return width;
-    }
-    bool fitsOneRow(int width) const { return width >= oneRowWidth(); }
-    int rowHeight() const {
-        int height = 0;
-        for (const QLayoutItem* item : m_items)
-            height = std::max(height, item->sizeHint().height());
-        return height;
-    }
-    int stackedHeight() const {
-        int height = gaps();
-        for (const QLayoutItem* item : m_items)
-            height += item->sizeHint().height();
-        return height;
-    }
-    QSize grownByMargins(QSize size) const {
-        const QMargins m = contentsMargins();
-        return size + QSize(m.left() + m.right(), m.top() + m.bottom());
-    }
-
-    QList<QLayoutItem*> m_items;
-};
 
 } // namespace
 
