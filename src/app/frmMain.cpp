@@ -36,7 +36,6 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-
 namespace {
 
 const QString kBannerText = QStringLiteral(" Quillomar Pad Submitter");
