@@ -157,23 +157,11 @@ void frmProductHistory::ShowActualStatus() {
 
 void frmProductHistory::MakeLvwHistoryColumns() {
     Trap(QStringLiteral("Error in MakeLvwHistoryColumns: "), [&] {
-        struct Spec {
-            const char* caption;
-            int share;
-            const char* sortType;
-        };
-        static constexpr Spec columns[] = {
+        static constexpr ListColumn columns[] = {
             {"Version", 15, "STRING"}, {"Status", 15, "STRING"}, {"Date", 30, "DATE"}, {"Notes", 39, "STRING"}};
         // The widths are shares of the list as laid out in the window.
         layout()->activate();
-        const int width = lvwHistory->viewport()->width();
-        lvwHistory->setColumnCount(int(std::size(columns)));
-        QTreeWidgetItem* header = lvwHistory->headerItem();
-        for (int i = 0; i < int(std::size(columns)); ++i) {
-            header->setText(i, QString::fromLatin1(columns[i].caption));
-            header->setData(i, SortTypeRole, QString::fromLatin1(columns[i].sortType));
-            lvwHistory->setColumnWidth(i, width * columns[i].share / 100);
-        }
+        SetListColumns(lvwHistory, columns);
     });
 }
 

@@ -2,13 +2,13 @@
 
 #include "BusyGuard.h"
 #include "DateText.h"
-#include "SiteList.h"
 #include "Trap.h"
 
 #include <QHeaderView>
 #include <QLocale>
 #include <QTreeWidget>
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
@@ -110,4 +110,15 @@ void FollowListSort(QTreeWidget* list) {
         return;
     list->sortItems(column.toInt(),
                     list->property(kSortDescending).toBool() ? Qt::DescendingOrder : Qt::AscendingOrder);
+}
+
+void SetListColumns(QTreeWidget* list, std::span<const ListColumn> columns) {
+    list->setColumnCount(int(columns.size()));
+    QTreeWidgetItem* header = list->headerItem();
+    const int width = list->viewport()->width();
+    for (int i = 0; i < int(columns.size()); ++i) {
+        header->setText(i, QString::fromLatin1(columns[i].caption));
+        header->setData(i, SortTypeRole, QString::fromLatin1(columns[i].sortType));
+        list->setColumnWidth(i, std::max(width * columns[i].share / 100, list->header()->sectionSizeHint(i)));
+    }
 }

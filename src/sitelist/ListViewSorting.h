@@ -2,7 +2,12 @@
 
 #include <QTreeWidgetItem>
 
+#include <span>
+
 class QTreeWidget;
+
+// The column sort type kept in a header section: "NUMBER", "DATE" or "STRING".
+inline constexpr int SortTypeRole = 0x0103; // Qt::UserRole + 3
 
 // A cell's value for sorting where its text is only a display form of it (a date shown in the user's format).
 inline constexpr int SortValueRole = 0x0104; // Qt::UserRole + 4
@@ -22,3 +27,13 @@ public:
 void ListViewSorting(QTreeWidget* list, int column);
 // After a rebuild: puts the rows in the order of the list's last sort, if it was ever sorted.
 void FollowListSort(QTreeWidget* list);
+
+// A report list's column: its caption, its width as a share in percent of the list's width, and its sort type.
+struct ListColumn {
+    const char* caption;
+    int share;
+    const char* sortType;
+};
+// Gives the list these columns, each as wide as its share of the list's present width but never narrower than its
+// caption, so that no caption is cut.
+void SetListColumns(QTreeWidget* list, std::span<const ListColumn> columns);

@@ -71,22 +71,10 @@ bool keptByFilter(const QTreeWidgetItem* row, const SiteListFilter& filter) {
 } // namespace
 
 void MakeSiteListColumns(QTreeWidget* list) {
-    struct Spec {
-        const char* caption;
-        int share;
-        const char* sortType;
-    };
-    static constexpr Spec columns[] = {{"ID", 15, "NUMBER"},     {"Submit Url", 45, "STRING"}, {"Status", 10, "STRING"},
-                                       {"Old V.", 10, "STRING"}, {"Rank", 9, "NUMBER"},        {"AU.", 5, "STRING"}};
-    auto* header = list->headerItem();
-    list->setColumnCount(int(std::size(columns)));
-    const int width = list->viewport()->width();
-    for (int i = 0; i < int(std::size(columns)); ++i) {
-        header->setText(i, QString::fromLatin1(columns[i].caption));
-        header->setData(i, SortTypeRole, QString::fromLatin1(columns[i].sortType));
-        // Never narrower than the caption, so that no caption is cut.
-        list->setColumnWidth(i, std::max(width * columns[i].share / 100, list->header()->sectionSizeHint(i)));
-    }
+    static constexpr ListColumn columns[] = {{"ID", 15, "NUMBER"},     {"Submit Url", 45, "STRING"},
+                                             {"Status", 10, "STRING"}, {"Old V.", 10, "STRING"},
+                                             {"Rank", 9, "NUMBER"},    {"AU.", 5, "STRING"}};
+    SetListColumns(list, columns);
 }
 
 void BuildSiteList(QTreeWidget* list, const SiteListFilter& filter,

@@ -26,9 +26,6 @@ void MakeSiteListColumns(QTreeWidget* list);
 void BuildSiteList(QTreeWidget* list, const SiteListFilter& filter,
                    const std::function<void(const QString&)>& statusText);
 
-// The column sort type kept in a header section: "NUMBER", "DATE" or "STRING".
-inline constexpr int SortTypeRole = 0x0103; // Qt::UserRole + 3
-
 // The first row, from position `from` of the list on, whose product is neither submitted nor published there;
 // null when there is none.
 QTreeWidgetItem* NextRemainingRow(QTreeWidget* list, int from);
