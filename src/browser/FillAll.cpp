@@ -159,7 +159,7 @@ function excludedParts(doc) {
     return parts;
 }
 function inExcludedPart(el, name, parts) {
-    if (/^(q|s|query|search\w*)$/.test(name))
+    if (/^(q|s|query|search|searchbox|search_?(term|query|text|string|input)s?)$/.test(name))
         return true;
     for (var p = 0; p < parts.length; ++p) {
         if (parts[p].contains(el))
@@ -195,8 +195,11 @@ function meaningOf(el, type, name, labels) {
     }
     var id = el.id === el.getAttribute('name') ? name : nameWords(el.id);
     var m = byName(name) || (id !== name && byName(id));
-    for (var l = 0; !m && l < labels.length; ++l)
-        m = byLabel(labels[l].toLowerCase());
+    // A remark in brackets ("Description (no HTML, keep it short)") is read only when the words before it say nothing.
+    for (var l = 0; !m && l < labels.length; ++l) {
+        var text = labels[l].toLowerCase();
+        m = byLabel(text.replace(/\s*(\([^)]*\)|\[[^\]]*\])/g, '').replace(/[\s:*]+$/, '')) || byLabel(text);
+    }
     return m || (type === 'url' ? byToken.get('url') : null);
 }
 function pad2(n) { return (n < 10 ? '0' : '') + n; }
