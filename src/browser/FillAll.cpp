@@ -120,6 +120,14 @@ function labelsOf(el, doc, labelFor) {
         .concat(caption.length ? caption : textBefore(el))
         .filter(Boolean);
 }
+// The first label made of words, in the report rather than an example such as "https://".
+function wordyLabel(labels) {
+    for (var l = 0; l < labels.length; ++l) {
+        if (/[a-z]{2}/i.test(labels[l]) && labels[l].indexOf('://') < 0)
+            return labels[l];
+    }
+    return '';
+}
 // A document's window and where its page starts, read once: each read of the scroll offsets costs as much as a
 // field's box.
 function pageOf(view) {
@@ -198,7 +206,9 @@ function meaningOf(el, type, name, labels) {
     // A remark in brackets ("Description (no HTML, keep it short)") is read only when the words before it say nothing.
     for (var l = 0; !m && l < labels.length; ++l) {
         var text = labels[l].toLowerCase();
-        m = byLabel(text.replace(/\s*(\([^)]*\)|\[[^\]]*\])/g, '').replace(/[\s:*]+$/, '')) || byLabel(text);
+        var words = !/[(\[]/.test(text) ? text
+                  : text.replace(/\s*(\([^)]*\)|\[[^\]]*\])/g, '').replace(/[\s:*]+$/, '');
+        m = byLabel(words) || (words !== text ? byLabel(text) : null);
     }
     return m || (type === 'url' ? byToken.get('url') : null);
 }
@@ -327,9 +337,7 @@ docs.forEach(function (doc) {
             if (inExcludedPart(el, name, parts) || !isEmpty(el))
                 continue;
             var labels = labelsOf(el, doc, labelFor), label = labels.join(' ');
-            // Named in the report by words rather than by an example such as "https://".
-            var shownName = labels.filter(function (l) { return /[a-z]{2}/i.test(l) && l.indexOf('://') < 0; })[0] ||
-                            labels[0] || clean(el.getAttribute('name')) || clean(el.id) || el.tagName.toLowerCase();
+            var shownName = wordyLabel(labels) || labels[0] || clean(el.getAttribute('name')) || clean(el.id) || el.tagName.toLowerCase();
             var m = meaningOf(el, type, name, labels);
             var wanted = m ? valuesFor(m, el, label) : [];
             var value = null;
