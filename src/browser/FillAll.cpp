@@ -337,7 +337,8 @@ docs.forEach(function (doc) {
             if (inExcludedPart(el, name, parts) || !isEmpty(el))
                 continue;
             var labels = labelsOf(el, doc, labelFor), label = labels.join(' ');
-            var shownName = wordyLabel(labels) || labels[0] || clean(el.getAttribute('name')) || clean(el.id) || el.tagName.toLowerCase();
+            var shownName = wordyLabel(labels) || clean(el.getAttribute('name')) || clean(el.id) || labels[0] ||
+                            el.tagName.toLowerCase();
             var m = meaningOf(el, type, name, labels);
             var wanted = m ? valuesFor(m, el, label) : [];
             var value = null;
