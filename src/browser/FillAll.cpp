@@ -64,8 +64,15 @@ function nameWords(text) {
     return text.replace(/([a-z0-9])([A-Z])/g, '$1_$2').toLowerCase().replace(/[^a-z0-9]+/g, '_')
         .replace(/^_+|_+$/g, '');
 }
+// A text in one line without the spaces, colons and stars around it, at most 120 characters.
 function clean(text) {
-    return String(text || '').replace(/\s+/g, ' ').replace(/^[\s:*]+|[\s:*]+$/g, '').slice(0, 120);
+    text = String(text || '').replace(/\s+/g, ' ');
+    var start = 0, end = text.length;
+    while (start < end && ' :*'.indexOf(text.charAt(start)) >= 0)
+        ++start;
+    while (end > start && ' :*'.indexOf(text.charAt(end - 1)) >= 0)
+        --end;
+    return text.slice(start, Math.min(end, start + 120));
 }
 function hasField(node) {
     return node.nodeType === 1 && (/^(INPUT|TEXTAREA|SELECT)$/.test(node.tagName) ||
@@ -194,14 +201,14 @@ function isEmpty(el) {
 function meaningOf(el, type, name, labels) {
     var auto = el.getAttribute('autocomplete');
     var tokens = auto ? auto.toLowerCase().split(/\s+/) : [];
-    // An e-mail box takes nothing but the address; a web address box may want any of several, so its words decide.
-    if (type === 'email')
-        tokens.push(type);
     for (var t = 0; t < tokens.length; ++t) {
         if (byToken.has(tokens[t]))
             return byToken.get(tokens[t]);
     }
-    var id = el.id === el.getAttribute('name') ? name : nameWords(el.id);
+    // An e-mail box takes nothing but the address; a web address box may want any of several, so its words decide.
+    if (type === 'email')
+        return byToken.get('email');
+    var id = nameWords(el.id);
     var m = byName(name) || (id !== name && byName(id));
     // A remark in brackets ("Description (no HTML, keep it short)") is read only when the words before it say nothing.
     for (var l = 0; !m && l < labels.length; ++l) {
