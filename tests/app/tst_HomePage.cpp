@@ -75,13 +75,10 @@ private slots:
         FixedClock clock(QDateTime(QDate(2026, 12, 7), QTime(12, 0)));
         SeedSite("http://s.example/");
         SeedProduct("P1");
-        for (const char* day : {"2026-12-07 09:00:00", "2026-12-01 09:00:00", "2026-11-30 23:59:59",
-                                "2026-09-15 00:00:00", "2026-09-14 23:59:59"})
-            dir.sql("INSERT INTO tab_productHistory (siteID, productID, submitStatus, version, opDate) "
-                    "VALUES (1, 1, 1, '1', ?)",
-                    {day});
-        dir.sql("INSERT INTO tab_productHistory (siteID, productID, submitStatus, version, opDate) "
-                "VALUES (1, 1, -1, '1', '2026-12-07 10:00:00')");
+        dir.sql("INSERT INTO tab_productHistory (siteID, productID, submitStatus, version, opDate) VALUES "
+                "(1, 1, 1, '1', '2026-12-07 09:00:00'), (1, 1, 1, '1', '2026-12-01 09:00:00'), "
+                "(1, 1, 1, '1', '2026-11-30 23:59:59'), (1, 1, 1, '1', '2026-09-15 00:00:00'), "
+                "(1, 1, 1, '1', '2026-09-14 23:59:59'), (1, 1, -1, '1', '2026-12-07 10:00:00')");
         const QString page = HomePageHtml(QString());
         QStringList weeks;
         for (qsizetype at = page.indexOf("<title>"); at >= 0; at = page.indexOf("<title>", at + 1))

@@ -1,5 +1,4 @@
 #include "DateText.h"
-#include "Failure.h"
 #include "SiteImport.h"
 #include "TestMain.h"
 
@@ -9,38 +8,16 @@
 
 using namespace SiteImport;
 
-// A site list's lines and the date texts. A list's line ends, encodings and inserts are tested with tst_frmSiteImport.
+// A site list's first row and the date texts. A list's lines, encodings and inserts are tested with tst_frmSiteImport.
 class tst_Texts final : public QObject {
     Q_OBJECT
 
 private slots:
-    // A line needs a name and an address; the first row also needs a character before its separator.
-    void importLineNeedsTwoFields_data() {
-        QTest::addColumn<QString>("line");
-        QTest::addColumn<QChar>("separator");
-        QTest::addColumn<QString>("site"); // name|address; empty when the line is refused
-        QTest::addColumn<bool>("firstRow");
-        QTest::newRow("two fields") << "Name;http://a.example" << QChar(';') << "Name|http://a.example" << true;
-        QTest::newRow("blanks kept, third field ignored") << " A \t b\tc" << QChar('\t') << " A | b" << true;
-        QTest::newRow("no name") << ";http://a.example" << QChar(';') << "|http://a.example" << false;
-        QTest::newRow("one field") << "Name http://a.example" << QChar(',') << "" << false;
-        QTest::newRow("other separator") << "Name;http://a.example" << QChar('\t') << "" << false;
+    // The first row needs a character before its separator; a UTF-8 mark is no part of the first name.
+    void importFirstRowAndMark() {
+        QVERIFY(FirstRowHasSeparator("N;a/", ';') && !FirstRowHasSeparator(";a/", ';'));
+        QCOMPARE(Decode("\xEF\xBB\xBF\xC3\xBC;b"), QString("ü;b"));
     }
-    void importLineNeedsTwoFields() {
-        QFETCH(QString, line);
-        QFETCH(QChar, separator);
-        QFETCH(QString, site);
-        QFETCH(bool, firstRow);
-        QCOMPARE(FirstRowHasSeparator(line, separator), firstRow);
-        if (site.isEmpty()) {
-            QVERIFY_THROWS_EXCEPTION(Failure, ParseLine(line, separator));
-            return;
-        }
-        const Site parsed = ParseLine(line, separator);
-        QCOMPARE(parsed.name + '|' + parsed.submitUrl, site);
-    }
-
-    void importUtf8MarkIsNoPartOfTheFirstName() { QCOMPARE(Decode("\xEF\xBB\xBF\xC3\xBC;b"), QString("ü;b")); }
 
     // The program's forms and the stored forms are the same under a locale with its own digits and date order; the
     // shown form follows the locale and leaves out midnight.

@@ -38,25 +38,16 @@ QStringList MsgBoxSpy::texts() const {
 }
 
 ShellSpy::ShellSpy() {
-    SetShellInterceptor(
-        [this](const QString& operation, const QString& target) { m_opened << qMakePair(operation, target); });
+    SetShellInterceptor([this](const QString&, const QString& target) { m_targets << target; });
 }
 
 ShellSpy::~ShellSpy() {
     SetShellInterceptor({});
 }
 
-QStringList ShellSpy::targets() const {
-    QStringList result;
-    for (const auto& entry : m_opened)
-        result << entry.second;
-    return result;
-}
-
 FileDialogSpy::FileDialogSpy() {
-    SetFileDialogInterceptor([this](const QString&, const QString&) {
-        return m_choices.isEmpty() ? QString() : m_choices.dequeue();
-    });
+    SetFileDialogInterceptor(
+        [this](const QString&, const QString&) { return m_choices.isEmpty() ? QString() : m_choices.dequeue(); });
     SetSaveFileDialogInterceptor([this](const QString&, const QString& suggested, const QString&) {
         m_suggested = suggested;
         return m_saveChoices.isEmpty() ? QString() : m_saveChoices.dequeue();

@@ -4,7 +4,6 @@
 
 #include <QDateTime>
 #include <QList>
-#include <QPair>
 #include <QQueue>
 #include <QString>
 #include <QStringList>
@@ -44,12 +43,11 @@ public:
     ShellSpy(const ShellSpy&) = delete;
     ShellSpy& operator=(const ShellSpy&) = delete;
 
-    QStringList targets() const;
-    const QList<QPair<QString, QString>>& opened() const { return m_opened; }
-    void clear() { m_opened.clear(); }
+    const QStringList& targets() const { return m_targets; }
+    void clear() { m_targets.clear(); }
 
 private:
-    QList<QPair<QString, QString>> m_opened;
+    QStringList m_targets;
 };
 
 // Chooses files for the file-open and file-save dialogs while it lives; an empty answer (or none queued) is a
