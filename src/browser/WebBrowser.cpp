@@ -84,7 +84,7 @@ function __quillSetValue(element, value) {
         setter.call(element, text);
     else
         element.value = text;
-    // Made the old way: an event constructor's options object costs more to read than the dispatch itself.
+    // Made the old way: an event constructor's options object costs more to read than the event costs to make.
     ['input', 'change'].forEach(function (type) {
         var event = (doc || document).createEvent('Event');
         event.initEvent(type, true, false);
