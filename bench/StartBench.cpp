@@ -33,15 +33,14 @@ void endProgram() {
 
 void startUntilHomePage() {
     gProgram = std::make_unique<QProcess>();
-    // The tests' environment: no window, and the engine's sandbox off, as it will not start as root with it on.
+    // The tests' environment (no window, the engine's sandbox off), with the start-up line turned on.
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    environment.insert(QStringLiteral("QTWEBENGINE_DISABLE_SANDBOX"), QStringLiteral("1"));
-    environment.insert(QStringLiteral("QTWEBENGINE_CHROMIUM_FLAGS"),
-                       QStringLiteral("--disable-gpu --no-sandbox --disable-background-networking "
-                                      "--disable-component-update --disable-sync --no-first-run"));
-    environment.insert(QStringLiteral("QT_LOGGING_RULES"),
-                       QStringLiteral("qt.webenginecontext.debug=false;quill.startup.info=true"));
+    for (const QString& setting : QStringLiteral(QUILL_TEST_ENVIRONMENT).split(QLatin1Char('|'))) {
+        const qsizetype equals = setting.indexOf(QLatin1Char('='));
+        environment.insert(setting.left(equals), setting.mid(equals + 1));
+    }
+    environment.insert(QStringLiteral("QT_LOGGING_RULES"), environment.value(QStringLiteral("QT_LOGGING_RULES")) +
+                                                               QStringLiteral(";quill.startup.info=true"));
     gProgram->setProcessEnvironment(environment);
     gProgram->setProgram(gProgramDir->filePath(QStringLiteral(QUILL_PROGRAM_NAME)));
     gProgram->setStandardOutputFile(QProcess::nullDevice());
