@@ -34,6 +34,8 @@ public:
     // Home page
     // The home page's file in the program directory, which LoadStaticHtml writes and shows.
     static QString StartPagePath();
+    // The browser shows that page (the home page or a loading notice), not a site's.
+    bool ShowsStartPage() const;
     void LoadStaticHtml(const QString& strBody);
     void cmdHome_Click();
 

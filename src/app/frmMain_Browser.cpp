@@ -120,8 +120,7 @@ void frmMain::webSite_ProgressChange(int progress, int progressMax) {
         ProgressBar1->setValue(100);
         // Once per visit, when the site's page (not the loading notice before it) has loaded, and only with a
         // product to fill from: the run never asks anything on its own.
-        const bool notice = webSite->url() == QUrl::fromLocalFile(StartPagePath());
-        if (m_fillAllWhenLoaded && !notice) {
+        if (m_fillAllWhenLoaded && !ShowsStartPage()) {
             m_fillAllWhenLoaded = false;
             if (SelectedProductID() != 0)
                 cmdFillAll_Click();

@@ -11,6 +11,10 @@ QString frmMain::StartPagePath() {
     return gAppPath + QStringLiteral("/webStart.html");
 }
 
+bool frmMain::ShowsStartPage() const {
+    return webSite->url() == QUrl::fromLocalFile(StartPagePath());
+}
+
 void frmMain::LoadStaticHtml(const QString& strBody) {
     Trap(QStringLiteral("Error in LoadStaticHtml: "), [&] {
         const QString path = StartPagePath();

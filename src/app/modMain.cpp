@@ -75,7 +75,7 @@ void logFirstHomePageLoad(frmMain* window) {
     auto connection = std::make_shared<QMetaObject::Connection>();
     *connection =
         QObject::connect(window->webSite, &QWebEngineView::loadFinished, window, [window, connection](bool ok) {
-            if (window->webSite->url() != QUrl::fromLocalFile(frmMain::StartPagePath()))
+            if (!window->ShowsStartPage())
                 return;
             QString line = QStringLiteral("home page loaded");
             if (!ok)
