@@ -213,8 +213,7 @@ function meaningOf(el, type, name, labels) {
     // A remark in brackets ("Description (no HTML, keep it short)") is read only when the words before it say nothing.
     for (var l = 0; !m && l < labels.length; ++l) {
         var text = labels[l].toLowerCase();
-        var words = !/[(\[]/.test(text) ? text
-                  : text.replace(/\s*(\([^)]*\)|\[[^\]]*\])/g, '').replace(/[\s:*]+$/, '');
+        var words = /[(\[]/.test(text) ? clean(text.replace(/\([^)]*\)|\[[^\]]*\]/g, '')) : text;
         m = byLabel(words) || (words !== text ? byLabel(text) : null);
     }
     return m || (type === 'url' ? byToken.get('url') : null);
@@ -327,11 +326,11 @@ for (var d = 0; d < docs.length; ++d) {
 var plan = [], left = [], shortened = [];
 docs.forEach(function (doc) {
     var page = pageOf(doc.defaultView), labelFor = {}, parts = excludedParts(doc);
-    var labels = doc.querySelectorAll('label[for]');
-    for (var l = 0; l < labels.length; ++l) {
-        var id = labels[l].getAttribute('for');
+    var labelElements = doc.querySelectorAll('label[for]');
+    for (var l = 0; l < labelElements.length; ++l) {
+        var id = labelElements[l].getAttribute('for');
         if (!labelFor[id])
-            labelFor[id] = clean(labels[l].textContent);
+            labelFor[id] = clean(labelElements[l].textContent);
     }
     var fields = doc.querySelectorAll('input, textarea, select');
     for (var i = 0; i < fields.length; ++i) {
