@@ -30,9 +30,10 @@ public:
     void ZoomReset();
 
     // Silent mode is there to keep the engine's own reports of page errors out of dialogs. This engine shows none
-    // of them in a dialog anyway (script errors go to the log, a bad certificate refuses the page, a failed load
-    // shows an error page), so the flag changes nothing the user sees; pop-ups take it over from their opener.
-    // A site's own alert, confirm and prompt always reach the user, silent or not.
+    // of them in a dialog anyway (script errors go to the log, a failed load shows an error page), so the flag
+    // changes nothing the user sees; pop-ups take it over from their opener. A site's own alert, confirm and
+    // prompt always reach the user, silent or not, and so does the program's question about a faulty certificate,
+    // which only the user can answer.
     void setSilent(bool silent) { m_silent = silent; }
     bool Silent() const { return m_silent; }
 
