@@ -15,7 +15,7 @@ public:
     // it cannot be made. Site storage forgotten in the last run is removed before the engine opens it.
     explicit BrowserProfile(const QString& folder, QObject* parent = nullptr);
 
-    // Cookies and the cache go at once; site storage, which the engine keeps open while it runs, at the next start.
+    // Cookies go at once; site storage and the cache, which the engine keeps open while it runs, at the next start.
     void ForgetLogIns();
 
     // 1 for a host with no zoom of its own.

@@ -269,14 +269,21 @@ private slots:
         }
     }
 
-    // A log-in cookie outlives the program, in an owner-only folder beside the archive, until the user forgets it.
+    // A log-in cookie and site storage outlive the program, in an owner-only folder beside the archive, until the
+    // user forgets them: the cookie at once, the storage before the engine opens it at the next start.
     void logInSurvivesARestartUntilForgotten() {
+        const QByteArray page = "<script>localStorage.setItem('k', 'v');</script>";
         server.respond("/set", "HTTP/1.1 200 OK\r\nSet-Cookie: sid=s1; Max-Age=3600; Path=/\r\nContent-Type: text/html"
-                               "\r\nContent-Length: 2\r\nConnection: close\r\n\r\nin");
+                               "\r\nContent-Length: " +
+                                   QByteArray::number(page.size()) + "\r\nConnection: close\r\n\r\n" + page);
         server.ok("/check", "ok", "text/html");
         const auto cookieSent = [this]() -> QString {
             const qsizetype before = server.requestHeads().size();
-            if (!NavigateAndWait(*w()->webSite, server.url("/check").toString()))
+            // After a start the start page may still be loading: only this page's end counts.
+            QSignalSpy finished(w()->webSite->page(), &QWebEnginePage::loadFinished);
+            w()->webSite->Navigate(server.url("/check").toString());
+            if (!QTest::qWaitFor([&] { return !finished.isEmpty() && w()->webSite->url() == server.url("/check"); },
+                                 kLoadTimeout))
                 return "no page";
             for (const QByteArray& head : server.requestHeads().mid(before))
                 if (head.startsWith("GET /check "))
@@ -288,12 +295,17 @@ private slots:
         QVERIFY(p->started);
         QVERIFY(!w()->webSite->page()->profile()->isOffTheRecord());
         QCOMPARE(cookieSent(), QString("sent"));
+        QCOMPARE(evaluate("return localStorage.getItem('k');").toString(), QString("v"));
         QCOMPARE(QFile::permissions(p->dir.filePath("browser")) & 0x0077, QFile::Permissions());
         p->trigger("miToolsForgetLogIns"); // No by default
         QCOMPARE(cookieSent(), QString("sent"));
         p->boxes.answer(Msg::Answer::Yes);
         p->trigger("miToolsForgetLogIns");
         QCOMPARE(cookieSent(), QString("none"));
+        EndProgram();
+        p->dir.writeFile("browser/Local Storage/left", "x");
+        p->restart();
+        QVERIFY(!QFileInfo::exists(p->dir.filePath("browser/Local Storage/left")));
     }
 
     // No, the default, leaves the engine's error page; Yes shows the page and lets the host through for the run.
