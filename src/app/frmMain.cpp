@@ -79,6 +79,8 @@ frmMain::frmMain() {
     setCentralWidget(central);
 
     StatusBar1Panel1 = named(new QLabel(this), "StatusBar1Panel1");
+    // It shows site names and page captions, which are no markup of ours.
+    StatusBar1Panel1->setTextFormat(Qt::PlainText);
     statusBar()->setObjectName(QStringLiteral("StatusBar1"));
     statusBar()->addWidget(StatusBar1Panel1, 1);
     buildMenus();

@@ -342,11 +342,13 @@ void frmMain::FillLogIn() {
                 StatusBar1Panel1->setText(kNoLogInForm);
                 return;
             }
-            if (!HostMayHaveLogIn(form->host, hosts)) {
+            // The page's answer is the page's word; its address, which the engine knows, must pass too.
+            const QString pageHost = HostMayHaveLogIn(shown.host(), hosts) ? form->host : shown.host();
+            if (!HostMayHaveLogIn(pageHost, hosts)) {
                 StatusBar1Panel1->setText(
                     QStringLiteral(
                         "The log-in of %1 was withheld: this page is on %2, not on the site's own host (%3).")
-                        .arg(whose, form->host.isEmpty() ? QStringLiteral("no host") : form->host,
+                        .arg(whose, pageHost.isEmpty() ? QStringLiteral("no host") : pageHost,
                              hosts.isEmpty() ? QStringLiteral("none stored") : hosts.join(QStringLiteral(", "))));
                 return;
             }

@@ -4,7 +4,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QWebEngineCookieStore>
 
 namespace {
@@ -17,6 +19,18 @@ const QStringList kForgotten = {QStringLiteral("Local Storage"),  QStringLiteral
                                 QStringLiteral("IndexedDB"),      QStringLiteral("databases"),
                                 QStringLiteral("Service Worker"), QStringLiteral("File System"),
                                 QStringLiteral("cache")};
+
+// A named profile writes its preferences into the engine's default folder for that name, under the application's
+// data folder, before it can be told its own (Qt 6.4 has no way to name the folder first); that would leave a trace
+// of a portable copy in the user's home. Only that file and the folders it left empty go, up to the data folder.
+void removeDefaultFolder(const QString& defaultFolder, const QString& folder) {
+    if (QDir(defaultFolder) == QDir(folder))
+        return;
+    QDir(defaultFolder).remove(QStringLiteral("user_prefs.json"));
+    const QString dataFolder = QDir::cleanPath(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    for (QString path = QDir::cleanPath(defaultFolder); path.startsWith(dataFolder) && QDir().rmdir(path);)
+        path = QFileInfo(path).path();
+}
 
 QString zoomFile(const QString& folder) {
     return QDir(folder).filePath(QStringLiteral("zoom.ini"));
@@ -34,7 +48,9 @@ BrowserProfile::BrowserProfile(const QString& folder, QObject* parent)
             QDir(dir.filePath(name)).removeRecursively();
         dir.remove(kForgetMark);
     }
+    const QString defaultFolder = persistentStoragePath();
     setPersistentStoragePath(folder);
+    removeDefaultFolder(defaultFolder, folder);
     setCachePath(dir.filePath(QStringLiteral("cache")));
     setHttpCacheType(QWebEngineProfile::DiskHttpCache);
     setPersistentCookiesPolicy(QWebEngineProfile::AllowPersistentCookies);

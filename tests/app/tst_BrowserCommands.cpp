@@ -233,6 +233,20 @@ private slots:
         QTest::newRow("another host, Fill all") << searchFirst << "localhost"
                                                 << "fill all"
                                                 << "q= u= pw=" << withheld;
+        // The page hands the program's script a made-up frame that claims the site's host, with a password box that
+        // keeps what it is given.
+        const QByteArray posing =
+            "<script>var box = {type: 'password', tagName: 'INPUT', disabled: false, readOnly: false, form: null,"
+            "  getClientRects: function () { return [1]; }, getAttribute: function () { return 'password'; },"
+            "  compareDocumentPosition: function () { return 0; }, set value(v) { seen.push(v); }};"
+            "var frame = {documentElement: {}, location: {hostname: '127.0.0.1'},"
+            "  defaultView: {getComputedStyle: function () { return {}; }},"
+            "  querySelectorAll: function (s) { return s.indexOf('password') >= 0 ? [box] : []; }};"
+            "box.ownerDocument = frame; var own = Document.prototype.querySelectorAll;"
+            "Document.prototype.querySelectorAll = function (s) {"
+            "  return s === 'iframe, frame' ? [{contentDocument: frame}] : own.call(this, s); };</script>";
+        QTest::newRow("another host posing as the site") << posing << "localhost"
+                                                         << "menu" << QString() << withheld;
     }
     void fillLogIn() {
         QFETCH(QByteArray, form);
