@@ -347,10 +347,21 @@ private slots:
         QCOMPARE(p->boxes.shown().size(), 2);
     }
 
-    // Zoom is kept per host; the page's address goes to the clipboard or the external browser; the find bar counts.
+    // Reload asks again and Stop ends a load; zoom is kept per host; the page's address goes to the clipboard or the
+    // external browser; the find bar counts.
     void browserPaneCommands() {
+        server.hang("/slow");
+        w()->webSite->Navigate(server.url("/slow").toString());
+        QAction* stop = w()->findChild<QAction*>("miBrowserStop");
+        QTRY_VERIFY_WITH_TIMEOUT(stop->isEnabled(), kLoadTimeout);
+        QSignalSpy ended(w()->webSite->page(), &QWebEnginePage::loadFinished);
+        stop->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(!ended.isEmpty() && !stop->isEnabled(), kLoadTimeout);
         server.ok("/words", "<p>one word, two words, three words</p>", "text/html");
         QVERIFY(NavigateAndWait(*w()->webSite, server.url("/words").toString()));
+        p->trigger("miBrowserReload");
+        QTRY_COMPARE_WITH_TIMEOUT(server.requests().count("/words"), 2, kLoadTimeout);
+        QVERIFY(QTest::qWaitFor([&] { return !stop->isEnabled(); }, kLoadTimeout));
         p->trigger("miBrowserZoomIn");
         p->trigger("miBrowserZoomIn");
         QCOMPARE(w()->webSite->zoomFactor(), 1.25);
