@@ -51,6 +51,8 @@ BrowserProfile::BrowserProfile(const QString& folder, QObject* parent)
     const QString defaultFolder = persistentStoragePath();
     setPersistentStoragePath(folder);
     removeDefaultFolder(defaultFolder, folder);
+    // The engine may write the file again until the profile is gone.
+    connect(this, &QObject::destroyed, [defaultFolder, folder] { removeDefaultFolder(defaultFolder, folder); });
     setCachePath(dir.filePath(QStringLiteral("cache")));
     setHttpCacheType(QWebEngineProfile::DiskHttpCache);
     setPersistentCookiesPolicy(QWebEngineProfile::AllowPersistentCookies);
