@@ -11,7 +11,6 @@
 #include "WholeFile.h"
 
 #include <QDir>
-#include <QSqlQuery>
 
 #include <cerrno>
 #include <csignal>
