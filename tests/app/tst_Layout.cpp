@@ -3,6 +3,7 @@
 #include "cProduct.h"
 #include "cSite.h"
 #include "frmAbout.h"
+#include "frmDuplicateSites.h"
 #include "frmOptions.h"
 #include "frmPadSource.h"
 #include "frmProduct.h"
@@ -11,6 +12,7 @@
 #include "frmRestoreBackup.h"
 #include "frmSite.h"
 #include "frmSiteImport.h"
+#include "frmSiteListImport.h"
 #include "frmSplash.h"
 
 #include <QAbstractSpinBox>
@@ -108,6 +110,8 @@ private slots:
             std::make_unique<frmSite>(SiteEditorLinks{editingID, site, {}, {}}),
             std::make_unique<frmProduct>(ProductEditorLinks{editingID, product, {}}),
             std::make_unique<frmSiteImport>(nullptr),
+            std::make_unique<frmSiteListImport>(nullptr),
+            std::make_unique<frmDuplicateSites>(nullptr),
             std::make_unique<frmPadSource>("https://www.example.com/pad.xml")};
         QStringList faults = faultsOf(gMainWindow) + faultsOf(&history);
         for (const auto& dialog : dialogs)
