@@ -1,7 +1,9 @@
 #include "frmMain.h"
 
 #include "AppInfo.h"
+#include "BrowserProfile.h"
 #include "ExternalOpen.h"
+#include "FindBar.h"
 #include "HelpManual.h"
 #include "Shell.h"
 #include "Trap.h"
@@ -77,6 +79,8 @@ frmMain::frmMain() {
     setCentralWidget(central);
 
     StatusBar1Panel1 = named(new QLabel(this), "StatusBar1Panel1");
+    // It shows site names and page captions, which are no markup of ours.
+    StatusBar1Panel1->setTextFormat(Qt::PlainText);
     statusBar()->setObjectName(QStringLiteral("StatusBar1"));
     statusBar()->addWidget(StatusBar1Panel1, 1);
     buildMenus();
@@ -225,10 +229,13 @@ QWidget* frmMain::buildBrowserPane() {
     navigation->addWidget(cmdResetForm);
     layout->addLayout(navigation);
 
-    webSite = named(new WebBrowser(picRight), "webSite");
+    QWebEngineProfile* profile = gBrowserProfile ? gBrowserProfile.get() : QWebEngineProfile::defaultProfile();
+    webSite = named(new WebBrowser(profile, picRight), "webSite");
     // The smallest window still shows some lines of a page.
     webSite->setMinimumHeight(webSite->fontMetrics().lineSpacing() * 8);
     layout->addWidget(webSite, 1);
+    findBar = new FindBar(webSite, picRight);
+    layout->addWidget(findBar);
     layout->addWidget(buildProductBar());
 
     connect(cmdHome, &QPushButton::clicked, this, &frmMain::cmdHome_Click);
@@ -281,7 +288,7 @@ QWidget* frmMain::buildProductBar() {
     // The paste buttons and the other elements go under the product when the bar is narrow.
     auto* pasteRow = new QHBoxLayout;
     bar->addPart(pasteRow);
-    // Two rows of three: PAD, Email, Username over Author, RegNow, Password.
+    // Two rows of three: PAD, Email, Username over Author, RegNow, Password; Fill log-in beside the last two.
     auto* pasteGrid = new QGridLayout;
     pasteGrid->setSpacing(4);
     static constexpr const char* captions[] = {"PAD", "Email", "Author", "RegNow", "Username", "Password"};
@@ -293,6 +300,11 @@ QWidget* frmMain::buildProductBar() {
         cmdPADurl << button;
         pasteGrid->addWidget(button, rows[i], columns[i]);
     }
+    cmdFillLogIn = named(new QPushButton(QStringLiteral("Fill log-in"), picButtons), "cmdFillLogIn");
+    cmdFillLogIn->setToolTip(QStringLiteral("Fill the selected site's user name and password into the page's log-in "
+                                            "form (Ctrl+Shift+L)"));
+    cmdFillLogIn->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred); // as tall as the two rows
+    pasteGrid->addWidget(cmdFillLogIn, 0, 3, 2, 1);
     pasteRow->addLayout(pasteGrid);
 
     fraPadOtherElements = named(new QGroupBox(QStringLiteral("Other elements"), picButtons), "fraPadOtherElements");
@@ -351,12 +363,14 @@ void frmMain::buildMenus() {
     addItem(browser, "miBrowserFillAll", QStringLiteral("Fill all"), [this] {
         cmdFillAll_Click();
     })->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F));
+    addBrowserMenuCommands(browser);
 
     QMenu* tools = addMenu("mnuTools", QStringLiteral("Tools"));
     addItem(tools, "miOptions", QStringLiteral("Options"), [this] {
         frmOptions options(this);
         options.exec();
     });
+    addItem(tools, "miToolsForgetLogIns", QStringLiteral("Forget site log-ins..."), [this] { ForgetSiteLogIns(); });
 
     QMenu* help = addMenu("mnuHelp", QStringLiteral("Help"));
     addItem(help, "miHelpDownloadSites", QStringLiteral("Download Sites List"), [] {

@@ -20,6 +20,7 @@ class QSplitter;
 class QToolBar;
 class QToolButton;
 class QTreeWidget;
+class FindBar;
 class WebBrowser;
 
 // The program's only long-lived window: the site list on the left, the embedded browser with the
@@ -102,6 +103,11 @@ public:
     void cmdPADurl_Click(int index);
     void cmdPaste_Click();
     void cmdResetForm_Click();
+    // The selected site's stored log-in into the shown page's log-in form, only on the site's own hosts; the outcome
+    // (never the password) is told in the status bar.
+    void FillLogIn();
+    // Asks, then clears the browser's cookies, site storage and cache.
+    void ForgetSiteLogIns();
 
     // Command dispatch
     void Toolbar1_ButtonClick(const QString& key);
@@ -162,6 +168,8 @@ public:
     QPushButton* cmdMagic = nullptr;
     QPushButton* cmdFillAll = nullptr;
     QList<QPushButton*> cmdPADurl;
+    QPushButton* cmdFillLogIn = nullptr;
+    FindBar* findBar = nullptr;
     QGroupBox* fraPadOtherElements = nullptr;
     QComboBox* cboPad = nullptr;
     QPushButton* cmdPaste = nullptr;
@@ -187,6 +195,8 @@ private:
     void ShowProductEditor();
     void ShowSavedSite(qint32 siteID);
     void connectBrowserCommands();
+    // The Browser menu's commands after Fill all.
+    void addBrowserMenuCommands(QMenu* browser);
     void buildSiteListMenu();
 
     // Where the last mouse button was released over the site list, in the list's viewport; none before any.

@@ -1,6 +1,7 @@
 #include "modMain.h"
 
 #include "ArchiveBackup.h"
+#include "BrowserProfile.h"
 #include "IniFile.h"
 #include "MessageBox.h"
 #include "SettingValue.h"
@@ -33,6 +34,7 @@ frmMain* gMainWindow = nullptr;
 cViewFilter* gViewFilter = nullptr;
 std::unique_ptr<cSite> gSite;
 std::unique_ptr<cProduct> gProduct;
+std::unique_ptr<BrowserProfile> gBrowserProfile;
 
 namespace {
 
@@ -88,6 +90,16 @@ void logFirstHomePageLoad(frmMain* window) {
         });
 }
 
+// A profile that cannot be kept on disk is told once; the browser works all the same, forgetting at the end.
+void openBrowserProfile() {
+    try {
+        gBrowserProfile = std::make_unique<BrowserProfile>(QDir(gAppPath).filePath(QStringLiteral("browser")));
+    } catch (const std::exception& e) {
+        MsgBox(FailureText(e) + QStringLiteral(" The browser keeps no log-in beyond this run."), Msg::Buttons::Ok,
+               Msg::Icon::Exclamation);
+    }
+}
+
 } // namespace
 
 bool ReadSettings(const QString& programDirectory, const QString& sharedDirectory) {
@@ -128,6 +140,7 @@ bool Main(const QString& programDirectory, const QString& sharedDirectory) {
             return;
         }
         backUpOncePerDay();
+        openBrowserProfile();
         frmSplash splash;
         splash.show();
         splash.repaint();
@@ -145,6 +158,7 @@ bool Main(const QString& programDirectory, const QString& sharedDirectory) {
 void EndProgram() {
     delete gMainWindow;
     gMainWindow = nullptr;
+    gBrowserProfile.reset();
     // Closing the window releases these; a window destroyed without closing leaves them.
     delete gViewFilter;
     gViewFilter = nullptr;

@@ -61,15 +61,12 @@ QList<NamedCopy> namedCopies() {
     return copies;
 }
 
-// The folder, made owner-only when the archive is.
+// The folder, made owner-only: the copies hold the site passwords.
 QString backupFolderMade() {
     const QString folder = BackupFolder();
     if (QFileInfo(folder).isDir())
         return folder;
-    const bool ownerOnly = !(QFile::permissions(archivePath()) & kGroupOrOther);
-    const bool made =
-        ownerOnly ? QDir().mkdir(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner) : QDir().mkdir(folder);
-    if (!made)
+    if (!QDir().mkdir(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner))
         throw Failure(QStringLiteral("The folder %1 cannot be made.").arg(native(folder)));
     return folder;
 }

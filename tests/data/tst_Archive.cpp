@@ -57,14 +57,21 @@ private slots:
         QCOMPARE(QDir(BackupFolder()).entryList(QDir::Files, QDir::Name), kept);
     }
 
-    // The copies hold passwords: nobody may read them who cannot read the archive.
+    // The copies hold passwords: nobody may read them who cannot read the archive, and the folder of copies is
+    // owner-only even beside an archive others may read.
     void copiesOfAnOwnerOnlyArchiveAreOwnerOnly() {
         TestProgramDir dir;
         CopyArchiveTo(dir.filePath("chosen.db"));
+        const auto othersMay = [](const QString& path) {
+            return QFile::permissions(path) & ~(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                                QFile::ReadUser | QFile::WriteUser | QFile::ExeUser);
+        };
         for (const QString& path : {BackUpArchive(), BackupFolder(), dir.filePath("chosen.db")})
-            QCOMPARE(QFile::permissions(path) & ~(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
-                                                  QFile::ReadUser | QFile::WriteUser | QFile::ExeUser),
-                     QFile::Permissions());
+            QCOMPARE(othersMay(path), QFile::Permissions());
+        QVERIFY(QDir(BackupFolder()).removeRecursively());
+        QVERIFY(QFile::setPermissions(dir.dbPath(), QFile::permissions(dir.dbPath()) | QFile::ReadGroup));
+        BackUpArchive();
+        QCOMPARE(othersMay(BackupFolder()), QFile::Permissions());
     }
 
     // Yes to a failed copy goes on with the change. (No, the default, stops it: tst_Backups.)

@@ -1,0 +1,5 @@
+#pragma once
+
+#include <QString>
+
+const QString& PageScript(const QString& fileName); // the text of :/scripts/<fileName>, read once
