@@ -195,6 +195,97 @@ Ohne Sicherung fortfahren?</translation>
     </message>
 </context>
 <context>
+    <name>ProductFields</name>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>PAD location</source>
+        <translation>PAD-Adresse</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>Author</source>
+        <translation>Autor</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>E-Mail</translation>
+    </message>
+    <message>
+        <source>Size KB</source>
+        <translation>Größe KB</translation>
+    </message>
+    <message>
+        <source>Program URL</source>
+        <translation>Programm-URL</translation>
+    </message>
+    <message>
+        <source>Screenshot</source>
+        <translation>Bildschirmfoto</translation>
+    </message>
+    <message>
+        <source>Download 1</source>
+        <translation>Download 1</translation>
+    </message>
+    <message>
+        <source>Download 2</source>
+        <translation>Download 2</translation>
+    </message>
+    <message>
+        <source>Short description</source>
+        <translation>Kurzbeschreibung</translation>
+    </message>
+    <message>
+        <source>Long description</source>
+        <translation>Ausführliche Beschreibung</translation>
+    </message>
+    <message>
+        <source>Keywords</source>
+        <translation>Schlüsselwörter</translation>
+    </message>
+    <message>
+        <source>Icon file</source>
+        <translation>Symboldatei</translation>
+    </message>
+    <message>
+        <source>Link back</source>
+        <translation>Backlink</translation>
+    </message>
+    <message>
+        <source>Buy URL</source>
+        <translation>Kauf-URL</translation>
+    </message>
+    <message>
+        <source>RegNow</source>
+        <translation>RegNow</translation>
+    </message>
+    <message>
+        <source>Share-it</source>
+        <translation>Share-it</translation>
+    </message>
+    <message>
+        <source>Limitations</source>
+        <translation>Einschränkungen</translation>
+    </message>
+    <message>
+        <source>Recent changes</source>
+        <translation>Letzte Änderungen</translation>
+    </message>
+    <message>
+        <source>Full changelog</source>
+        <translation>Vollständiges Änderungsprotokoll</translation>
+    </message>
+    <message>
+        <source>Release date</source>
+        <translation>Veröffentlichungsdatum</translation>
+    </message>
+</context>
+<context>
     <name>RecordGone</name>
     <message>
         <source>This product no longer exists in the archive: another window or program deleted it. Nothing was saved.</source>

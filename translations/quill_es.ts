@@ -195,6 +195,97 @@ Go on without a backup?</source>
     </message>
 </context>
 <context>
+    <name>ProductFields</name>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>PAD location</source>
+        <translation>Ubicación del PAD</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Versión</translation>
+    </message>
+    <message>
+        <source>Author</source>
+        <translation>Autor</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>Correo electrónico</translation>
+    </message>
+    <message>
+        <source>Size KB</source>
+        <translation>Tamaño KB</translation>
+    </message>
+    <message>
+        <source>Program URL</source>
+        <translation>URL del programa</translation>
+    </message>
+    <message>
+        <source>Screenshot</source>
+        <translation>Captura de pantalla</translation>
+    </message>
+    <message>
+        <source>Download 1</source>
+        <translation>Descarga 1</translation>
+    </message>
+    <message>
+        <source>Download 2</source>
+        <translation>Descarga 2</translation>
+    </message>
+    <message>
+        <source>Short description</source>
+        <translation>Descripción corta</translation>
+    </message>
+    <message>
+        <source>Long description</source>
+        <translation>Descripción larga</translation>
+    </message>
+    <message>
+        <source>Keywords</source>
+        <translation>Palabras clave</translation>
+    </message>
+    <message>
+        <source>Icon file</source>
+        <translation>Archivo de icono</translation>
+    </message>
+    <message>
+        <source>Link back</source>
+        <translation>Enlace de retorno</translation>
+    </message>
+    <message>
+        <source>Buy URL</source>
+        <translation>URL de compra</translation>
+    </message>
+    <message>
+        <source>RegNow</source>
+        <translation>RegNow</translation>
+    </message>
+    <message>
+        <source>Share-it</source>
+        <translation>Share-it</translation>
+    </message>
+    <message>
+        <source>Limitations</source>
+        <translation>Limitaciones</translation>
+    </message>
+    <message>
+        <source>Recent changes</source>
+        <translation>Cambios recientes</translation>
+    </message>
+    <message>
+        <source>Full changelog</source>
+        <translation>Registro completo de cambios</translation>
+    </message>
+    <message>
+        <source>Release date</source>
+        <translation>Fecha de publicación</translation>
+    </message>
+</context>
+<context>
     <name>RecordGone</name>
     <message>
         <source>This product no longer exists in the archive: another window or program deleted it. Nothing was saved.</source>

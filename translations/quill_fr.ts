@@ -195,6 +195,97 @@ Continuer sans sauvegarde ?</translation>
     </message>
 </context>
 <context>
+    <name>ProductFields</name>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>PAD location</source>
+        <translation>Emplacement du PAD</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>Author</source>
+        <translation>Auteur</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>E-mail</translation>
+    </message>
+    <message>
+        <source>Size KB</source>
+        <translation>Taille Ko</translation>
+    </message>
+    <message>
+        <source>Program URL</source>
+        <translation>URL du programme</translation>
+    </message>
+    <message>
+        <source>Screenshot</source>
+        <translation>Capture d&apos;écran</translation>
+    </message>
+    <message>
+        <source>Download 1</source>
+        <translation>Téléchargement 1</translation>
+    </message>
+    <message>
+        <source>Download 2</source>
+        <translation>Téléchargement 2</translation>
+    </message>
+    <message>
+        <source>Short description</source>
+        <translation>Description courte</translation>
+    </message>
+    <message>
+        <source>Long description</source>
+        <translation>Description longue</translation>
+    </message>
+    <message>
+        <source>Keywords</source>
+        <translation>Mots-clés</translation>
+    </message>
+    <message>
+        <source>Icon file</source>
+        <translation>Fichier d&apos;icône</translation>
+    </message>
+    <message>
+        <source>Link back</source>
+        <translation>Lien retour</translation>
+    </message>
+    <message>
+        <source>Buy URL</source>
+        <translation>URL d&apos;achat</translation>
+    </message>
+    <message>
+        <source>RegNow</source>
+        <translation>RegNow</translation>
+    </message>
+    <message>
+        <source>Share-it</source>
+        <translation>Share-it</translation>
+    </message>
+    <message>
+        <source>Limitations</source>
+        <translation>Limitations</translation>
+    </message>
+    <message>
+        <source>Recent changes</source>
+        <translation>Modifications récentes</translation>
+    </message>
+    <message>
+        <source>Full changelog</source>
+        <translation>Historique complet des modifications</translation>
+    </message>
+    <message>
+        <source>Release date</source>
+        <translation>Date de publication</translation>
+    </message>
+</context>
+<context>
     <name>RecordGone</name>
     <message>
         <source>This product no longer exists in the archive: another window or program deleted it. Nothing was saved.</source>
