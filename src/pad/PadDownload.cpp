@@ -8,8 +8,10 @@
 
 namespace {
 
-const QString kTooLarge =
-    QCoreApplication::translate("PadDownload", "The answer is larger than 5 MB, too large for a PAD file.");
+// Translated when it is said, in the language the program runs in.
+QString tooLarge() {
+    return QCoreApplication::translate("PadDownload", "The answer is larger than 5 MB, too large for a PAD file.");
+}
 
 int statusOf(const QNetworkReply* reply) {
     return reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
@@ -113,7 +115,7 @@ void PadDownload::checkDeclaredSize() {
     bool known = false;
     const qint64 declared = m_reply->header(QNetworkRequest::ContentLengthHeader).toLongLong(&known);
     if (known && declared > kPadMaxBytes)
-        stop(kTooLarge, false);
+        stop(tooLarge(), false);
 }
 
 void PadDownload::readArrived() {
@@ -126,7 +128,7 @@ void PadDownload::readArrived() {
     }
     m_received += m_reply->readAll();
     if (m_received.size() > kPadMaxBytes)
-        stop(kTooLarge, false);
+        stop(tooLarge(), false);
 }
 
 void PadDownload::replyFinished() {
@@ -143,7 +145,7 @@ void PadDownload::replyFinished() {
     } else if (reply->error() == QNetworkReply::NoError && succeeded(reply)) {
         m_received += reply->readAll();
         if (m_received.size() > kPadMaxBytes)
-            result.error = kTooLarge;
+            result.error = tooLarge();
         else
             result.bytes = m_received;
     } else {
