@@ -5,6 +5,7 @@
 #include "IniFile.h"
 #include "MessageBox.h"
 #include "SettingValue.h"
+#include "Translations.h"
 #include "Trap.h"
 #include "WebBrowser.h"
 #include "cProduct.h"
@@ -100,6 +101,16 @@ void openBrowserProfile() {
     }
 }
 
+// The Language key as kwz.ini holds it; a file that cannot be read gives the desktop's language and is reported
+// with the other settings.
+QString languageSetting() {
+    try {
+        return IniRead(gIniFile, kSection, QStringLiteral("Language")).trimmed();
+    } catch (const std::exception&) {
+        return {};
+    }
+}
+
 } // namespace
 
 bool ReadSettings(const QString& programDirectory, const QString& sharedDirectory) {
@@ -110,13 +121,14 @@ bool ReadSettings(const QString& programDirectory, const QString& sharedDirector
     }
     gAppPath = programDirectory;
     gSharedPath = sharedDirectory.isEmpty() ? programDirectory : sharedDirectory;
+    gIniFile = gAppPath + QStringLiteral("/kwz.ini");
+    InstallTranslations(languageSetting());
     gArchiveFile = gAppPath + QStringLiteral("/kwz.db");
     if (!QFileInfo(gArchiveFile).isFile())
         MsgBox(QStringLiteral("Specified archive file does not exist. Check menu tools->options"), Msg::Buttons::Ok,
                Msg::Icon::Critical);
 
     gConnectionString = ConnectionStringFor(gArchiveFile);
-    gIniFile = gAppPath + QStringLiteral("/kwz.ini");
     if (!QFileInfo(gIniFile).isFile()) {
         MsgBox(QStringLiteral("I cannot read ini file.\r\nCheck presence of file .ini in program directory!"),
                Msg::Buttons::Ok, Msg::Icon::Critical);
@@ -174,6 +186,7 @@ void EndProgram() {
     gNextOldVersionSite = false;
     gFillAllAfterVisit = false;
     gOpenHomeAtStart = true;
+    RemoveTranslations();
 }
 
 bool StartProgram(const ProgramLayout& layout) {
