@@ -30,6 +30,7 @@ frmDuplicateSites::frmDuplicateSites(std::function<void()> rebuildSiteList, QWid
                                  this));
     lvwGroups = new QTreeWidget(this);
     lvwGroups->setObjectName(QStringLiteral("lvwGroups"));
+    lvwGroups->setAccessibleName(QStringLiteral("Duplicate sites"));
     lvwGroups->setHeaderLabels(
         {QStringLiteral("Site"), QStringLiteral("Submit URL"), QStringLiteral("Statuses"), QStringLiteral("History")});
     layout->addWidget(lvwGroups, 1);
