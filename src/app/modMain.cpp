@@ -1,6 +1,7 @@
 #include "modMain.h"
 
 #include "ArchiveBackup.h"
+#include "ExtraTables.h"
 #include "IniFile.h"
 #include "MessageBox.h"
 #include "SettingValue.h"
@@ -67,6 +68,19 @@ void backUpOncePerDay() {
     }
 }
 
+// The program's own tables, made when the archive lacks them. A failure (a read-only archive) is told once; the
+// described work needs none of them.
+void prepareExtraTables() {
+    if (!QFileInfo(gArchiveFile).isFile())
+        return;
+    try {
+        EnsureExtraTables();
+    } catch (const std::exception& e) {
+        MsgBox(QStringLiteral("The archive could not be prepared: ") + FailureText(e), Msg::Buttons::Ok,
+               Msg::Icon::Exclamation);
+    }
+}
+
 // The first load of the home page ends start-up as the user sees it; a site's page loaded before it does not. A
 // message box shown during the load would keep the user waiting all the same, so the line names it.
 void logFirstHomePageLoad(frmMain* window) {
@@ -126,6 +140,7 @@ bool Main(const QString& programDirectory, const QString& sharedDirectory) {
             return;
         }
         backUpOncePerDay();
+        prepareExtraTables();
         frmSplash splash;
         splash.show();
         splash.repaint();
