@@ -337,6 +337,7 @@ void frmMain::buildMenus() {
     addItem(site, "miSiteSelectNone", QStringLiteral("Select none"), [this] { SelectNoSites(); });
     site->addSeparator()->setObjectName(QStringLiteral("miSiteSep2"));
     addItem(site, "miSiteImportFromFile", QStringLiteral("Import from file..."), [this] { SiteImportFromFile(); });
+    addItem(site, "miSiteCheck", QStringLiteral("Check sites..."), [this] { CheckSites(); });
 
     QMenu* product = addMenu("mnuProduct", QStringLiteral("Products"));
     addItem(product, "miProductAdd", QStringLiteral("Add product"), [this] { ProductAdd(); });

@@ -3,6 +3,7 @@
 #include <QNetworkProxy>
 #include <QNetworkProxyFactory>
 #include <QTcpSocket>
+#include <QTimer>
 
 LoopbackHttpServer::LoopbackHttpServer() {
     // Requests to it go straight here, whatever proxy the machine names.
@@ -40,6 +41,11 @@ void LoopbackHttpServer::hang(const QString& path) {
     m_answers.insert(path, QByteArray());
 }
 
+void LoopbackHttpServer::refuseHead(const QString& path, const QByteArray& body) {
+    ok(path, body, "text/html");
+    m_headRefused.insert(path);
+}
+
 void LoopbackHttpServer::stream(const QString& path, qint64 size) {
     respond(path, "HTTP/1.1 200 OK\r\nContent-Type: text/xml\r\nConnection: close\r\n\r\n" + QByteArray(size, 'x'));
 }
@@ -51,15 +57,25 @@ void LoopbackHttpServer::serve(QTcpSocket* socket) {
         return;
     socket->readAll();
     socket->setProperty("served", true);
-    const QString path = QString::fromUtf8(head.left(head.indexOf("\r\n")).split(' ').value(1));
+    const QList<QByteArray> requestLine = head.left(head.indexOf("\r\n")).split(' ');
+    const QString path = QString::fromUtf8(requestLine.value(1));
     m_requests << path;
     const auto answer = m_answers.constFind(path);
-    if (answer == m_answers.constEnd()) {
-        socket->write("HTTP/1.1 404 Not Found\r\nContent-Length: 9\r\nConnection: close\r\n\r\nNot found");
-    } else if (answer->isNull()) {
+    QByteArray response;
+    if (answer == m_answers.constEnd())
+        response = "HTTP/1.1 404 Not Found\r\nContent-Length: 9\r\nConnection: close\r\n\r\nNot found";
+    else if (answer->isNull())
         return;
-    } else {
-        socket->write(*answer);
-    }
-    socket->disconnectFromHost();
+    else if (requestLine.value(0) == "HEAD" && m_headRefused.contains(path))
+        response = "HTTP/1.1 405 Method Not Allowed\r\nContent-Length: 0\r\nConnection: close\r\n\r\n";
+    else
+        response = *answer;
+    const auto send = [socket, response] {
+        socket->write(response);
+        socket->disconnectFromHost();
+    };
+    if (m_delay.count() > 0)
+        QTimer::singleShot(m_delay, socket, send);
+    else
+        send();
 }

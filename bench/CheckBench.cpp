@@ -1,0 +1,63 @@
+// Checking a thousand sites against servers on this machine that answer after 20 ms, storing each result as the
+// window "Site check" does. The sites spread over many ports, as the checker asks one host at a time.
+#include "Bench.h"
+#include "DbConnection.h"
+#include "ExtraTables.h"
+#include "LoopbackHttpServer.h"
+#include "SiteChecker.h"
+
+#include <QEventLoop>
+
+#include <memory>
+#include <vector>
+
+namespace {
+
+constexpr int kSites = 1000;
+constexpr int kServers = 125;
+
+std::vector<std::unique_ptr<LoopbackHttpServer>> gServers;
+QList<SiteToCheck> gSites;
+
+void prepare() {
+    MakeBenchArchive();
+    EnsureExtraTables();
+    for (int i = 0; i < kServers; ++i) {
+        auto server = std::make_unique<LoopbackHttpServer>();
+        server->ok(QStringLiteral("/submit.php"), "x", "text/html");
+        server->setDelay(std::chrono::milliseconds(20));
+        gServers.push_back(std::move(server));
+    }
+    const DbConnection db;
+    for (int i = 0; i < kSites; ++i) {
+        const QString address = gServers[i % kServers]->url(QStringLiteral("/submit.php")).toString();
+        gSites.append({db.insert(QStringLiteral("INSERT INTO tab_sites (name, submitUrl) VALUES (?, ?)"),
+                                 {QStringLiteral("Site %1").arg(i), address}),
+                       address, QStringLiteral("Site %1").arg(i)});
+    }
+}
+
+void checkAll() {
+    SiteChecker checker(QStringLiteral("QuillomarPadSubmitter/bench"));
+    QEventLoop loop;
+    int ok = 0;
+    QObject::connect(&checker, &SiteChecker::Checked, [&](const SiteCheck& check) {
+        SaveSiteChecks({check});
+        ok += check.result == CheckResult::Ok;
+    });
+    QObject::connect(&checker, &SiteChecker::Finished, &loop, &QEventLoop::quit);
+    checker.Start(gSites);
+    loop.exec();
+    if (ok != kSites)
+        qFatal("%d of %d sites answered OK", ok, kSites);
+}
+
+const bool registered = [] {
+    RegisterBenchCase({QStringLiteral("check_1000"), prepare, checkAll, [] {
+                           gServers.clear();
+                           gSites.clear();
+                       }});
+    return true;
+}();
+
+} // namespace
