@@ -11,8 +11,11 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTimer>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+
+#include <utility>
 
 namespace {
 
@@ -79,9 +82,20 @@ frmSiteCheck::frmSiteCheck(const QString& userAgent, Links links, QWidget* paren
             m_links.selectSite(SiteRow::IdOf(row));
     });
     connect(&m_checker, &SiteChecker::Checked, this, &frmSiteCheck::Checked);
-    connect(&m_checker, &SiteChecker::Finished, this, &frmSiteCheck::ShowRunning);
+    m_saveTimer = new QTimer(this);
+    m_saveTimer->setInterval(1000);
+    connect(m_saveTimer, &QTimer::timeout, this, &frmSiteCheck::SaveChecked);
+    connect(&m_checker, &SiteChecker::Finished, this, [this] {
+        m_saveTimer->stop();
+        SaveChecked();
+        ShowRunning();
+    });
     LoadChecks();
     ShowRunning();
+}
+
+frmSiteCheck::~frmSiteCheck() {
+    m_checker.Cancel();
 }
 
 void frmSiteCheck::SetSitesToCheck(const QList<qint64>& siteIDs) {
@@ -132,19 +146,30 @@ void frmSiteCheck::cmdStart_Click() {
         for (const SiteToCheck& site : sites)
             m_checking.insert(site.siteID, site);
         m_checker.Start(sites);
+        m_saveTimer->start();
         ShowRunning();
     });
 }
 
-// Each result is stored as it comes, so a cancelled or interrupted check keeps what it found.
 void frmSiteCheck::Checked(const SiteCheck& check) {
-    Trap(QStringLiteral("Error in Checked: "), [&] {
-        SiteCheck stored = check;
-        stored.checkDate = SaveSiteChecks({check});
-        const SiteToCheck site = m_checking.value(check.siteID);
-        ShowCheck(stored, site.name, site.submitUrl);
-    });
+    m_unsaved << check;
+    const SiteToCheck site = m_checking.value(check.siteID);
+    ShowCheck(check, site.name, site.submitUrl);
     prgCheck->setValue(m_checker.Done());
+}
+
+// A cancelled check keeps what it found: Cancel ends in Finished, which stores the rest.
+void frmSiteCheck::SaveChecked() {
+    if (m_unsaved.isEmpty())
+        return;
+    const QList<SiteCheck> checks = std::exchange(m_unsaved, {});
+    Trap(QStringLiteral("Error in SaveChecked: "), [&] {
+        const QString date = SaveSiteChecks(checks);
+        for (const SiteCheck& check : checks) {
+            if (QTreeWidgetItem* row = SiteRow::FindByKey(lvwChecks, SiteRow::KeyFor(check.siteID)))
+                row->setText(ColDate, date);
+        }
+    });
 }
 
 QList<qint64> frmSiteCheck::IdsWhere(const std::function<bool(CheckResult)>& test) const {
