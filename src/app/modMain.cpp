@@ -68,16 +68,14 @@ void backUpOncePerDay() {
     }
 }
 
-// The program's own tables, made when the archive lacks them. A failure (a read-only archive) is told once; the
-// described work needs none of them.
+// The program's own tables, made when the archive lacks them. An archive that cannot take them (damaged, read-only)
+// is told by the start-up's own messages; the windows that use these tables tell it again when they are opened.
 void prepareExtraTables() {
     if (!QFileInfo(gArchiveFile).isFile())
         return;
     try {
         EnsureExtraTables();
-    } catch (const std::exception& e) {
-        MsgBox(QStringLiteral("The archive could not be prepared: ") + FailureText(e), Msg::Buttons::Ok,
-               Msg::Icon::Exclamation);
+    } catch (const std::exception&) {
     }
 }
 

@@ -235,12 +235,12 @@ void RestoreArchiveFrom(const QString& path) {
         db.query(QStringLiteral("SELECT COUNT(*) FROM source.sqlite_master WHERE name = 'sqlite_sequence'"));
     const bool sourceHasSequence = sequence.next() && sequence.value(0).toInt() > 0;
     sequence = QSqlQuery();
-    EnsureExtraTables(db);
     QStringList sequenced = kTables;
     for (const ExtraTable& table : ExtraTables())
         sequenced << table.name;
     const QString tableList = QLatin1Char('\'') + sequenced.join(QStringLiteral("', '")) + QLatin1Char('\'');
     db.transaction([&] {
+        EnsureExtraTables(db);
         for (const QString& table : kTables) {
             QStringList quoted;
             for (const QString& column : columnsOf(db, table, QStringLiteral("main")))

@@ -57,8 +57,8 @@ frmSiteCheck::frmSiteCheck(const QString& userAgent, Links links, QWidget* paren
     lvwChecks->setRootIsDecorated(false);
     lvwChecks->setSelectionMode(QAbstractItemView::ExtendedSelection);
     lvwChecks->setMinimumWidth(640);
+    lvwChecks->setSortingEnabled(true); // before the widths: the sort mark takes room beside each caption
     SetListColumns(lvwChecks, kColumns);
-    lvwChecks->setSortingEnabled(true);
     layout->addWidget(lvwChecks, 1);
 
     auto* buttons = new QHBoxLayout;
@@ -163,13 +163,16 @@ void frmSiteCheck::SaveChecked() {
     if (m_unsaved.isEmpty())
         return;
     const QList<SiteCheck> checks = std::exchange(m_unsaved, {});
-    Trap(QStringLiteral("Error in SaveChecked: "), [&] {
+    const bool saved = Trap(QStringLiteral("Error in SaveChecked: "), [&] {
         const QString date = SaveSiteChecks(checks);
         for (const SiteCheck& check : checks) {
             if (QTreeWidgetItem* row = SiteRow::FindByKey(lvwChecks, SiteRow::KeyFor(check.siteID)))
                 row->setText(ColDate, date);
         }
     });
+    // An archive that takes no results is told once, not once a second.
+    if (!saved)
+        m_checker.Cancel();
 }
 
 QList<qint64> frmSiteCheck::IdsWhere(const std::function<bool(CheckResult)>& test) const {
