@@ -337,11 +337,16 @@ void frmMain::buildMenus() {
     addItem(site, "miSiteSelectNone", QStringLiteral("Select none"), [this] { SelectNoSites(); });
     site->addSeparator()->setObjectName(QStringLiteral("miSiteSep2"));
     addItem(site, "miSiteImportFromFile", QStringLiteral("Import from file..."), [this] { SiteImportFromFile(); });
+    addItem(site, "miSiteImportList", QStringLiteral("Import sites from a list..."), [this] { SiteImportList(); });
+    addItem(site, "miSiteDuplicates", QStringLiteral("Find duplicate sites"), [this] { SiteFindDuplicates(); });
     addItem(site, "miSiteCheck", QStringLiteral("Check sites..."), [this] { CheckSites(); });
 
     QMenu* product = addMenu("mnuProduct", QStringLiteral("Products"));
     addItem(product, "miProductAdd", QStringLiteral("Add product"), [this] { ProductAdd(); });
     addItem(product, "miProductProperty", QStringLiteral("Product property"), [this] { ProductProperty(); });
+    addItem(product, "miProductUpdateFromPad", QStringLiteral("Update from PAD file"),
+            [this] { ProductUpdateFromPad(); });
+    addItem(product, "miProductNewVersion", QStringLiteral("New version..."), [this] { ProductNewVersion(); });
 
     QMenu* browser = addMenu("mnuBrowser", QStringLiteral("Browser"));
     addItem(browser, "miBrowserFillAll", QStringLiteral("Fill all"), [this] {

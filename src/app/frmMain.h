@@ -54,6 +54,10 @@ public:
     void ProductProperty();
     void ProductDeleteCommand();
     void ProductDelete(qint32 productID);
+    // A new version: from the product's PAD file, or typed; then the sites showing the old one may be marked.
+    void ProductUpdateFromPad();
+    void ProductNewVersion();
+    void AfterNewVersion(qint32 productID, const QString& oldVersion, const QString& newVersion);
     // The chosen product's identifier, 0 while "Select one" or nothing is chosen.
     qint32 SelectedProductID() const;
 
@@ -73,6 +77,8 @@ public:
     void SiteProperty();
     // The site list import window, modal; it has the list rebuilt when it added rows.
     void SiteImportFromFile();
+    void SiteImportList();
+    void SiteFindDuplicates();
 
     // Log-in data of a site on the "Username" and "Password" buttons.
     void LoadUsernamePassword(qint32 siteID);

@@ -21,5 +21,5 @@ const QList<ExtraTable>& ExtraTables();
 // Creates the missing ones; throws DbError.
 void EnsureExtraTables(const DbConnection& db);
 void EnsureExtraTables();
-// Deletes the rows of these sites from every table that names a site. The caller holds the transaction.
+// Deletes the rows of these sites from every table present that names a site. The caller holds the transaction.
 void DeleteSiteRowsInExtraTables(const DbConnection& db, const QList<qint64>& siteIDs);

@@ -1,10 +1,13 @@
+#include "LoopbackHttpServer.h"
 #include "RunningProgram.h"
 #include "TestMain.h"
 #include "cProduct.h"
 #include "cSite.h"
 #include "frmAbout.h"
+#include "frmDuplicateSites.h"
 #include "frmOptions.h"
 #include "frmPadSource.h"
+#include "frmPadUpdate.h"
 #include "frmProduct.h"
 #include "frmProductHistory.h"
 #include "frmProductHistoryItem.h"
@@ -12,6 +15,7 @@
 #include "frmSite.h"
 #include "frmSiteCheck.h"
 #include "frmSiteImport.h"
+#include "frmSiteListImport.h"
 #include "frmSplash.h"
 
 #include <QAbstractSpinBox>
@@ -100,6 +104,10 @@ private slots:
         std::unique_ptr<cSite> site;
         std::unique_ptr<cProduct> product;
         frmProductHistory history;
+        LoopbackHttpServer server; // the update window is shown while it reads
+        server.hang("/pad.xml");
+        cProduct padProduct;
+        padProduct.PADurl = server.url("/pad.xml").toString();
         const std::unique_ptr<QWidget> dialogs[] = {
             std::make_unique<frmAbout>(),
             std::make_unique<frmSplash>(),
@@ -110,7 +118,10 @@ private slots:
             std::make_unique<frmProduct>(ProductEditorLinks{editingID, product, {}}),
             std::make_unique<frmSiteImport>(nullptr),
             std::make_unique<frmSiteCheck>(QString(), frmSiteCheck::Links{}),
-            std::make_unique<frmPadSource>("https://www.example.com/pad.xml")};
+            std::make_unique<frmSiteListImport>(nullptr),
+            std::make_unique<frmDuplicateSites>(nullptr),
+            std::make_unique<frmPadSource>("https://www.example.com/pad.xml"),
+            std::make_unique<frmPadUpdate>(padProduct)};
         QStringList faults = faultsOf(gMainWindow) + faultsOf(&history);
         for (const auto& dialog : dialogs)
             faults << faultsOf(dialog.get());
