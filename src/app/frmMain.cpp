@@ -351,6 +351,7 @@ void frmMain::buildMenus() {
     addItem(site, "miSiteImportFromFile", QStringLiteral("Import from file..."), [this] { SiteImportFromFile(); });
     addItem(site, "miSiteImportList", QStringLiteral("Import sites from a list..."), [this] { SiteImportList(); });
     addItem(site, "miSiteDuplicates", QStringLiteral("Find duplicate sites"), [this] { SiteFindDuplicates(); });
+    addItem(site, "miSiteCheck", QStringLiteral("Check sites..."), [this] { CheckSites(); });
 
     QMenu* product = addMenu("mnuProduct", QStringLiteral("Products"));
     addItem(product, "miProductAdd", QStringLiteral("Add product"), [this] { ProductAdd(); });

@@ -3,6 +3,7 @@
 #include <QList>
 #include <QMainWindow>
 #include <QPoint>
+#include <QPointer>
 #include <QStringList>
 
 #include <optional>
@@ -22,6 +23,7 @@ class QToolButton;
 class QTreeWidget;
 class FindBar;
 class WebBrowser;
+class frmSiteCheck;
 
 // The program's only long-lived window: the site list on the left, the embedded browser with the
 // product bar on the right. Closing it ends the program.
@@ -140,6 +142,8 @@ public:
     void SelectAllSites();
     void SelectNoSites();
     void SiteDelete();
+    // PAD Sites -> "Check sites...": the window "Site check" for the shown sites, or the selected ones.
+    void CheckSites();
     QMenu* mnuLvwSites = nullptr;
 
     // Panes and controls, named as the program names them.
@@ -204,4 +208,5 @@ private:
     QStringList m_pasteValues = QStringList(6);
     // Set by a visit while "Fill all after a site is visited" is on; the page's end of loading takes it.
     bool m_fillAllWhenLoaded = false;
+    QPointer<frmSiteCheck> m_siteCheck;
 };
