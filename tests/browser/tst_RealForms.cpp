@@ -111,7 +111,13 @@ bool IsRight(const QString& column, const Field& f, const QJsonObject& product) 
         const double shown =
             QString(f.value).remove(QRegularExpression(R"([^\d.,])")).replace(',', '.').toDouble(&isNumber);
         const double kb = wanted.toDouble();
-        return isNumber && (qAbs(shown - kb) < 0.5 || qAbs(shown - kb * 1024) < 1 || qAbs(shown - kb / 1024) < 0.01);
+        const QString unit = column.section(':', 1);
+        const bool bytes = qAbs(shown - kb * 1024) < 1, kilobytes = qAbs(shown - kb) < 0.5,
+                   megabytes = qAbs(shown - kb / 1024) < 0.01;
+        return isNumber && (unit == "B"    ? bytes
+                            : unit == "KB" ? kilobytes
+                            : unit == "MB" ? megabytes
+                                           : bytes || kilobytes || megabytes);
     }
     const QString value = f.value.trimmed();
     if (value == wanted || (!f.text.isEmpty() && f.text.trimmed() == wanted))
