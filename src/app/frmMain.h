@@ -91,6 +91,8 @@ public:
     void webSite_NewWindow2(bool& cancel);
     void cmdMagic_Click();
     void cmdFillAll_Click();
+    void UndoFillAll();
+    void ShowFillReport();
     void ExportReport();
     void VisitNextRemainingSite(qint32 changedSiteID, int position);
     void cmdPADurl_Click(int index);
@@ -160,6 +162,7 @@ public:
     QComboBox* cboPad = nullptr;
     QPushButton* cmdPaste = nullptr;
     QLabel* StatusBar1Panel1 = nullptr;
+    QToolButton* cmdFillReport = nullptr; // opens the last fill's report; shown once a fill has reported
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -188,4 +191,5 @@ private:
     QStringList m_pasteValues = QStringList(6);
     // Set by a visit while "Fill all after a site is visited" is on; the page's end of loading takes it.
     bool m_fillAllWhenLoaded = false;
+    QString m_fillReport; // the last fill's whole report
 };

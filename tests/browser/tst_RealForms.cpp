@@ -1,7 +1,7 @@
 // Fill all on real submission forms of public download scripts: pages/real holds the pages, the product and, per
 // page, what a person would write where (oracle.json, whose header tells its notation).
 #include "FormFiller.h"
-#include "PageScripts.h"
+#include "PageWaits.h"
 #include "TestMain.h"
 
 #include <QDate>
