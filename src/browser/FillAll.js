@@ -168,8 +168,7 @@ function typedField(el, type) {
 // toolbars), found once per document.
 function excludedParts(doc) {
     var parts = Array.prototype.slice.call(doc.querySelectorAll(
-        '[role="search"], [role="toolbar"], [class*="toolbar" i], [id*="toolbar" i], [class*="wysiwyg" i], ' +
-        '[class*="bbcode" i], [class*="markitup" i], [class*="quicktags" i]'));
+        '[role="search"], [role="toolbar"], [class*="toolbar" i], [id*="toolbar" i], ' + editorParts));
     var forms = doc.querySelectorAll('form');
     for (var f = 0; f < forms.length; ++f) {
         var form = forms[f];
@@ -188,11 +187,13 @@ function excludedParts(doc) {
     }
     return parts;
 }
+// An editor's own text area is the field; everything else in the editor is its machinery.
+var editorParts = '[class*="wysiwyg" i], [class*="bbcode" i], [class*="markitup" i], [class*="quicktags" i]';
 function inExcludedPart(el, name, parts) {
     if (/^(q|s|query|search|searchbox|search_?(term|query|text|string|input)s?)$/.test(name))
         return true;
     for (var p = 0; p < parts.length; ++p) {
-        if (parts[p].contains(el))
+        if (parts[p].contains(el) && !(el.tagName === 'TEXTAREA' && parts[p].matches(editorParts)))
             return true;
     }
     return false;
@@ -247,9 +248,10 @@ function coreOf(words, separator) {
     var generic = first > 0 ? genericMeaning(core) : null;
     return generic && generic.kind === 'address' ? words : core;
 }
-function addClaim(claims, m, strength) {
+// generic: the claim comes from a generic word alone ("url", "URL").
+function addClaim(claims, m, strength, generic) {
     if (m)
-        claims.push({ m: m, strength: strength });
+        claims.push({ m: m, strength: strength, generic: !!generic });
 }
 // What a name says: its words after the form's shared prefix and any context words.
 function nameClaim(claims, words) {
@@ -258,20 +260,25 @@ function nameClaim(claims, words) {
     var core = coreOf(words, '_');
     var generic = genericMeaning(core);
     if (generic)
-        addClaim(claims, generic, core === words ? BY_GENERIC_NAME : BY_NAME);
+        addClaim(claims, generic, core === words ? BY_GENERIC_NAME : BY_NAME, core === words);
     else
         addClaim(claims, byName(core) || (/^\d+$/.test(core) ? byName(words) : null), BY_NAME);
 }
 // What a caption says; a remark in brackets ("Description (no HTML, keep it short)") is read only when the words
 // before it say nothing.
+// A long caption is judged by its first words before the whole ("File size. Leave empty to have it measured by the
+// system"), and a caption with a remark after a colon by the words before it.
 function captionClaim(claims, text, strength) {
     text = text.toLowerCase();
+    var head = /^([^:]{2,60}):\s*\S/.exec(text) || /^((\S+\s+){3}\S+)\s+\S/.exec(text);
+    if (head && captionClaim(claims, head[1], strength))
+        return true;
     var words = /[(\[]/.test(text) ? clean(text.replace(/\([^)]*\)|\[[^\]]*\]/g, '')) : text;
     for (var pass = 0; pass < 2; ++pass, words = text) {
         var core = coreOf(words, ' ');
         var generic = genericMeaning(core);
         if (generic) {
-            addClaim(claims, generic, core === words ? BY_GENERIC_CAPTION : strength);
+            addClaim(claims, generic, core === words ? BY_GENERIC_CAPTION : strength, core === words);
             return true;
         }
         var m = byLabel(core) || (/^\d+$/.test(core) ? byLabel(words) : null);
@@ -305,13 +312,13 @@ function claimsOf(el, type, name, labels, context) {
     if (id && id !== name)
         nameClaim(claims, id);
     if (type === 'url')
-        addClaim(claims, byToken.get('url'), BY_TYPE);
+        addClaim(claims, byToken.get('url'), BY_TYPE, true);
     // A generic name, or an address type, decides nothing when a caption speaks.
     claims = claims.filter(function (c) { return !captionSpoke || c.strength > BY_GENERIC_NAME; });
     if (context) {
         claims.slice().forEach(function (c) {
-            if (c.strength <= BY_GENERIC_NAME && c.m.kind === 'address' && c.m !== context)
-                addClaim(claims, context, c.strength);
+            if (c.generic && c.m.kind === 'address' && c.m !== context)
+                addClaim(claims, context, c.strength, true);
         });
     }
     // A list of choices never holds an address.
