@@ -4,7 +4,7 @@
 // Two passes: every field is judged before any is written, because a write fires the page's listeners, which may
 // change the layout the visibility test reads (and reading it afresh per field would cost a layout each).
 var table = arguments[0], product = arguments[1], typed = arguments[2], captions = arguments[3] || {};
-var learned = arguments[4] || {};
+var siteMap = arguments[4] || {};
 var meanings = table.map(function (m) {
     // Fields that claim the same key compete for one value; a meaning the product has no value for is no prize.
     return { column: m[0], kind: m[1], auto: m[2] ? m[2].split(' ') : [], shorter: m[5],
@@ -437,7 +437,7 @@ function fit(m, el, wanted) {
 }
 
 // The longest start every name of a form shares, cut after its last separator: no evidence of what a field means.
-// Without a separator ("modulenameuploadtitle") the whole shared start is cut, and nameClaimsAfter backs off.
+// Without a separator ("modulenameuploadtitle") the whole shared start is cut, and ownWords gives letters back.
 function sharedPrefix(names) {
     names = names.filter(Boolean);
     if (names.length < 3)
@@ -625,9 +625,9 @@ groups.forEach(function (list, group) {
             f.label = f.labels.texts.join(' ');
             f.shownName = wordyLabel(f.labels.texts) || clean(f.el.getAttribute('name')) || clean(f.el.id) ||
                           f.labels.texts[0] || f.el.tagName.toLowerCase();
-            if (f.key && Object.prototype.hasOwnProperty.call(learned, f.key)) {
+            if (f.key && Object.prototype.hasOwnProperty.call(siteMap, f.key)) {
                 // This site's form map overrides the words: its column, or nothing at all.
-                var column = String(learned[f.key] || '');
+                var column = String(siteMap[f.key] || '');
                 f.claims = [];
                 f.fromSite = true;
                 meanings.forEach(function (m) {
@@ -701,6 +701,8 @@ plan.forEach(function (step) {
     } catch (e) {
     }
 });
-window.__quillLastFill = changes;
+// A fill that changed nothing (a second press) leaves the last one to undo.
+if (changes.length)
+    window.__quillLastFill = changes;
 return { filled: filled.length, fields: filled, left: left, undecided: undecided, shortened: shortened,
          fromSite: fromSite };
