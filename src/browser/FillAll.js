@@ -136,10 +136,13 @@ function labelsOf(el, doc, labelFor) {
         .filter(Boolean) };
 }
 // The first label made of words, in the report rather than an example such as "https://".
+// Shortened for the report: the caption before a remark after its colon, at most 40 characters.
 function wordyLabel(labels) {
     for (var l = 0; l < labels.length; ++l) {
-        if (/\p{L}{2}/u.test(labels[l]) && labels[l].indexOf('://') < 0)
-            return labels[l];
+        if (/\p{L}{2}/u.test(labels[l]) && labels[l].indexOf('://') < 0) {
+            var text = clean(labels[l].replace(/^([^:]{2,}?)\s*:\s*\S.*$/, '$1'));
+            return text.length > 40 ? text.slice(0, 39).trim() + '\u2026' : text;
+        }
     }
     return '';
 }
@@ -170,6 +173,12 @@ function typedField(el, type) {
 function excludedParts(doc) {
     var parts = Array.prototype.slice.call(doc.querySelectorAll(
         '[role="search"], [role="toolbar"], [class*="toolbar" i], [id*="toolbar" i], ' + editorParts));
+    // A search box outside any form: a small part named for searching.
+    var searchParts = doc.querySelectorAll('[class*="search" i]:not(form), [id*="search" i]:not(form)');
+    for (var s = 0; s < searchParts.length; ++s) {
+        if (!searchParts[s].closest('form') && searchParts[s].querySelectorAll('input, textarea, select').length <= 3)
+            parts.push(searchParts[s]);
+    }
     var forms = doc.querySelectorAll('form');
     for (var f = 0; f < forms.length; ++f) {
         var form = forms[f];
@@ -191,7 +200,8 @@ function excludedParts(doc) {
 // An editor's own text area is the field; everything else in the editor is its machinery.
 var editorParts = '[class*="wysiwyg" i], [class*="bbcode" i], [class*="markitup" i], [class*="quicktags" i]';
 function inExcludedPart(el, name, parts) {
-    if (/^(q|s|query|search|searchbox|search_?(term|query|text|string|input)s?)$/.test(name))
+    if (/^(q|s|query|search|searchbox|search_?(term|query|text|string|input)s?)$/.test(name) ||
+        /^(search|suche|recherch|buscar|cerca|поиск|szukaj|pesquis)/i.test(el.getAttribute('placeholder') || ''))
         return true;
     for (var p = 0; p < parts.length; ++p) {
         if (parts[p].contains(el) && !(el.tagName === 'TEXTAREA' && parts[p].matches(editorParts)))
