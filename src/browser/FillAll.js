@@ -137,11 +137,15 @@ function labelsOf(el, doc, labelFor) {
 }
 // The first label made of words, in the report rather than an example such as "https://".
 // Shortened for the report: the caption before a remark after its colon, at most 40 characters.
+var shortCaptions = new Map();
 function wordyLabel(labels) {
     for (var l = 0; l < labels.length; ++l) {
         if (/\p{L}{2}/u.test(labels[l]) && labels[l].indexOf('://') < 0) {
-            var text = clean(labels[l].replace(/^([^:]{2,}?)\s*:\s*\S.*$/, '$1'));
-            return text.length > 40 ? text.slice(0, 39).trim() + '\u2026' : text;
+            if (!shortCaptions.has(labels[l])) {
+                var text = labels[l].indexOf(':') < 0 ? labels[l] : clean(labels[l].replace(/^([^:]{2,}?)\s*:\s*\S.*$/, '$1'));
+                shortCaptions.set(labels[l], text.length > 40 ? text.slice(0, 39).trim() + '\u2026' : text);
+            }
+            return shortCaptions.get(labels[l]);
         }
     }
     return '';
