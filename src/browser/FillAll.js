@@ -481,6 +481,13 @@ function ownWords(name, prefix) {
     }
     return rest;
 }
+// The meaning a site map's column stands for: the table's (a whole date rather than a part of one), else the
+// column's value as it is, never cut.
+function siteMeaning(column) {
+    var found = meanings.filter(function (m) { return m.column === column && !/^(day|month|year)$/.test(m.kind); });
+    return found.length ? found[0] : { column: column, kind: 'address', auto: [], shorter: '', key: column + ':address',
+                                       generic: null };
+}
 // The address meaning a form's own words give (its shared prefix, its action, id or name): a downloads form.
 function contextOf(prefix, group) {
     var words = [prefix];
@@ -642,13 +649,9 @@ groups.forEach(function (list, group) {
             if (f.key && Object.prototype.hasOwnProperty.call(siteMap, f.key)) {
                 // This site's form map overrides the words: its column, or nothing at all.
                 var column = String(siteMap[f.key] || '');
-                f.claims = [];
                 f.fromSite = true;
-                meanings.forEach(function (m) {
-                    if (column && m.column === column && !f.claims.length)
-                        f.claims.push({ m: m, strength: BY_SITE_MAP });
-                });
-                f.leaveAlone = !f.claims.length;
+                f.leaveAlone = !column;
+                f.claims = column ? [claim(siteMeaning(column), BY_SITE_MAP)] : [];
             } else {
                 var id = nameWords(f.el.id);
                 f.claims = claimsOf(f.el, f.type, ownWords(f.name, prefix), id === f.name ? '' : ownWords(id, prefix),
