@@ -4,6 +4,7 @@
 #include "ArchiveTotals.h"
 #include "DateText.h"
 #include "Trap.h"
+#include "WholeFile.h"
 
 #include <algorithm>
 #include <cmath>
@@ -151,4 +152,8 @@ QString HomePageHtml(const QString& message) {
             page += weeklyTable(*products, *weekly);
     }
     return page + QStringLiteral("</BODY></HTML>");
+}
+
+void WriteHomePage(const QString& path, const QString& message) {
+    WriteWholeFile(path, "\xEF\xBB\xBF" + HomePageHtml(message).toUtf8() + "\r\n");
 }

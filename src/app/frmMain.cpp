@@ -347,6 +347,9 @@ void frmMain::buildMenus() {
     QMenu* product = addMenu("mnuProduct", QStringLiteral("Products"));
     addItem(product, "miProductAdd", QStringLiteral("Add product"), [this] { ProductAdd(); });
     addItem(product, "miProductProperty", QStringLiteral("Product property"), [this] { ProductProperty(); });
+    addItem(product, "miProductUpdateFromPad", QStringLiteral("Update from PAD file"),
+            [this] { ProductUpdateFromPad(); });
+    addItem(product, "miProductNewVersion", QStringLiteral("New version..."), [this] { ProductNewVersion(); });
 
     QMenu* browser = addMenu("mnuBrowser", QStringLiteral("Browser"));
     addItem(browser, "miBrowserFillAll", QStringLiteral("Fill all"), [this] {

@@ -52,6 +52,10 @@ public:
     void ProductProperty();
     void ProductDeleteCommand();
     void ProductDelete(qint32 productID);
+    // A new version: from the product's PAD file, or typed; then the sites showing the old one may be marked.
+    void ProductUpdateFromPad();
+    void ProductNewVersion();
+    void AfterNewVersion(qint32 productID, const QString& oldVersion, const QString& newVersion);
     // The chosen product's identifier, 0 while "Select one" or nothing is chosen.
     qint32 SelectedProductID() const;
 

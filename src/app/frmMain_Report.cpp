@@ -8,7 +8,6 @@
 
 #include <QComboBox>
 #include <QDir>
-#include <QSaveFile>
 #include <QTreeWidget>
 
 void frmMain::ExportReport() {
@@ -31,15 +30,7 @@ void frmMain::ExportReport() {
         QList<qint64> order;
         for (int i = 0; i < lvwSites->topLevelItemCount(); ++i)
             order << SiteRow::IdOf(lvwSites->topLevelItem(i));
-        const QList<SubmissionReportRow> rows = ReadSubmissionReport(productID, order);
-        const bool page = path.endsWith(QLatin1String(".html"), Qt::CaseInsensitive) ||
-                          path.endsWith(QLatin1String(".htm"), Qt::CaseInsensitive);
-        // Written in full or not at all: a failed write leaves a file that was there as it was.
-        QSaveFile file(path);
-        if (!file.open(QIODevice::WriteOnly) ||
-            file.write(page ? SubmissionReportHtml(product, rows) : SubmissionReportCsv(rows)) < 0 || !file.commit())
-            throw Failure(
-                QStringLiteral("%1 could not be written: %2").arg(QDir::toNativeSeparators(path), file.errorString()));
+        WriteSubmissionReport(path, product, ReadSubmissionReport(productID, order));
         MsgBox(QStringLiteral("The report was written to %1.").arg(QDir::toNativeSeparators(path)), Msg::Buttons::Ok,
                Msg::Icon::Information);
     });

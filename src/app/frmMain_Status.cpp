@@ -51,7 +51,7 @@ void frmMain::ChangeSiteStatus(qint16 Status) {
             if (QTreeWidgetItem* again = SiteRow::FindByKey(lvwSites, SiteRow::KeyFor(siteID)))
                 SiteRow::SelectAndShow(lvwSites, again);
         }
-        if (gNextRemainingSite)
+        if (gNextRemainingSite || gNextOldVersionSite)
             VisitNextRemainingSite(siteID, position);
     });
 }
@@ -59,7 +59,7 @@ void frmMain::ChangeSiteStatus(qint16 Status) {
 // The rebuilt list may have dropped the changed site (a status filter): the search goes on from where it stood.
 void frmMain::VisitNextRemainingSite(qint32 changedSiteID, int position) {
     const QTreeWidgetItem* changed = SiteRow::FindByKey(lvwSites, SiteRow::KeyFor(changedSiteID));
-    QTreeWidgetItem* next = NextRemainingRow(
+    QTreeWidgetItem* next = (gNextRemainingSite ? NextRemainingRow : NextOldVersionRow)(
         lvwSites, changed ? lvwSites->indexOfTopLevelItem(const_cast<QTreeWidgetItem*>(changed)) + 1 : position);
     if (!next)
         return;

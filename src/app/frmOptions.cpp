@@ -65,7 +65,16 @@ frmOptions::frmOptions(QWidget* parent) : QDialog(parent) {
     chkNextRemainingSite->setObjectName(QStringLiteral("chkNextRemainingSite"));
     chkFillAllAfterVisit = new QCheckBox(QStringLiteral("&Fill all after a site is visited"), run);
     chkFillAllAfterVisit->setObjectName(QStringLiteral("chkFillAllAfterVisit"));
+    chkNextOldVersionSite = new QCheckBox(QStringLiteral("... or the next site marked &old version"), run);
+    chkNextOldVersionSite->setObjectName(QStringLiteral("chkNextOldVersionSite"));
+    for (auto [one, other] :
+         {std::pair{chkNextRemainingSite, chkNextOldVersionSite}, {chkNextOldVersionSite, chkNextRemainingSite}})
+        connect(one, &QCheckBox::toggled, other, [other = other](bool on) {
+            if (on)
+                other->setChecked(false);
+        });
     runLayout->addWidget(chkNextRemainingSite);
+    runLayout->addWidget(chkNextOldVersionSite);
     runLayout->addWidget(chkFillAllAfterVisit);
     groups->addWidget(run);
 
@@ -96,6 +105,7 @@ void frmOptions::Form_Load() {
         optPopUp[gPopUpBlock == 1 ? 1 : 0]->setChecked(true);
         chkOpenHomeAtStart->setChecked(gOpenHomeAtStart);
         chkNextRemainingSite->setChecked(gNextRemainingSite);
+        chkNextOldVersionSite->setChecked(gNextOldVersionSite && !gNextRemainingSite);
         chkFillAllAfterVisit->setChecked(gFillAllAfterVisit);
     });
 }
@@ -107,6 +117,7 @@ void frmOptions::cmdOK_Click() {
         gPopUpBlock = optPopUp[0]->isChecked() ? 0 : 1;
         gOpenHomeAtStart = chkOpenHomeAtStart->isChecked();
         gNextRemainingSite = chkNextRemainingSite->isChecked();
+        gNextOldVersionSite = chkNextOldVersionSite->isChecked();
         gFillAllAfterVisit = chkFillAllAfterVisit->isChecked();
         try {
             const QString section = QStringLiteral("preferences");
@@ -114,6 +125,8 @@ void frmOptions::cmdOK_Click() {
             IniWrite(gIniFile, section, QStringLiteral("PopUpBlock"), QString::number(gPopUpBlock));
             IniWrite(gIniFile, section, QStringLiteral("OpenHomeAtStart"), QString::number(int(gOpenHomeAtStart)));
             IniWrite(gIniFile, section, QStringLiteral("NextRemainingSite"), QString::number(int(gNextRemainingSite)));
+            IniWrite(gIniFile, section, QStringLiteral("NextOldVersionSite"),
+                     QString::number(int(gNextOldVersionSite)));
             IniWrite(gIniFile, section, QStringLiteral("FillAllAfterVisit"), QString::number(int(gFillAllAfterVisit)));
         } catch (const Failure& e) {
             MsgBox(QStringLiteral("The options could not be saved. ") + e.description() +

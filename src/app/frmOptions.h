@@ -17,6 +17,7 @@ public:
     QRadioButton* optOrder[2] = {};
     QCheckBox* chkOpenHomeAtStart = nullptr;
     QCheckBox* chkNextRemainingSite = nullptr;
+    QCheckBox* chkNextOldVersionSite = nullptr; // the second choice: one of the two at most
     QCheckBox* chkFillAllAfterVisit = nullptr;
 
 private:

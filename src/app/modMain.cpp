@@ -26,6 +26,7 @@ QString gArchiveFile;
 qint16 gSitesOrder = 0;
 qint16 gPopUpBlock = 0;
 bool gNextRemainingSite = false;
+bool gNextOldVersionSite = false;
 bool gFillAllAfterVisit = false;
 bool gOpenHomeAtStart = true;
 frmMain* gMainWindow = nullptr;
@@ -114,6 +115,7 @@ bool ReadSettings(const QString& programDirectory, const QString& sharedDirector
     gSitesOrder = readSetting(QStringLiteral("SitesOrder"), 1);
     gPopUpBlock = readSetting(QStringLiteral("PopUpBlock"), 0);
     gNextRemainingSite = readFlag(QStringLiteral("NextRemainingSite"), false);
+    gNextOldVersionSite = readFlag(QStringLiteral("NextOldVersionSite"), false);
     gFillAllAfterVisit = readFlag(QStringLiteral("FillAllAfterVisit"), false);
     gOpenHomeAtStart = readFlag(QStringLiteral("OpenHomeAtStart"), true);
     return true;
@@ -155,6 +157,7 @@ void EndProgram() {
     gSitesOrder = 0;
     gPopUpBlock = 0;
     gNextRemainingSite = false;
+    gNextOldVersionSite = false;
     gFillAllAfterVisit = false;
     gOpenHomeAtStart = true;
 }

@@ -23,6 +23,9 @@ extern qint16 gPopUpBlock;
 // The submission run, both off unless kwz.ini holds 1: after a status change the next site of the list without a
 // status for the product is visited, and a visited site's page is filled by Fill all once it has loaded.
 extern bool gNextRemainingSite;
+// Instead of the next remaining site, the next site of the list marked old version for the product (kwz.ini 1);
+// NextRemainingSite wins when both are set.
+extern bool gNextOldVersionSite;
 extern bool gFillAllAfterVisit;
 // Whether the start opens the maker's web site in the user's browser: on unless kwz.ini holds 0.
 extern bool gOpenHomeAtStart;

@@ -2,6 +2,7 @@
 
 #include "DbConnection.h"
 #include "SubmitStatus.h"
+#include "WholeFile.h"
 
 #include <QHash>
 #include <QSqlQuery>
@@ -86,4 +87,10 @@ QByteArray SubmissionReportHtml(const QString& productName, const QList<Submissi
         html += QStringLiteral("</tr>\n");
     }
     return (html + QStringLiteral("</table>\n</body></html>\n")).toUtf8();
+}
+
+void WriteSubmissionReport(const QString& path, const QString& productName, const QList<SubmissionReportRow>& rows) {
+    const bool page = path.endsWith(QLatin1String(".html"), Qt::CaseInsensitive) ||
+                      path.endsWith(QLatin1String(".htm"), Qt::CaseInsensitive);
+    WriteWholeFile(path, page ? SubmissionReportHtml(productName, rows) : SubmissionReportCsv(rows));
 }

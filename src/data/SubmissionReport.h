@@ -24,3 +24,7 @@ QList<SubmissionReportRow> ReadSubmissionReport(qint32 productID, const QList<qi
 QByteArray SubmissionReportCsv(const QList<SubmissionReportRow>& rows);
 // A printable UTF-8 page, every text escaped and nothing that runs or loads.
 QByteArray SubmissionReportHtml(const QString& productName, const QList<SubmissionReportRow>& rows);
+
+// Writes the report to path whole or not at all: a printable page when the name ends in .html or .htm, else CSV.
+// Throws Failure, leaving a file there as it was.
+void WriteSubmissionReport(const QString& path, const QString& productName, const QList<SubmissionReportRow>& rows);

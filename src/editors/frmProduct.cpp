@@ -8,6 +8,7 @@
 #include "ProductFields.h"
 #include "Shell.h"
 #include "Trap.h"
+#include "WholeFile.h"
 #include "cProduct.h"
 #include "frmPadSource.h"
 
@@ -22,7 +23,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -492,15 +492,14 @@ void frmProduct::cmdExportPad_Click() {
                             QStringLiteral("PAD files (*.xml);;All files (*)"));
         if (path.isEmpty())
             return;
-        const QString shown = QDir::toNativeSeparators(path);
-        // Written in full or not at all: a failed write leaves a file that was there as it was.
-        QSaveFile file(path);
-        if (!file.open(QIODevice::WriteOnly) || file.write(WritePad(PadFromForm())) < 0 || !file.commit()) {
-            MsgBox(QStringLiteral("The PAD file could not be written to %1:\n%2").arg(shown, file.errorString()),
-                   Msg::Buttons::Ok, Msg::Icon::Exclamation);
+        try {
+            WriteWholeFile(path, WritePad(PadFromForm()));
+        } catch (const Failure& e) {
+            MsgBox(e.description(), Msg::Buttons::Ok, Msg::Icon::Exclamation);
             return;
         }
-        MsgBox(QStringLiteral("The PAD file was written to %1.").arg(shown), Msg::Buttons::Ok, Msg::Icon::Information);
+        MsgBox(QStringLiteral("The PAD file was written to %1.").arg(QDir::toNativeSeparators(path)), Msg::Buttons::Ok,
+               Msg::Icon::Information);
     });
 }
 

@@ -46,12 +46,21 @@ const QString kDay = QStringLiteral("Program_Info/Program_Release_Day");
 const QString kSizeK = QStringLiteral("Program_Info/File_Info/File_Size_K");
 const QString kSizeBytes = QStringLiteral("Program_Info/File_Info/File_Size_Bytes");
 
-// The values of the elements that hold text only (no child element), by path; the first non-empty one wins.
+// Generators and hand-written files differ in the letter case of element names (PROGRAM_NAME, Program_Name), so
+// every name is compared in lower case.
+QString folded(QAnyStringView name) {
+    return name.toString().toLower();
+}
+
+// The values of the elements that hold text only (no child element), by path in lower case; the first non-empty one
+// wins.
 struct Leaves {
     QHash<QString, QString> values;
     // The language blocks under Program_Descriptions, in the order of the file, and their leaves.
     QStringList languages;
     QHash<QString, QHash<QString, QString>> descriptions;
+
+    QString value(QAnyStringView path) const { return values.value(folded(path)); }
 };
 
 PadReadResult failed(const QString& error) {
@@ -83,9 +92,9 @@ std::optional<QDate> dateOf(const QString& year, const QString& month, const QSt
 }
 
 void takeDate(const Leaves& leaves, PadReadResult& result) {
-    const QString year = leaves.values.value(kYear);
-    const QString month = leaves.values.value(kMonth);
-    const QString day = leaves.values.value(kDay);
+    const QString year = leaves.value(kYear);
+    const QString month = leaves.value(kMonth);
+    const QString day = leaves.value(kDay);
     if (year.isEmpty() && month.isEmpty() && day.isEmpty())
         return;
     if (const std::optional<QDate> date = dateOf(year, month, day))
@@ -98,7 +107,7 @@ void takeDate(const Leaves& leaves, PadReadResult& result) {
 void takeSize(const Leaves& leaves, PadReadResult& result) {
     // The kilobytes decide when the file gives them, even when they are wrong: the bytes may be stale.
     for (const auto& [path, member] : {std::pair{kSizeK, &PadProduct::SizeKB}, {kSizeBytes, &PadProduct::SizeBytes}}) {
-        const QString text = leaves.values.value(path);
+        const QString text = leaves.value(path);
         if (text.isEmpty())
             continue;
         if (isSize(text))
@@ -112,11 +121,12 @@ void takeSize(const Leaves& leaves, PadReadResult& result) {
 void takeDescriptions(const Leaves& leaves, PadProduct& product) {
     if (leaves.languages.isEmpty())
         return;
-    const QString language = leaves.languages.contains(kEnglish) ? kEnglish : leaves.languages.first();
+    const QString english = folded(kEnglish);
+    const QString language = leaves.languages.contains(english) ? english : leaves.languages.first();
     const QHash<QString, QString> block = leaves.descriptions.value(language);
     const auto first = [&](std::initializer_list<const char*> names) -> std::optional<QString> {
         for (const char* name : names) {
-            const QString value = block.value(QString::fromLatin1(name));
+            const QString value = block.value(folded(QLatin1String(name)));
             if (!value.isEmpty())
                 return value;
         }
@@ -235,7 +245,7 @@ PadReadResult readPad(const QByteArray& bytes) {
             break;
         case QXmlStreamReader::StartElement:
             if (!inRoot) {
-                if (xml.name() != kRoot)
+                if (xml.name().compare(kRoot, Qt::CaseInsensitive) != 0)
                     return failed(QStringLiteral("The file is not a PAD file: its root element is <%1>, not <%2>.")
                                       .arg(xml.name().toString(), kRoot));
                 inRoot = true;
@@ -243,8 +253,8 @@ PadReadResult readPad(const QByteArray& bytes) {
             }
             if (!open.isEmpty())
                 open.last().hasChild = true;
-            open.append({xml.name().toString(), {}, false});
-            if (open.size() == 2 && open[0].name == kDescriptions && !leaves.languages.contains(open[1].name))
+            open.append({folded(xml.name()), {}, false});
+            if (open.size() == 2 && open[0].name == folded(kDescriptions) && !leaves.languages.contains(open[1].name))
                 leaves.languages << open[1].name;
             break;
         case QXmlStreamReader::Characters:
@@ -260,7 +270,7 @@ PadReadResult readPad(const QByteArray& bytes) {
                 break;
             QHash<QString, QString>* into = &leaves.values;
             QString path = done.name;
-            if (open.size() == 2 && open[0].name == kDescriptions) {
+            if (open.size() == 2 && open[0].name == folded(kDescriptions)) {
                 into = &leaves.descriptions[open[1].name];
             } else {
                 for (auto it = open.crbegin(); it != open.crend(); ++it)
@@ -288,7 +298,7 @@ PadReadResult readPad(const QByteArray& bytes) {
 
     PadReadResult result;
     for (const auto& [member, path] : kTextElements) {
-        const QString value = leaves.values.value(QString::fromLatin1(path));
+        const QString value = leaves.value(QLatin1String(path));
         if (!value.isEmpty())
             result.product.*member = value;
     }

@@ -56,7 +56,8 @@ struct PadReadResult {
 
 // Reads PAD 3.x and 4.0. A document that is not well-formed only because of a bare & or an end tag in other letter
 // case than its start tag is mended (see PadRepair) and read again; every other fault refuses it, naming the line
-// and column. Descriptions come from Program_Descriptions/English, else from its first language block.
+// and column. Element names are matched without regard to letter case. Descriptions come from
+// Program_Descriptions/English, else from its first language block.
 // Documents that declare entities are refused (nothing declared can expand); nothing external is ever fetched.
 PadReadResult ParsePad(const QByteArray& bytes);
 

@@ -1,10 +1,10 @@
 #include "IniFile.h"
 
 #include "Failure.h"
+#include "WholeFile.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringConverter>
 #include <QStringList>
 
@@ -153,8 +153,5 @@ void IniWrite(const QString& path, const QString& section, const QString& key, c
     if (encoder.hasError() || decode(encoded) != joined)
         throw Failure(
             QStringLiteral("Cannot write %1: the value %2 does not fit the file's encoding").arg(path, value));
-    // The new text replaces the file in one step, so a failure leaves the old file as it was.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw Failure(QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()));
+    WriteWholeFile(path, bytes);
 }

@@ -119,6 +119,14 @@ void BuildSiteList(QTreeWidget* list, const SiteListFilter& filter,
     statusText(QStringLiteral("Quillomar PAD Submitter - Elements: %1").arg(list->topLevelItemCount()));
 }
 
+QTreeWidgetItem* NextOldVersionRow(QTreeWidget* list, int from) {
+    for (int i = std::max(from, 0); i < list->topLevelItemCount(); ++i) {
+        if (!list->topLevelItem(i)->text(ColOld).trimmed().isEmpty())
+            return list->topLevelItem(i);
+    }
+    return nullptr;
+}
+
 QTreeWidgetItem* NextRemainingRow(QTreeWidget* list, int from) {
     for (int i = std::max(from, 0); i < list->topLevelItemCount(); ++i) {
         QTreeWidgetItem* row = list->topLevelItem(i);

@@ -29,3 +29,5 @@ void BuildSiteList(QTreeWidget* list, const SiteListFilter& filter,
 // The first row, from position `from` of the list on, whose product is neither submitted nor published there;
 // null when there is none.
 QTreeWidgetItem* NextRemainingRow(QTreeWidget* list, int from);
+// The same for the first row marked old version for the product.
+QTreeWidgetItem* NextOldVersionRow(QTreeWidget* list, int from);

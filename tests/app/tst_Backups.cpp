@@ -1,4 +1,5 @@
 #include "ArchiveBackup.h"
+#include "DbConnection.h"
 #include "ModalDriver.h"
 #include "RunningProgram.h"
 #include "TestFiles.h"
@@ -73,14 +74,30 @@ private slots:
         QCOMPARE(ReadArchiveCounts(p.dir.filePath("mine.db")).sites, 12);
     }
 
-    // A file that is no database is refused before anything is asked. (A copy that fails on its way in changes
-    // nothing either: tst_Archive.)
+    // A file that is not an archive is refused before anything is asked: nothing is backed up, nothing changes. (A
+    // copy that fails on its way in changes nothing either: tst_Archive.)
+    void fileThatIsNoArchiveChangesNothing_data() {
+        QTest::addColumn<QString>("change"); // made to a copy of the archive; empty: 8 KB of "x"
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("no database") << ""
+                                     << "it cannot be read as a database";
+        QTest::newRow("no table") << "DROP TABLE tab_productStatus"
+                                  << "it holds no table tab_productStatus";
+        QTest::newRow("no column") << "ALTER TABLE tab_sites DROP COLUMN notes"
+                                   << "its table tab_sites has no column notes";
+    }
     void fileThatIsNoArchiveChangesNothing() {
+        QFETCH(QString, change);
+        QFETCH(QString, reason);
         RunningProgram p(seed);
         QVERIFY(p.started);
         const QString offered = p.dir.filePath("offered.db");
-        WriteFile(offered, QByteArray(8192, 'x'));
+        if (change.isEmpty())
+            WriteFile(offered, QByteArray(8192, 'x'));
+        else if (QFile::copy(p.dir.dbPath(), offered))
+            DbConnection(ConnectionStringFor(offered)).execute(change);
         const QByteArray archive = ReadFile(p.dir.dbPath());
+        const qsizetype backups = AutomaticBackups().size();
         FileDialogSpy files;
         files.choose(offered);
         p.boxes.answer(Msg::Answer::Yes);
@@ -89,8 +106,9 @@ private slots:
             window->reject();
         }));
         QCOMPARE(p.boxes.texts().size(), 1);
-        QVERIFY2(p.boxes.texts()[0].startsWith(QDir::toNativeSeparators(offered) + " cannot be restored: "),
+        QVERIFY2(p.boxes.texts()[0].startsWith(QDir::toNativeSeparators(offered) + " cannot be restored: " + reason),
                  qPrintable(p.boxes.texts()[0]));
+        QCOMPARE(AutomaticBackups().size(), backups);
         QCOMPARE(ReadFile(p.dir.dbPath()), archive);
     }
 

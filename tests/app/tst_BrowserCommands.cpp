@@ -65,7 +65,7 @@ private slots:
         p->boxes.clear();
         p->shell.clear();
         gPopUpBlock = 0;
-        gNextRemainingSite = gFillAllAfterVisit = false;
+        gNextRemainingSite = gNextOldVersionSite = gFillAllAfterVisit = false;
     }
 
     void doubleClickAndEnterOpenTheSubmitPageWithItsLogIn() {
@@ -187,17 +187,35 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(valueOf("v"), QString("2.0"), kLoadTimeout);
     }
 
-    // Both run options from kwz.ini: marked Submitted, a site leads on to the next row below it that has no status
-    // (Form has one), and the page visited is filled once it has loaded.
-    void runOptionsVisitTheNextRemainingSiteAndFillIt() {
+    // The run options from kwz.ini: marked Submitted, a site leads on to the next row below it that has no status
+    // (Form is published there) or, the second choice, that is marked old version (Form); the page visited is
+    // filled once it has loaded.
+    void runOptionsVisitTheNextSiteAndFillIt_data() {
+        QTest::addColumn<QByteArray>("options");
+        QTest::addColumn<int>("next");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("filled");
+        QTest::newRow("remaining") << QByteArray("NextRemainingSite=1\n") << int(Version) << "v"
+                                   << "2.0";
+        QTest::newRow("old version") << QByteArray("NextOldVersionSite=1\n") << int(Form) << "pad"
+                                     << "http://x.example/pad.xml";
+    }
+    void runOptionsVisitTheNextSiteAndFillIt() {
+        QFETCH(QByteArray, options);
+        QFETCH(int, next);
+        QFETCH(QString, field);
+        QFETCH(QString, filled);
         p.reset();
-        p = std::make_unique<RunningProgram>(seed, QByteArray(RunningProgram::kIni) +
-                                                       "NextRemainingSite=1\nFillAllAfterVisit=1\n");
+        const auto flagged = [](const TestProgramDir& dir) {
+            seed(dir);
+            dir.sql("UPDATE tab_productStatus SET oldVersion = 1");
+        };
+        p = std::make_unique<RunningProgram>(flagged, RunningProgram::kIni + options + "FillAllAfterVisit=1\n");
         p->chooseProduct("Tool");
         p->click(Other);
         p->trigger("SiteSubmitted");
-        QCOMPARE(p->selectedSite(), int(Version));
-        QTRY_COMPARE_WITH_TIMEOUT(valueOf("v"), QString("2.0"), kLoadTimeout);
+        QCOMPARE(p->selectedSite(), next);
+        QTRY_COMPARE_WITH_TIMEOUT(valueOf(field), filled, kLoadTimeout);
     }
 };
 

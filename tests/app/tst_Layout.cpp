@@ -1,3 +1,4 @@
+#include "LoopbackHttpServer.h"
 #include "RunningProgram.h"
 #include "TestMain.h"
 #include "cProduct.h"
@@ -5,6 +6,7 @@
 #include "frmAbout.h"
 #include "frmOptions.h"
 #include "frmPadSource.h"
+#include "frmPadUpdate.h"
 #include "frmProduct.h"
 #include "frmProductHistory.h"
 #include "frmProductHistoryItem.h"
@@ -99,6 +101,10 @@ private slots:
         std::unique_ptr<cSite> site;
         std::unique_ptr<cProduct> product;
         frmProductHistory history;
+        LoopbackHttpServer server; // the update window is shown while it reads
+        server.hang("/pad.xml");
+        cProduct padProduct;
+        padProduct.PADurl = server.url("/pad.xml").toString();
         const std::unique_ptr<QWidget> dialogs[] = {
             std::make_unique<frmAbout>(),
             std::make_unique<frmSplash>(),
@@ -108,7 +114,8 @@ private slots:
             std::make_unique<frmSite>(SiteEditorLinks{editingID, site, {}, {}}),
             std::make_unique<frmProduct>(ProductEditorLinks{editingID, product, {}}),
             std::make_unique<frmSiteImport>(nullptr),
-            std::make_unique<frmPadSource>("https://www.example.com/pad.xml")};
+            std::make_unique<frmPadSource>("https://www.example.com/pad.xml"),
+            std::make_unique<frmPadUpdate>(padProduct)};
         QStringList faults = faultsOf(gMainWindow) + faultsOf(&history);
         for (const auto& dialog : dialogs)
             faults << faultsOf(dialog.get());

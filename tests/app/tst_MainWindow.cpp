@@ -1,7 +1,10 @@
 #include "EditorWidgets.h"
+#include "LoopbackHttpServer.h"
 #include "ModalDriver.h"
+#include "PadSamples.h"
 #include "RunningProgram.h"
 #include "TestMain.h"
+#include "frmPadUpdate.h"
 #include "frmProduct.h"
 #include "frmSite.h"
 #include "frmSiteImport.h"
@@ -233,6 +236,46 @@ private slots:
         QCOMPARE(p->row(2)->text(ColOld), QString("X"));
         QCOMPARE(count("SELECT COUNT(*) FROM tab_productStatus WHERE updateDate > '2012-01-01 00:00:00'"), 0);
         QCOMPARE(count("SELECT COUNT(*) FROM tab_productHistory"), 0);
+    }
+
+    // A new version typed is stored; only Yes marks the sites where Zeta is submitted or published and which do not
+    // update from the PAD address themselves, and the list then shows just those.
+    void newVersionMarksTheSitesShowingTheOldOne() {
+        p->dir.sql("UPDATE tab_productStatus SET oldVersion = 0");
+        p->dir.sql("UPDATE tab_sites SET autoUpdate = 1 WHERE siteID = 2");
+        SeedStatus(3, 1, 0);
+        SeedStatus(3, 2, 1);
+        p->chooseProduct("Zeta Notes");
+        p->boxes.type("1.1");
+        p->boxes.answer(Msg::Answer::No);
+        p->trigger("miProductNewVersion");
+        p->boxes.type("1.2");
+        p->boxes.answer(Msg::Answer::Yes);
+        p->trigger("miProductNewVersion");
+        const QString asked = "Version changed from %1 to %2. Mark the 1 sites where this product is submitted or "
+                              "published, and which do not update from the PAD address themselves, as showing an old "
+                              "version?";
+        QCOMPARE(p->boxes.texts(), (QStringList{asked.arg("1.0", "1.1"), asked.arg("1.1", "1.2")}));
+        QCOMPARE(p->dir.scalar("SELECT version FROM tab_products WHERE productID = 1").toString(), QString("1.2"));
+        const QString rows = "SELECT group_concat(row, ' ') FROM (SELECT siteID || ':' || productID || ':' || "
+                             "oldVersion AS row FROM tab_productStatus ORDER BY siteID, productID)";
+        QCOMPARE(p->dir.scalar(rows).toString(), QString("1:1:1 2:1:0 3:1:0 3:2:0"));
+        QVERIFY(w()->chkOldVersionOnly->isChecked());
+        QCOMPARE(ids(), QStringList{"1"});
+
+        // An update from the PAD file that stores a new version asks the same; the product stays chosen by its key.
+        LoopbackHttpServer server;
+        server.ok("/pad.xml", PadWithProgramInfo("<Program_Version>1.3</Program_Version>"));
+        p->dir.sql("UPDATE tab_products SET padURL = ? WHERE productID = 1", {server.url("/pad.xml").toString()});
+        p->boxes.clear();
+        p->boxes.answer(Msg::Answer::Ok);
+        p->boxes.answer(Msg::Answer::No);
+        QVERIFY(edit<frmPadUpdate>("miProductUpdateFromPad", [](frmPadUpdate* update) {
+            QTRY_VERIFY(update->cmdStore->isEnabled());
+            QTest::mouseClick(update->cmdStore, Qt::LeftButton);
+        }));
+        QCOMPARE(p->boxes.texts(), (QStringList{"Stored from the PAD file: Name, Version.", asked.arg("1.2", "1.3")}));
+        QCOMPARE(w()->cboProducts->currentText(), QString("Kept"));
     }
 
     // A product added before the chosen one must not take its place in the selector.

@@ -104,12 +104,19 @@ private slots:
         dir.writeFile("kwz.ini", RunningProgram::kIni);
         gIniFile = dir.filePath(writable ? "kwz.ini" : "no-such-folder/kwz.ini");
         gPopUpBlock = 0;
+        gNextRemainingSite = gNextOldVersionSite = false;
         MsgBoxSpy boxes;
         frmOptions options;
         options.optPopUp[1]->setChecked(true);
+        options.chkNextRemainingSite->setChecked(true);
+        options.chkNextOldVersionSite->setChecked(true); // the second choice replaces the first
         QTest::mouseClick(options.findChild<QPushButton*>(button), Qt::LeftButton);
         QCOMPARE(gPopUpBlock, applied);
         QCOMPARE(IniRead(gIniFile, "preferences", "PopUpBlock"), stored);
+        QCOMPARE(gNextOldVersionSite && !gNextRemainingSite, applied == 1);
+        QCOMPARE(IniRead(gIniFile, "preferences", "NextOldVersionSite") +
+                     IniRead(gIniFile, "preferences", "NextRemainingSite"),
+                 QString(stored == "1" ? "10" : ""));
         QCOMPARE(boxes.texts().size(), writable ? 0 : 1);
     }
 };

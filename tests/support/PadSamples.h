@@ -6,8 +6,5 @@
 // PAD documents written the way authors' tools write them. They live outside the test classes because the
 // meta-object compiler misreads raw string literals that hold quotes.
 
-// A PAD 3.11 file in ISO-8859-1: one-digit month, kilobytes and bytes, every mapped element.
-QByteArray Pad311Sample();
-
 // A small PAD file whose Program_Info holds Program_Name "Kept" and then inner.
 QByteArray PadWithProgramInfo(const QString& inner);
