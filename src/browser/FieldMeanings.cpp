@@ -64,8 +64,8 @@ const QList<FieldMeaning>& FieldMeanings() {
             {{},
              Kind::Text,
              {},
-             R"(demo|repo(sitory)?(_|$)|github|source_?code|forum|bug|issue|tracker|wiki|docs?(_|$)|documentation|donat|expir|valid_?until|mirror_?[2-9]|(download|dl|url|link)_?[3-9])",
-             R"(demo|repository|github|source code|quellcode|code source|código fuente|forum|foro|форум|support (url|link|page|site|forum|address)|bug|issue tracker|wiki|documentation|dokumentation|donat|spende|expir|ablauf|valid until|gültig bis|^(second|third|zweite|dritte)\w*)"},
+             R"(demo|repo(sitory)?(_|$)|github|source_?code|forum|bug_?(tracker|report|url)|issue_?(tracker|url)|tracker|wiki|(^|_)docs?(_|$)|documentation|donat|expir|valid_?until|mirror_?[2-9]|(download|dl|url|link)_?[3-9])",
+             R"(demo|repository|github|source code|quellcode|code source|código fuente|forum|foro|форум|support (url|link|page|site|forum|address)|bug ?(tracker|report)|issue tracker|wiki|documentation|dokumentation|donat|spende|expir|ablauf|valid until|gültig bis|^(second|third|zweite[rn]?|dritte[rn]?)\s)"},
             // Dates of the listing itself, not of the release.
             {{},
              Kind::Text,
