@@ -331,20 +331,24 @@ function claimsOf(el, type, name, id, labels, context) {
     }
     var captionSpoke = claims.length > 0;
     // A generic name, or an address type, decides nothing when a caption speaks.
-    [name && nameClaim(name), id && nameClaim(id), type === 'url' && claim(byToken.get('url'), BY_TYPE, true)]
-        .forEach(function (c) {
-            if (c && (!captionSpoke || !c.generic || c.strength > BY_GENERIC_NAME))
-                claims.push(c);
-        });
+    var byWords = [name && nameClaim(name), id && nameClaim(id),
+                   type === 'url' && claim(byToken.get('url'), BY_TYPE, true)];
+    for (var w = 0; w < byWords.length; ++w) {
+        var c = byWords[w];
+        if (c && (!captionSpoke || !c.generic || c.strength > BY_GENERIC_NAME))
+            claims.push(c);
+    }
     if (context) {
         claims.slice().forEach(function (c) {
             if (c.generic && c.m.kind === 'address' && c.m !== context)
                 claims.push(claim(context, c.strength, true));
         });
     }
-// A list of choices never holds an address.
+    // A list of choices never holds an address.
     if (el.tagName === 'SELECT')
         claims = claims.filter(function (c) { return c.m.kind !== 'address'; });
+    if (claims.length < 2)
+        return claims;
     claims.sort(function (a, b) { return b.strength - a.strength; });
     // One claim per meaning, its strongest.
     return claims.filter(function (c, i) {
@@ -692,7 +696,9 @@ fields.forEach(function (f) {
     } catch (e) {
     }
 });
-// One rule per document outlines what was filled: cheaper than a style on each field, and gone with the page.
+// One rule per document outlines what was filled: cheaper than a style on each field, and gone with the page. The
+// tool tip naming the product field is put on a filled field when the pointer first reaches it: a title written on
+// every field at once costs the engine more than the whole fill.
 docs.forEach(function (doc) {
     if (doc.getElementById('quill-fill-outline'))
         return;
@@ -700,18 +706,24 @@ docs.forEach(function (doc) {
     style.id = 'quill-fill-outline';
     style.textContent = '[data-quill-filled] { outline: 2px solid #2e9d5b !important; }';
     (doc.head || doc.documentElement).appendChild(style);
+    doc.addEventListener('mouseover', function (e) {
+        var el = e.target;
+        if (el && el.hasAttribute && el.hasAttribute('data-quill-filled') && !el.__quillTitle) {
+            el.__quillTitle = { before: el.getAttribute('title') };
+            el.setAttribute('title', el.getAttribute('data-quill-filled'));
+        }
+    }, true);
 });
 // What the fill changed, kept with the page for Undo Fill all: it goes when the page is left.
 var changes = [], filled = [], fromSite = 0;
 plan.forEach(function (step) {
-    var el = step.f.el, before = el.value, title = el.getAttribute('title');
+    var el = step.f.el, before = el.value;
     try {
         if (__quillSetValue(el, step.value)) {
-            var column = step.f.m.column;
-            el.setAttribute('data-quill-filled', '');
-            el.setAttribute('title', 'Fill all: ' + (captions[column] || column));
-            changes.push({ el: el, before: before, after: el.value, title: title });
-            filled.push([step.f.shownName, captions[column] || column]);
+            var column = step.f.m.column, caption = captions[column] || column;
+            el.setAttribute('data-quill-filled', 'Fill all: ' + caption);
+            changes.push({ el: el, before: before, after: el.value });
+            filled.push([step.f.shownName, caption]);
             if (step.f.fromSite)
                 ++fromSite;
         }

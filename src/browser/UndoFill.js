@@ -13,10 +13,14 @@ changes.forEach(function (change) {
             return;
         __quillSetValue(el, change.before);
         el.removeAttribute('data-quill-filled');
-        if (change.title === null)
-            el.removeAttribute('title');
-        else
-            el.setAttribute('title', change.title);
+        // The tool tip was put on when the pointer reached the field (FillAll.js).
+        if (el.__quillTitle) {
+            if (el.__quillTitle.before === null)
+                el.removeAttribute('title');
+            else
+                el.setAttribute('title', el.__quillTitle.before);
+            delete el.__quillTitle;
+        }
         ++restored;
     } catch (e) {
     }

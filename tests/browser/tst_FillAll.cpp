@@ -7,16 +7,17 @@
 
 namespace {
 
-// Every field's value by its data-id, the frame's included (ids would tell Fill all what a field means), and what
-// the page's listeners heard.
+// Every field's value by its data-id, the frame's included (ids would tell Fill all what a field means), what the
+// page's listeners heard, and the version box's tool tip once the pointer is on it.
 const QString kValuesJs =
     QStringLiteral("var all = {};"
                    "[document, document.getElementById('frame').contentDocument].forEach(function (doc) {"
                    "    doc.querySelectorAll('input, textarea, select').forEach(function (e) { if (e.dataset.id) "
                    "all[e.dataset.id] = e.value; });"
                    "});"
-                   "return JSON.stringify({ values: all, heard: heard,"
-                   "    tip: document.querySelector('[data-id=version]').title });");
+                   "var version = document.querySelector('[data-id=version]');"
+                   "version.dispatchEvent(new MouseEvent('mouseover', { bubbles: true }));"
+                   "return JSON.stringify({ values: all, heard: heard, tip: version.title });");
 
 QJsonObject Values(WebBrowser& browser) {
     return QJsonDocument::fromJson(Evaluate(browser, kValuesJs).toString().toUtf8()).object();
