@@ -69,7 +69,10 @@ QString FillReportDetails(const FillReport& report) {
         text += QStringLiteral(" (%1 from this site's form, %2 by their words)")
                     .arg(report.fromSiteMap)
                     .arg(report.filled - report.fromSiteMap);
-    text += QStringLiteral(":\n") + report.filledFields.join(QLatin1Char('\n')) + "\n\n";
+    text += QStringLiteral(":\n") + report.filledFields.join(QLatin1Char('\n'));
+    if (report.filled > report.filledFields.size())
+        text += QStringLiteral("\n... and %1 more").arg(report.filled - report.filledFields.size());
+    text += "\n\n";
     text += section(QStringLiteral("Left empty, for you to fill or choose:"), report.leftEmpty);
     text += section(QStringLiteral("Left empty, as two meanings fit equally well:"), report.undecided);
     text += section(QStringLiteral("Shortened to fit:"), report.shortened);

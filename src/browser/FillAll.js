@@ -140,12 +140,14 @@ function labelsOf(el, doc, labelFor) {
 var shortCaptions = new Map();
 function wordyLabel(labels) {
     for (var l = 0; l < labels.length; ++l) {
-        if (/\p{L}{2}/u.test(labels[l]) && labels[l].indexOf('://') < 0) {
-            if (!shortCaptions.has(labels[l])) {
-                var text = labels[l].indexOf(':') < 0 ? labels[l] : clean(labels[l].replace(/^([^:]{2,}?)\s*:\s*\S.*$/, '$1'));
-                shortCaptions.set(labels[l], text.length > 40 ? text.slice(0, 39).trim() + '\u2026' : text);
-            }
+        if (shortCaptions.has(labels[l]))
             return shortCaptions.get(labels[l]);
+        if (/\p{L}{2}/u.test(labels[l]) && labels[l].indexOf('://') < 0) {
+            var text = labels[l].indexOf(':') < 0 ? labels[l]
+                                                  : clean(labels[l].replace(/^([^:]{2,}?)\s*:\s*\S.*$/, '$1'));
+            text = text.length > 40 ? text.slice(0, 39).trim() + '\u2026' : text;
+            shortCaptions.set(labels[l], text);
+            return text;
         }
     }
     return '';
@@ -715,6 +717,7 @@ docs.forEach(function (doc) {
     }, true);
 });
 // What the fill changed, kept with the page for Undo Fill all: it goes when the page is left.
+// The report names at most 100 filled fields: a window lists no more, and each costs the answer's way back.
 var changes = [], filled = [], fromSite = 0;
 plan.forEach(function (step) {
     var el = step.f.el, before = el.value;
@@ -723,7 +726,8 @@ plan.forEach(function (step) {
             var column = step.f.m.column, caption = captions[column] || column;
             el.setAttribute('data-quill-filled', 'Fill all: ' + caption);
             changes.push({ el: el, before: before, after: el.value });
-            filled.push([step.f.shownName, caption]);
+            if (filled.length < 100)
+                filled.push([step.f.shownName, caption]);
             if (step.f.fromSite)
                 ++fromSite;
         }
@@ -733,5 +737,5 @@ plan.forEach(function (step) {
 // A fill that changed nothing (a second press) leaves the last one to undo.
 if (changes.length)
     window.__quillLastFill = changes;
-return { filled: filled.length, fields: filled, left: left, undecided: undecided, shortened: shortened,
+return { filled: changes.length, fields: filled, left: left, undecided: undecided, shortened: shortened,
          fromSite: fromSite };

@@ -33,7 +33,7 @@ struct FillReport {
     bool reached = false;     // the page ran the script
     int filled = 0;           // fields written
     int fromSiteMap = 0;      // of those, the ones this site's form map decided; the rest by their words
-    QStringList filledFields; // "field: product field" for each field written
+    QStringList filledFields; // "field: product field" for the first 100 fields written
     QStringList leftEmpty;    // typed fields that are still empty: no meaning known, no value, no fitting choice
     QStringList undecided;    // fields two meanings fit equally well, left empty rather than guessed
     QStringList shortened;    // fields whose text was cut at a word boundary to fit
