@@ -57,4 +57,6 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Qt loads these as plugins, which dpkg-shlibdeps cannot see: the SQLite driver, and the SVG readers for the
 # program's icons and pictures.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite, libqt6svg6")
+# The program's own translations are built in; Qt's, for the standard dialogs' buttons, come from this package.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 include(CPack)

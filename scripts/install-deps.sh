@@ -3,8 +3,8 @@
 # Extra package names given as arguments are installed too.
 set -euo pipefail
 
-packages=(cmake g++ make qt6-base-dev qt6-webengine-dev libqt6sql6-sqlite qt6-tools-dev qt6-svg-dev
-          libqt6svg6 sqlite3 xvfb xauth "$@")
+packages=(cmake g++ make qt6-base-dev qt6-webengine-dev libqt6sql6-sqlite qt6-tools-dev qt6-l10n-tools
+          qt6-translations-l10n qt6-svg-dev libqt6svg6 sqlite3 xvfb xauth "$@")
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,7 +1,9 @@
 #include "frmMain.h"
 
 #include "AppInfo.h"
+#include "BrowserProfile.h"
 #include "ExternalOpen.h"
+#include "FindBar.h"
 #include "HelpManual.h"
 #include "Shell.h"
 #include "Trap.h"
@@ -77,6 +79,8 @@ frmMain::frmMain() {
     setCentralWidget(central);
 
     StatusBar1Panel1 = named(new QLabel(this), "StatusBar1Panel1");
+    // It shows site names and page captions, which are no markup of ours.
+    StatusBar1Panel1->setTextFormat(Qt::PlainText);
     statusBar()->setObjectName(QStringLiteral("StatusBar1"));
     statusBar()->addWidget(StatusBar1Panel1, 1);
     cmdFillReport = named(new QToolButton(this), "cmdFillReport");
@@ -231,10 +235,13 @@ QWidget* frmMain::buildBrowserPane() {
     navigation->addWidget(cmdResetForm);
     layout->addLayout(navigation);
 
-    webSite = named(new WebBrowser(picRight), "webSite");
+    QWebEngineProfile* profile = gBrowserProfile ? gBrowserProfile.get() : QWebEngineProfile::defaultProfile();
+    webSite = named(new WebBrowser(profile, picRight), "webSite");
     // The smallest window still shows some lines of a page.
     webSite->setMinimumHeight(webSite->fontMetrics().lineSpacing() * 8);
     layout->addWidget(webSite, 1);
+    findBar = new FindBar(webSite, picRight);
+    layout->addWidget(findBar);
     layout->addWidget(buildProductBar());
 
     connect(cmdHome, &QPushButton::clicked, this, &frmMain::cmdHome_Click);
@@ -287,7 +294,7 @@ QWidget* frmMain::buildProductBar() {
     // The paste buttons and the other elements go under the product when the bar is narrow.
     auto* pasteRow = new QHBoxLayout;
     bar->addPart(pasteRow);
-    // Two rows of three: PAD, Email, Username over Author, RegNow, Password.
+    // Two rows of three: PAD, Email, Username over Author, RegNow, Password; Fill log-in beside the last two.
     auto* pasteGrid = new QGridLayout;
     pasteGrid->setSpacing(4);
     static constexpr const char* captions[] = {"PAD", "Email", "Author", "RegNow", "Username", "Password"};
@@ -299,6 +306,11 @@ QWidget* frmMain::buildProductBar() {
         cmdPADurl << button;
         pasteGrid->addWidget(button, rows[i], columns[i]);
     }
+    cmdFillLogIn = named(new QPushButton(QStringLiteral("Fill log-in"), picButtons), "cmdFillLogIn");
+    cmdFillLogIn->setToolTip(QStringLiteral("Fill the selected site's user name and password into the page's log-in "
+                                            "form (Ctrl+Shift+L)"));
+    cmdFillLogIn->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred); // as tall as the two rows
+    pasteGrid->addWidget(cmdFillLogIn, 0, 3, 2, 1);
     pasteRow->addLayout(pasteGrid);
 
     fraPadOtherElements = named(new QGroupBox(QStringLiteral("Other elements"), picButtons), "fraPadOtherElements");
@@ -343,6 +355,8 @@ void frmMain::buildMenus() {
     addItem(site, "miSiteSelectNone", QStringLiteral("Select none"), [this] { SelectNoSites(); });
     site->addSeparator()->setObjectName(QStringLiteral("miSiteSep2"));
     addItem(site, "miSiteImportFromFile", QStringLiteral("Import from file..."), [this] { SiteImportFromFile(); });
+    addItem(site, "miSiteImportList", QStringLiteral("Import sites from a list..."), [this] { SiteImportList(); });
+    addItem(site, "miSiteDuplicates", QStringLiteral("Find duplicate sites"), [this] { SiteFindDuplicates(); });
 
     QMenu* product = addMenu("mnuProduct", QStringLiteral("Products"));
     addItem(product, "miProductAdd", QStringLiteral("Add product"), [this] { ProductAdd(); });
@@ -358,12 +372,14 @@ void frmMain::buildMenus() {
     addItem(browser, "miBrowserUndoFillAll", QStringLiteral("Undo Fill all"), [this] {
         UndoFillAll();
     })->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+    addBrowserMenuCommands(browser);
 
     QMenu* tools = addMenu("mnuTools", QStringLiteral("Tools"));
     addItem(tools, "miOptions", QStringLiteral("Options"), [this] {
         frmOptions options(this);
         options.exec();
     });
+    addItem(tools, "miToolsForgetLogIns", QStringLiteral("Forget site log-ins..."), [this] { ForgetSiteLogIns(); });
 
     QMenu* help = addMenu("mnuHelp", QStringLiteral("Help"));
     addItem(help, "miHelpDownloadSites", QStringLiteral("Download Sites List"), [] {

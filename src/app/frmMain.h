@@ -20,6 +20,7 @@ class QSplitter;
 class QToolBar;
 class QToolButton;
 class QTreeWidget;
+class FindBar;
 class WebBrowser;
 
 // The program's only long-lived window: the site list on the left, the embedded browser with the
@@ -75,6 +76,8 @@ public:
     void SiteProperty();
     // The site list import window, modal; it has the list rebuilt when it added rows.
     void SiteImportFromFile();
+    void SiteImportList();
+    void SiteFindDuplicates();
 
     // Log-in data of a site on the "Username" and "Password" buttons.
     void LoadUsernamePassword(qint32 siteID);
@@ -102,6 +105,11 @@ public:
     void cmdPADurl_Click(int index);
     void cmdPaste_Click();
     void cmdResetForm_Click();
+    // The selected site's stored log-in into the shown page's log-in form, only on the site's own hosts; the outcome
+    // (never the password) is told in the status bar.
+    void FillLogIn();
+    // Asks, then clears the browser's cookies, site storage and cache.
+    void ForgetSiteLogIns();
 
     // Command dispatch
     void Toolbar1_ButtonClick(const QString& key);
@@ -162,6 +170,8 @@ public:
     QPushButton* cmdMagic = nullptr;
     QPushButton* cmdFillAll = nullptr;
     QList<QPushButton*> cmdPADurl;
+    QPushButton* cmdFillLogIn = nullptr;
+    FindBar* findBar = nullptr;
     QGroupBox* fraPadOtherElements = nullptr;
     QComboBox* cboPad = nullptr;
     QPushButton* cmdPaste = nullptr;
@@ -188,6 +198,8 @@ private:
     void ShowProductEditor();
     void ShowSavedSite(qint32 siteID);
     void connectBrowserCommands();
+    // The Browser menu's commands after Fill all.
+    void addBrowserMenuCommands(QMenu* browser);
     void buildSiteListMenu();
 
     // Where the last mouse button was released over the site list, in the list's viewport; none before any.

@@ -1,11 +1,16 @@
 // The embedded browser of the main window: visiting sites, navigation display, pop-ups, filling and pasting.
+#include "BrowserProfile.h"
 #include "BrowserQueries.h"
 #include "Clipboard.h"
 #include "DbError.h"
 #include "ExternalOpen.h"
+#include "FindBar.h"
 #include "FormFiller.h"
+#include "LogInFill.h"
 #include "MessageBox.h"
 #include "ProductFields.h"
+#include "Shell.h"
+#include "SiteQueries.h"
 #include "SiteRow.h"
 #include "Trap.h"
 #include "WebBrowser.h"
@@ -16,14 +21,23 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QToolButton>
 #include <QTreeWidget>
+#include <QWebEngineCookieStore>
+#include <QWebEngineProfile>
 
 namespace {
 
 const QString kSelectTextbox = QStringLiteral("Please, select the textbox where you want to paste information");
+const QString kNoLogInForm = QStringLiteral("No log-in form on this page.");
+
+// A stored value of blanks counts as none, as on the paste buttons.
+QString storedText(const QVariant& value) {
+    return value.toString().trimmed().isEmpty() ? QString() : value.toString();
+}
 
 } // namespace
 
@@ -43,6 +57,44 @@ void frmMain::connectBrowserCommands() {
         connect(cmdPADurl[i], &QPushButton::clicked, this, [this, i] { cmdPADurl_Click(i); });
     connect(cmdPaste, &QPushButton::clicked, this, &frmMain::cmdPaste_Click);
     connect(cmdResetForm, &QPushButton::clicked, this, &frmMain::cmdResetForm_Click);
+    connect(cmdFillLogIn, &QPushButton::clicked, this, &frmMain::FillLogIn);
+}
+
+void frmMain::addBrowserMenuCommands(QMenu* browser) {
+    const auto add = [this, browser](const char* name, const QString& caption, const QList<QKeySequence>& keys,
+                                     auto handler) {
+        QAction* action = browser->addAction(caption);
+        action->setObjectName(QString::fromLatin1(name));
+        action->setShortcuts(keys);
+        connect(action, &QAction::triggered, this, handler);
+        return action;
+    };
+    add("miBrowserFillLogIn", QStringLiteral("Fill log-in"), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L)},
+        [this] { FillLogIn(); });
+    browser->addSeparator();
+    add("miBrowserReload", QStringLiteral("Reload"), {QKeySequence(Qt::Key_F5)}, [this] { webSite->reload(); });
+    // Only while a page loads, so that Escape stays free for everything else.
+    QAction* stop =
+        add("miBrowserStop", QStringLiteral("Stop"), {QKeySequence(Qt::Key_Escape)}, [this] { webSite->stop(); });
+    stop->setEnabled(false);
+    connect(webSite, &QWebEngineView::loadStarted, stop, [stop] { stop->setEnabled(true); });
+    connect(webSite, &QWebEngineView::loadFinished, stop, [stop] { stop->setEnabled(false); });
+    add("miBrowserFind", QStringLiteral("Find in page..."), {QKeySequence::Find}, [this] { findBar->Open(); });
+    browser->addSeparator();
+    add("miBrowserZoomIn", QStringLiteral("Zoom in"), {QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)},
+        [this] { webSite->ZoomIn(); });
+    add("miBrowserZoomOut", QStringLiteral("Zoom out"), {QKeySequence::ZoomOut}, [this] { webSite->ZoomOut(); });
+    add("miBrowserZoomReset", QStringLiteral("Actual size"), {QKeySequence(Qt::CTRL | Qt::Key_0)},
+        [this] { webSite->ZoomReset(); });
+    browser->addSeparator();
+    add("miBrowserOpenExternal", QStringLiteral("Open this page in the external browser"), {}, [this] {
+        if (!ShowsStartPage() && !webSite->url().isEmpty())
+            ShellOpen(QStringLiteral("Open"), webSite->url().toString());
+    });
+    add("miBrowserCopyAddress", QStringLiteral("Copy page address"), {}, [this] {
+        if (!ShowsStartPage() && !webSite->url().isEmpty())
+            PutOnClipboard(webSite->url().toString());
+    });
 }
 
 void frmMain::VisitPadSite(const QString& url) {
@@ -180,21 +232,29 @@ void frmMain::cmdFillAll_Click() {
         const auto product = cProduct::Read(productID);
         if (!product)
             throw RecordGone(QStringLiteral("product"));
-        FormFiller::FillContext context;
-        for (const ProductField& field : ProductFields())
-            context.captions.insert(field.column, field.caption);
-        FormFiller::FillAll(
-            *webSite, ProductColumnValues(*product),
-            [this, noPage](const FormFiller::FillReport& r) {
-                if (!r.reached) {
-                    MsgBox(noPage, Msg::Buttons::Ok, Msg::Icon::Exclamation);
-                    return;
-                }
-                StatusBar1Panel1->setText(FormFiller::FillReportText(r));
-                m_fillReport = FormFiller::FillReportDetails(r);
-                cmdFillReport->show();
-            },
-            context);
+        const QVariantMap values = ProductColumnValues(*product);
+        // A page that asks for nothing but a log-in gets the site's log-in, under Fill log-in's rule of hosts.
+        LocateLogInForm(*webSite, [this, values, noPage](const std::optional<LogInForm>& form) {
+            if (form && form->found && form->onlyForm) {
+                FillLogIn();
+                return;
+            }
+            FormFiller::FillContext context;
+            for (const ProductField& field : ProductFields())
+                context.captions.insert(field.column, field.caption);
+            FormFiller::FillAll(
+                *webSite, values,
+                [this, noPage](const FormFiller::FillReport& r) {
+                    if (!r.reached) {
+                        MsgBox(noPage, Msg::Buttons::Ok, Msg::Icon::Exclamation);
+                        return;
+                    }
+                    StatusBar1Panel1->setText(FormFiller::FillReportText(r));
+                    m_fillReport = FormFiller::FillReportDetails(r);
+                    cmdFillReport->show();
+                },
+                context);
+        });
     });
 }
 
@@ -280,4 +340,67 @@ void frmMain::cmdResetForm_Click() {
                Msg::Answer::No, QStringLiteral("Clear form text")) != Msg::Answer::Yes)
         return;
     FormFiller::ClearTextInputs(*webSite);
+}
+
+void frmMain::FillLogIn() {
+    Trap(QStringLiteral("Error in FillLogIn: "), [&] {
+        const QTreeWidgetItem* row = SiteRow::SelectedItem(lvwSites);
+        if (!row) {
+            StatusBar1Panel1->setText(QStringLiteral("Select the site whose log-in to fill in the list."));
+            return;
+        }
+        const auto login = ReadSiteLogin(SiteRow::IdOf(row));
+        if (!login)
+            throw RecordGone(QStringLiteral("site"));
+        const QString user = storedText(login->userID);
+        const QString password = storedText(login->password);
+        const QStringList hosts = SiteHosts({login->submitUrl.toString(), login->homePage.toString()});
+        const QString whose = storedText(login->name).isEmpty() ? hosts.value(0, login->submitUrl.toString().trimmed())
+                                                                : login->name.toString().trimmed();
+        if (user.isEmpty() && password.isEmpty()) {
+            StatusBar1Panel1->setText(QStringLiteral("No log-in is stored for %1.").arg(whose));
+            return;
+        }
+        const QUrl shown = webSite->url();
+        LocateLogInForm(*webSite, [this, user, password, hosts, whose, shown](const std::optional<LogInForm>& form) {
+            if (!form || !form->found) {
+                StatusBar1Panel1->setText(kNoLogInForm);
+                return;
+            }
+            // The page's answer is the page's word; its address, which the engine knows, must pass too.
+            const QString pageHost = HostMayHaveLogIn(shown.host(), hosts) ? form->host : shown.host();
+            if (!HostMayHaveLogIn(pageHost, hosts)) {
+                StatusBar1Panel1->setText(
+                    QStringLiteral(
+                        "The log-in of %1 was withheld: this page is on %2, not on the site's own host (%3).")
+                        .arg(whose, pageHost.isEmpty() ? QStringLiteral("no host") : pageHost,
+                             hosts.isEmpty() ? QStringLiteral("none stored") : hosts.join(QStringLiteral(", "))));
+                return;
+            }
+            // The page may have moved on while it was asked; the log-in goes only where the form was found.
+            if (webSite->url() != shown) {
+                StatusBar1Panel1->setText(QStringLiteral("The page changed: fill the log-in again."));
+                return;
+            }
+            FillLogInForm(*webSite, user, password, [this, whose](bool filled) {
+                StatusBar1Panel1->setText(filled ? QStringLiteral("Filled the log-in of %1.").arg(whose)
+                                                 : kNoLogInForm);
+            });
+        });
+    });
+}
+
+void frmMain::ForgetSiteLogIns() {
+    Trap(QStringLiteral("Error in ForgetSiteLogIns: "), [&] {
+        if (MsgBox(QStringLiteral("Forget the log-ins of all sites? The browser's cookies, site storage and cache are "
+                                  "cleared, and you log in to each site again."),
+                   Msg::Buttons::YesNo, Msg::Icon::Question, Msg::Answer::No,
+                   QStringLiteral("Forget site log-ins")) != Msg::Answer::Yes)
+            return;
+        if (gBrowserProfile)
+            gBrowserProfile->ForgetLogIns();
+        else
+            webSite->page()->profile()->cookieStore()->deleteAllCookies();
+        StatusBar1Panel1->setText(QStringLiteral("Site log-ins forgotten."));
+    });
 }

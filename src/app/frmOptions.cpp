@@ -6,6 +6,7 @@
 #include "modMain.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -37,7 +38,28 @@ QGroupBox* choiceGroup(QWidget* parent, const char* heading, const char* lead, c
     return group;
 }
 
+// kwz.ini's Language key: empty follows the desktop. Each language is named in its own words.
+const char* const kLanguageCodes[] = {"", "en", "de", "fr", "es"};
+
 } // namespace
+
+QLayout* frmOptions::languageRow() {
+    cboLanguage = new QComboBox(this);
+    cboLanguage->setObjectName(QStringLiteral("cboLanguage"));
+    cboLanguage->addItems({tr("Desktop default"), QStringLiteral("English"), QStringLiteral("Deutsch"),
+                           QStringLiteral("Fran\u00e7ais"), QStringLiteral("Espa\u00f1ol")});
+    auto* label = new QLabel(tr("&Language"), this);
+    label->setObjectName(QStringLiteral("lblLanguage"));
+    label->setBuddy(cboLanguage);
+    auto* note = new QLabel(tr("(from the next start)"), this);
+    note->setObjectName(QStringLiteral("lblLanguageNote"));
+    auto* row = new QHBoxLayout;
+    row->addWidget(label);
+    row->addWidget(cboLanguage);
+    row->addWidget(note);
+    row->addStretch();
+    return row;
+}
 
 frmOptions::frmOptions(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmOptions"));
@@ -77,6 +99,7 @@ frmOptions::frmOptions(QWidget* parent) : QDialog(parent) {
     runLayout->addWidget(chkNextOldVersionSite);
     runLayout->addWidget(chkFillAllAfterVisit);
     groups->addWidget(run);
+    groups->addLayout(languageRow());
 
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
@@ -107,6 +130,11 @@ void frmOptions::Form_Load() {
         chkNextRemainingSite->setChecked(gNextRemainingSite);
         chkNextOldVersionSite->setChecked(gNextOldVersionSite && !gNextRemainingSite);
         chkFillAllAfterVisit->setChecked(gFillAllAfterVisit);
+        const QString language = IniRead(gIniFile, QStringLiteral("preferences"), QStringLiteral("Language")).trimmed();
+        for (int i = 0; i < cboLanguage->count(); ++i) {
+            if (language == QLatin1String(kLanguageCodes[i]))
+                cboLanguage->setCurrentIndex(i);
+        }
     });
 }
 
@@ -128,6 +156,8 @@ void frmOptions::cmdOK_Click() {
             IniWrite(gIniFile, section, QStringLiteral("NextOldVersionSite"),
                      QString::number(int(gNextOldVersionSite)));
             IniWrite(gIniFile, section, QStringLiteral("FillAllAfterVisit"), QString::number(int(gFillAllAfterVisit)));
+            IniWrite(gIniFile, section, QStringLiteral("Language"),
+                     QLatin1String(kLanguageCodes[cboLanguage->currentIndex()]));
         } catch (const Failure& e) {
             MsgBox(QStringLiteral("The options could not be saved. ") + e.description() +
                        QStringLiteral("\nThey apply until the program ends."),

@@ -3,10 +3,12 @@
 #include <QDialog>
 
 class QCheckBox;
+class QComboBox;
+class QLayout;
 class QRadioButton;
 
 // Changes the settings of kwz.ini: the site list's default ordering, the pop-up handling, opening the maker's site
-// at start and the submission run.
+// at start, the submission run and the language.
 // OK applies them at once and writes the file; Close and Esc change nothing.
 class frmOptions final : public QDialog {
     Q_OBJECT
@@ -19,8 +21,10 @@ public:
     QCheckBox* chkNextRemainingSite = nullptr;
     QCheckBox* chkNextOldVersionSite = nullptr; // the second choice: one of the two at most
     QCheckBox* chkFillAllAfterVisit = nullptr;
+    QComboBox* cboLanguage = nullptr; // kwz.ini's Language, effective from the next start
 
 private:
+    QLayout* languageRow();
     void Form_Load();
     void cmdOK_Click();
 };

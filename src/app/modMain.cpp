@@ -1,9 +1,11 @@
 #include "modMain.h"
 
 #include "ArchiveBackup.h"
+#include "BrowserProfile.h"
 #include "IniFile.h"
 #include "MessageBox.h"
 #include "SettingValue.h"
+#include "Translations.h"
 #include "Trap.h"
 #include "WebBrowser.h"
 #include "cProduct.h"
@@ -33,6 +35,7 @@ frmMain* gMainWindow = nullptr;
 cViewFilter* gViewFilter = nullptr;
 std::unique_ptr<cSite> gSite;
 std::unique_ptr<cProduct> gProduct;
+std::unique_ptr<BrowserProfile> gBrowserProfile;
 
 namespace {
 
@@ -88,6 +91,26 @@ void logFirstHomePageLoad(frmMain* window) {
         });
 }
 
+// A profile that cannot be kept on disk is told once; the browser works all the same, forgetting at the end.
+void openBrowserProfile() {
+    try {
+        gBrowserProfile = std::make_unique<BrowserProfile>(QDir(gAppPath).filePath(QStringLiteral("browser")));
+    } catch (const std::exception& e) {
+        MsgBox(FailureText(e) + QStringLiteral(" The browser keeps no log-in beyond this run."), Msg::Buttons::Ok,
+               Msg::Icon::Exclamation);
+    }
+}
+
+// The Language key as kwz.ini holds it; a file that cannot be read gives the desktop's language and is reported
+// with the other settings.
+QString languageSetting() {
+    try {
+        return IniRead(gIniFile, kSection, QStringLiteral("Language")).trimmed();
+    } catch (const std::exception&) {
+        return {};
+    }
+}
+
 } // namespace
 
 bool ReadSettings(const QString& programDirectory, const QString& sharedDirectory) {
@@ -98,13 +121,14 @@ bool ReadSettings(const QString& programDirectory, const QString& sharedDirector
     }
     gAppPath = programDirectory;
     gSharedPath = sharedDirectory.isEmpty() ? programDirectory : sharedDirectory;
+    gIniFile = gAppPath + QStringLiteral("/kwz.ini");
+    InstallTranslations(languageSetting());
     gArchiveFile = gAppPath + QStringLiteral("/kwz.db");
     if (!QFileInfo(gArchiveFile).isFile())
         MsgBox(QStringLiteral("Specified archive file does not exist. Check menu tools->options"), Msg::Buttons::Ok,
                Msg::Icon::Critical);
 
     gConnectionString = ConnectionStringFor(gArchiveFile);
-    gIniFile = gAppPath + QStringLiteral("/kwz.ini");
     if (!QFileInfo(gIniFile).isFile()) {
         MsgBox(QStringLiteral("I cannot read ini file.\r\nCheck presence of file .ini in program directory!"),
                Msg::Buttons::Ok, Msg::Icon::Critical);
@@ -128,6 +152,7 @@ bool Main(const QString& programDirectory, const QString& sharedDirectory) {
             return;
         }
         backUpOncePerDay();
+        openBrowserProfile();
         frmSplash splash;
         splash.show();
         splash.repaint();
@@ -145,6 +170,7 @@ bool Main(const QString& programDirectory, const QString& sharedDirectory) {
 void EndProgram() {
     delete gMainWindow;
     gMainWindow = nullptr;
+    gBrowserProfile.reset();
     // Closing the window releases these; a window destroyed without closing leaves them.
     delete gViewFilter;
     gViewFilter = nullptr;
@@ -160,6 +186,7 @@ void EndProgram() {
     gNextOldVersionSite = false;
     gFillAllAfterVisit = false;
     gOpenHomeAtStart = true;
+    RemoveTranslations();
 }
 
 bool StartProgram(const ProgramLayout& layout) {

@@ -7,6 +7,7 @@
 
 #include <memory>
 
+class BrowserProfile;
 class frmMain;
 class cProduct;
 class cSite;
@@ -34,6 +35,10 @@ extern cViewFilter* gViewFilter;
 // The record objects of the editors: made by the main window's load, replaced by an editor while it is open.
 extern std::unique_ptr<cSite> gSite;
 extern std::unique_ptr<cProduct> gProduct;
+// The browser's profile in the folder `browser` of the program directory: made by Main before the main window,
+// destroyed by EndProgram after it, as the engine's pages must go before their profile. Null when the folder could
+// not be made (the browser then keeps nothing beyond the run) and outside a started program.
+extern std::unique_ptr<BrowserProfile> gBrowserProfile;
 
 // Builds the paths and reads kwz.ini; false when the program directory is unknown. An empty shared
 // directory means the program directory (a portable copy).

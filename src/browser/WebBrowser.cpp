@@ -1,5 +1,6 @@
 #include "WebBrowser.h"
 
+#include "BrowserProfile.h"
 #include "PageScripts.h"
 #include "WebPage.h"
 
@@ -15,6 +16,9 @@
 namespace {
 
 constexpr int progressMaximum = 100;
+// Chromium's own zoom steps, so that the pane zooms as the user's browser does.
+constexpr double kZoomSteps[] = {0.25, 0.33, 0.5,  0.67, 0.75, 0.8, 0.9, 1.0, 1.1,
+                                 1.25, 1.5,  1.75, 2.0,  2.5,  3.0, 4.0, 5.0};
 
 } // namespace
 
@@ -27,6 +31,10 @@ WebBrowser::WebBrowser(QWebEngineProfile* profile, QWidget* parent)
             [this](int progress) { emit ProgressChange(progress, progressMaximum); });
     connect(m_page, &QWebEnginePage::loadFinished, this, [this] { emit ProgressChange(-1, progressMaximum); });
     connect(m_page, &QWebEnginePage::linkHovered, this, &WebBrowser::StatusTextChange);
+    // The engine sets a new document's zoom on its own; the host's is applied once the address is known and again
+    // once the page is there.
+    connect(m_page, &QWebEnginePage::urlChanged, this, &WebBrowser::applyHostZoom);
+    connect(m_page, &QWebEnginePage::loadFinished, this, &WebBrowser::applyHostZoom);
 }
 
 // The view base class tears the page down; nothing the page reports meanwhile may reach this half-destroyed
@@ -53,6 +61,45 @@ void WebBrowser::GoBack() {
 void WebBrowser::GoForward() {
     if (history()->canGoForward())
         forward();
+}
+
+void WebBrowser::ZoomIn() {
+    for (const double step : kZoomSteps) {
+        if (step > zoomFactor() + 0.001) {
+            setZoom(step);
+            return;
+        }
+    }
+}
+
+void WebBrowser::ZoomOut() {
+    for (auto step = std::rbegin(kZoomSteps); step != std::rend(kZoomSteps); ++step) {
+        if (*step < zoomFactor() - 0.001) {
+            setZoom(*step);
+            return;
+        }
+    }
+}
+
+void WebBrowser::ZoomReset() {
+    setZoom(1.0);
+}
+
+void WebBrowser::setZoom(double factor) {
+    setZoomFactor(factor);
+    const QString host = url().host();
+    if (auto* profile = qobject_cast<BrowserProfile*>(m_page->profile()); profile && !host.isEmpty())
+        profile->SetZoomFor(host, factor);
+}
+
+void WebBrowser::applyHostZoom() {
+    auto* profile = qobject_cast<BrowserProfile*>(m_page->profile());
+    const QString host = url().host();
+    if (!profile || host.isEmpty())
+        return;
+    const double factor = profile->ZoomFor(host);
+    if (!qFuzzyCompare(zoomFactor(), factor))
+        setZoomFactor(factor);
 }
 
 void WebBrowser::RunScript(const QString& functionBody, const QVariantList& args,

@@ -23,10 +23,17 @@ public:
     void GoBack();
     void GoForward();
 
+    // Zoom in and out by the engine's usual steps, or back to 1. A host's zoom is kept in the program's profile
+    // and comes back whenever a page of that host is shown.
+    void ZoomIn();
+    void ZoomOut();
+    void ZoomReset();
+
     // Silent mode is there to keep the engine's own reports of page errors out of dialogs. This engine shows none
-    // of them in a dialog anyway (script errors go to the log, a bad certificate refuses the page, a failed load
-    // shows an error page), so the flag changes nothing the user sees; pop-ups take it over from their opener.
-    // A site's own alert, confirm and prompt always reach the user, silent or not.
+    // of them in a dialog anyway (script errors go to the log, a failed load shows an error page), so the flag
+    // changes nothing the user sees; pop-ups take it over from their opener. A site's own alert, confirm and
+    // prompt always reach the user, silent or not, and so does the program's question about a faulty certificate,
+    // which only the user can answer.
     void setSilent(bool silent) { m_silent = silent; }
     bool Silent() const { return m_silent; }
 
@@ -53,6 +60,8 @@ signals:
 private:
     friend class WebPage;
     WebPage* openPopup();
+    void setZoom(double factor);
+    void applyHostZoom();
 
     WebPage* m_page;
     bool m_silent = false;

@@ -1,9 +1,45 @@
 #include "WebPage.h"
 
+#include "BrowserProfile.h"
 #include "MessageBox.h"
 #include "WebBrowser.h"
 
-WebPage::WebPage(QWebEngineProfile* profile, WebBrowser* owner) : QWebEnginePage(profile, owner), m_owner(owner) {}
+#include <QWebEngineCertificateError>
+
+WebPage::WebPage(QWebEngineProfile* profile, WebBrowser* owner) : QWebEnginePage(profile, owner), m_owner(owner) {
+    connect(this, &QWebEnginePage::certificateError, this, &WebPage::askAboutCertificate);
+}
+
+// Yes lets the host through for this run only (the engine forgets it with the profile, and so does the profile);
+// nothing is stored. The answer is given from the event loop, so the engine is not kept inside its signal.
+void WebPage::askAboutCertificate(const QWebEngineCertificateError& error) {
+    if (!error.isOverridable())
+        return; // the engine shows its error page
+    const QString host = error.url().host();
+    auto* profile = qobject_cast<BrowserProfile*>(this->profile());
+    if (profile && profile->CertificateAllowed(host)) {
+        QWebEngineCertificateError(error).acceptCertificate();
+        return;
+    }
+    QWebEngineCertificateError deferred(error);
+    deferred.defer();
+    QMetaObject::invokeMethod(
+        this,
+        [this, deferred, host]() mutable {
+            const QString text = QStringLiteral("The certificate of %1 is not valid:\r\n%2\r\n\r\nContinue to this "
+                                                "site anyway?")
+                                     .arg(host, deferred.description());
+            const bool yes =
+                MsgBox(text, Msg::Buttons::YesNo, Msg::Icon::Exclamation, Msg::Answer::No, host) == Msg::Answer::Yes;
+            if (auto* profile = qobject_cast<BrowserProfile*>(this->profile()); profile && yes)
+                profile->AllowCertificate(host);
+            if (yes)
+                deferred.acceptCertificate();
+            else
+                deferred.rejectCertificate();
+        },
+        Qt::QueuedConnection);
+}
 
 QWebEnginePage* WebPage::createWindow(WebWindowType type) {
     Q_UNUSED(type) // there are no tabs: every kind of new window becomes a window of its own

@@ -6,7 +6,8 @@
 class WebBrowser;
 
 // The page behind a WebBrowser. A site's own alert, confirm and prompt go to the user through the message
-// gateway, and pop-up requests are handed to the owning browser, which asks its user and opens the window.
+// gateway, and pop-up requests are handed to the owning browser, which asks its user and opens the window. A faulty
+// certificate is the user's call too: the page waits while the user is asked.
 class WebPage final : public QWebEnginePage {
     Q_OBJECT
 
@@ -21,5 +22,7 @@ protected:
                           QString* result) override;
 
 private:
+    void askAboutCertificate(const QWebEngineCertificateError& error);
+
     QPointer<WebBrowser> m_owner;
 };

@@ -5,6 +5,7 @@
 #include "DbError.h"
 #include "MessageBox.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -24,9 +25,6 @@ const QStringList kTables = {QStringLiteral("tab_sites"), QStringLiteral("tab_pr
 constexpr int kNewestKept = 10;
 constexpr int kDaysKept = 7;
 const QString kStampFormat = QStringLiteral("yyyy-MM-dd-HHmmss");
-
-constexpr QFile::Permissions kGroupOrOther =
-    QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
 
 QString native(const QString& path) {
     return QDir::toNativeSeparators(path);
@@ -61,16 +59,14 @@ QList<NamedCopy> namedCopies() {
     return copies;
 }
 
-// The folder, made owner-only when the archive is.
+// The folder, made owner-only: the copies hold the site passwords.
 QString backupFolderMade() {
     const QString folder = BackupFolder();
     if (QFileInfo(folder).isDir())
         return folder;
-    const bool ownerOnly = !(QFile::permissions(archivePath()) & kGroupOrOther);
-    const bool made =
-        ownerOnly ? QDir().mkdir(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner) : QDir().mkdir(folder);
-    if (!made)
-        throw Failure(QStringLiteral("The folder %1 cannot be made.").arg(native(folder)));
+    if (!QDir().mkdir(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner))
+        throw Failure(
+            QCoreApplication::translate("ArchiveBackup", "The folder %1 cannot be made.").arg(native(folder)));
     return folder;
 }
 
@@ -79,23 +75,26 @@ QString backupFolderMade() {
 void writeCopy(const QString& target) {
     const QString archive = archivePath();
     if (!QFileInfo(archive).isFile())
-        throw Failure(QStringLiteral("The archive %1 does not exist.").arg(native(archive)));
+        throw Failure(
+            QCoreApplication::translate("ArchiveBackup", "The archive %1 does not exist.").arg(native(archive)));
     QTemporaryFile part(QFileInfo(target).absolutePath() + QStringLiteral("/.kwz-XXXXXX.part"));
     if (!part.open())
-        throw Failure(QStringLiteral("%1 cannot be written: %2").arg(native(target), part.errorString()));
+        throw Failure(QCoreApplication::translate("ArchiveBackup", "%1 cannot be written: %2")
+                          .arg(native(target), part.errorString()));
     part.close();
     {
         DbConnection db;
         db.execute(QStringLiteral("VACUUM INTO ?"), {part.fileName()});
     }
     if (!part.setPermissions(QFile::permissions(archive)))
-        throw Failure(QStringLiteral("%1 cannot be written: %2").arg(native(target), part.errorString()));
+        throw Failure(QCoreApplication::translate("ArchiveBackup", "%1 cannot be written: %2")
+                          .arg(native(target), part.errorString()));
     std::error_code error;
     std::filesystem::rename(QFile::encodeName(part.fileName()).toStdString(), QFile::encodeName(target).toStdString(),
                             error);
     if (error)
-        throw Failure(
-            QStringLiteral("%1 cannot be written: %2").arg(native(target), QString::fromStdString(error.message())));
+        throw Failure(QCoreApplication::translate("ArchiveBackup", "%1 cannot be written: %2")
+                          .arg(native(target), QString::fromStdString(error.message())));
     part.setAutoRemove(false);
 }
 
@@ -160,11 +159,12 @@ bool BackUpBeforeChange(const QString& spare) {
         BackUpArchive(spare);
         return true;
     } catch (const std::exception& e) {
-        return MsgBox(QStringLiteral("The archive could not be backed up before this change: %1\r\n\r\n"
-                                     "Go on without a backup?")
+        return MsgBox(QCoreApplication::translate("ArchiveBackup",
+                                                  "The archive could not be backed up before this change: %1\r\n\r\n"
+                                                  "Go on without a backup?")
                           .arg(FailureText(e)),
                       Msg::Buttons::YesNo, Msg::Icon::Exclamation, Msg::Answer::No,
-                      QStringLiteral("Backup")) == Msg::Answer::Yes;
+                      QCoreApplication::translate("ArchiveBackup", "Backup")) == Msg::Answer::Yes;
     }
 }
 
@@ -186,7 +186,7 @@ void RotateBackups(const QString& spare) {
 
 void CopyArchiveTo(const QString& path) {
     if (sameFile(path, archivePath()))
-        throw Failure(QStringLiteral("%1 is the archive itself.").arg(native(path)));
+        throw Failure(QCoreApplication::translate("ArchiveBackup", "%1 is the archive itself.").arg(native(path)));
     writeCopy(path);
 }
 
@@ -197,9 +197,9 @@ ArchiveCounts ReadArchiveCounts(const QString& path) {
 
 ArchiveCounts CheckArchiveFile(const QString& path) {
     if (!QFileInfo(path).isFile())
-        throw Failure(QStringLiteral("there is no file %1").arg(native(path)));
+        throw Failure(QCoreApplication::translate("ArchiveBackup", "there is no file %1").arg(native(path)));
     if (sameFile(path, archivePath()))
-        throw Failure(QStringLiteral("it is the archive itself"));
+        throw Failure(QCoreApplication::translate("ArchiveBackup", "it is the archive itself"));
     QHash<QString, QStringList> required;
     {
         const DbConnection archive;
@@ -210,20 +210,23 @@ ArchiveCounts CheckArchiveFile(const QString& path) {
         const DbConnection db(ReadOnlyConnectionStringFor(path));
         QSqlQuery check = db.query(QStringLiteral("PRAGMA quick_check"));
         if (check.next() && check.value(0).toString() != QLatin1String("ok"))
-            throw Failure(QStringLiteral("it is damaged (%1)").arg(check.value(0).toString()));
+            throw Failure(
+                QCoreApplication::translate("ArchiveBackup", "it is damaged (%1)").arg(check.value(0).toString()));
         check = QSqlQuery();
         for (const QString& table : kTables) {
             const QStringList present = columnsOf(db, table, QStringLiteral("main"));
             if (present.isEmpty())
-                throw Failure(QStringLiteral("it holds no table %1").arg(table));
+                throw Failure(QCoreApplication::translate("ArchiveBackup", "it holds no table %1").arg(table));
             for (const QString& column : required[table]) {
                 if (!present.contains(column, Qt::CaseInsensitive))
-                    throw Failure(QStringLiteral("its table %1 has no column %2").arg(table, column));
+                    throw Failure(QCoreApplication::translate("ArchiveBackup", "its table %1 has no column %2")
+                                      .arg(table, column));
             }
         }
         return countsOf(db);
     } catch (const DbError& e) {
-        throw Failure(QStringLiteral("it cannot be read as a database (%1)").arg(e.description()));
+        throw Failure(
+            QCoreApplication::translate("ArchiveBackup", "it cannot be read as a database (%1)").arg(e.description()));
     }
 }
 

@@ -4,6 +4,7 @@
 #include "Failure.h"
 #include "ProductFields.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 std::optional<QVariant> ReadSiteHomePage(qint32 siteID) {
@@ -17,7 +18,7 @@ std::optional<QVariant> ReadSiteHomePage(qint32 siteID) {
 std::optional<QVariant> ReadProductColumn(qint32 productID, const QString& column) {
     // A column name cannot be bound, so it must be one of the product's fields before it goes into the statement.
     if (!ProductFieldOfColumn(column))
-        throw Failure(QStringLiteral("'%1' is not a product field").arg(column));
+        throw Failure(QCoreApplication::translate("BrowserQueries", "'%1' is not a product field").arg(column));
 
     DbConnection db;
     QSqlQuery q = db.query(QStringLiteral("SELECT %1 FROM tab_products WHERE productID = ?").arg(column), {productID});

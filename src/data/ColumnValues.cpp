@@ -2,6 +2,8 @@
 
 #include "Failure.h"
 
+#include <QCoreApplication>
+
 #include <limits>
 
 QString TextColumn(const QVariant& stored) {
@@ -19,8 +21,8 @@ qint16 Int16Column(const QVariant& stored) {
     bool ok = false;
     const qlonglong value = stored.toLongLong(&ok);
     if (!ok)
-        throw Failure(QStringLiteral("Type mismatch"));
+        throw Failure(QCoreApplication::translate("ColumnValues", "Type mismatch"));
     if (value < std::numeric_limits<qint16>::min() || value > std::numeric_limits<qint16>::max())
-        throw Failure(QStringLiteral("Overflow"));
+        throw Failure(QCoreApplication::translate("ColumnValues", "Overflow"));
     return static_cast<qint16>(value);
 }

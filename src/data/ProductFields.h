@@ -16,7 +16,7 @@ struct ProductField {
     Kind kind;               // a single-line text, a multi-line text, or the release date
     QString cProduct::*text; // the record's property; null for the date
     QString box;             // the product editor's box
-    QString caption;         // how the editor's messages name the field
+    QString caption;         // how the editor's messages name the field, in English: translate("ProductFields", …)
     // The PAD file's element for the field; null when a PAD file does not carry it, and for the date, whose three
     // elements are read as one.
     std::optional<QString> PadProduct::*pad;

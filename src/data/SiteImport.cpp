@@ -4,6 +4,7 @@
 #include "DbConnection.h"
 #include "Failure.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QStringDecoder>
 
@@ -66,7 +67,7 @@ QStringList SplitLines(const QString& text) {
 QStringList ReadLines(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw Failure(QStringLiteral("Cannot read %1: %2").arg(path, file.errorString()));
+        throw Failure(QCoreApplication::translate("SiteImport", "Cannot read %1: %2").arg(path, file.errorString()));
     return SplitLines(Decode(file.readAll()));
 }
 
@@ -77,9 +78,22 @@ bool FirstRowHasSeparator(const QString& firstRow, QChar separator) {
 Site ParseLine(const QString& line, QChar separator) {
     const QStringList fields = line.split(separator);
     if (fields.size() < 2)
-        throw Failure(QStringLiteral("The line has no site name and submit address separated by '%1'.")
-                          .arg(separator == QLatin1Char('\t') ? QStringLiteral("Tab") : QString(separator)));
+        throw Failure(
+            QCoreApplication::translate("SiteImport", "The line has no site name and submit address separated by '%1'.")
+                .arg(separator == QLatin1Char('\t') ? QCoreApplication::translate("SiteImport", "Tab")
+                                                    : QString(separator)));
     return Site{fields[0], fields[1]};
+}
+
+void InsertAll(const QList<Site>& sites) {
+    DbConnection db;
+    db.transaction([&] {
+        QSqlQuery insert =
+            db.prepare(QStringLiteral("INSERT INTO tab_sites (name, submitUrl, insertDate) VALUES (?, ?, ?)"));
+        const QString now = DbNow();
+        for (const Site& site : sites)
+            ExecPrepared(insert, {site.name, site.submitUrl, now});
+    });
 }
 
 Inserter::Inserter() : m_db(std::make_unique<DbConnection>()) {

@@ -30,8 +30,9 @@ void ForEachSite(const QString& search, qint16 sitesOrder, const std::function<v
 
 std::optional<SiteLogin> ReadSiteLogin(qint32 siteID) {
     DbConnection db;
-    QSqlQuery q = db.query(QStringLiteral("SELECT userID, password FROM tab_sites WHERE siteID = ?"), {siteID});
+    QSqlQuery q = db.query(
+        QStringLiteral("SELECT userID, password, name, submitUrl, homePage FROM tab_sites WHERE siteID = ?"), {siteID});
     if (!q.next())
         return std::nullopt;
-    return SiteLogin{q.value(0), q.value(1)};
+    return SiteLogin{q.value(0), q.value(1), q.value(2), q.value(3), q.value(4)};
 }

@@ -25,5 +25,9 @@ void ForEachSite(const QString& search, qint16 sitesOrder, const std::function<v
 struct SiteLogin {
     QVariant userID;
     QVariant password;
+    // Whose log-in it is, and where it may be used.
+    QVariant name;
+    QVariant submitUrl;
+    QVariant homePage;
 };
 std::optional<SiteLogin> ReadSiteLogin(qint32 siteID);

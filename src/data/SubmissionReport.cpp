@@ -4,13 +4,21 @@
 #include "SubmitStatus.h"
 #include "WholeFile.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QSqlQuery>
 
 namespace {
 
-const QStringList kHeader{QStringLiteral("Site"),        QStringLiteral("Submit address"), QStringLiteral("Status"),
-                          QStringLiteral("Old version"), QStringLiteral("Last change"),    QStringLiteral("Notes")};
+// Translated when a report is made, in the language the program runs in.
+QStringList header() {
+    return {QCoreApplication::translate("SubmissionReport", "Site"),
+            QCoreApplication::translate("SubmissionReport", "Submit address"),
+            QCoreApplication::translate("SubmissionReport", "Status"),
+            QCoreApplication::translate("SubmissionReport", "Old version"),
+            QCoreApplication::translate("SubmissionReport", "Last change"),
+            QCoreApplication::translate("SubmissionReport", "Notes")};
+}
 
 QStringList cellsOf(const SubmissionReportRow& row) {
     return {row.siteName, row.submitUrl, row.status, row.oldVersion, row.lastChange, row.notes};
@@ -32,7 +40,8 @@ QList<SubmissionReportRow> ReadSubmissionReport(qint32 productID, const QList<qi
         rows << SubmissionReportRow{q.value(1).toString(),
                                     q.value(2).toString(),
                                     status ? WordsFor(*status).history : q.value(3).toString(),
-                                    q.value(4).toInt() == 1 ? QStringLiteral("Yes") : QStringLiteral("No"),
+                                    q.value(4).toInt() == 1 ? QCoreApplication::translate("SubmissionReport", "Yes")
+                                                            : QCoreApplication::translate("SubmissionReport", "No"),
                                     q.value(5).toString(),
                                     q.value(6).toString()};
     }
@@ -60,7 +69,7 @@ QByteArray SubmissionReportCsv(const QList<SubmissionReportRow>& rows) {
             quoted << QLatin1Char('"') + cell.replace(QLatin1Char('"'), QLatin1String("\"\"")) + QLatin1Char('"');
         return quoted.join(QLatin1Char(',')) + QLatin1String("\r\n");
     };
-    QString text = line(kHeader);
+    QString text = line(header());
     for (const SubmissionReportRow& row : rows)
         text += line(cellsOf(row));
     return "\xEF\xBB\xBF" + text.toUtf8();
@@ -77,7 +86,7 @@ QByteArray SubmissionReportHtml(const QString& productName, const QList<Submissi
                                   "th,td{border:1px solid #999;padding:2px 6px;text-align:left;vertical-align:top}"
                                   "</style></head><body>\n<h1>") +
                    productName.toHtmlEscaped() + QStringLiteral("</h1>\n<table>\n<tr>");
-    for (const QString& heading : kHeader)
+    for (const QString& heading : header())
         html += cell(QStringLiteral("th"), heading);
     html += QStringLiteral("</tr>\n");
     for (const SubmissionReportRow& row : rows) {

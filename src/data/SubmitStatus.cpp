@@ -1,5 +1,7 @@
 #include "SubmitStatus.h"
 
+#include <QCoreApplication>
+
 std::optional<SubmitStatus> SubmitStatusOf(int code) {
     for (const SubmitStatus status : kSubmitStatuses) {
         if (int(status) == code)
@@ -8,14 +10,23 @@ std::optional<SubmitStatus> SubmitStatusOf(int code) {
     return std::nullopt;
 }
 
-const SubmitStatusWords& WordsFor(SubmitStatus status) {
-    static const SubmitStatusWords words[] = {
-        {QStringLiteral("Not submitted"), QStringLiteral("Not Submitted"), QStringLiteral("NotSubmitted"),
-         QStringLiteral("notSubmitted")},
-        {QStringLiteral("Submitted"), QStringLiteral("Submitted"), QStringLiteral("Submitted"),
-         QStringLiteral("submitted")},
-        {QStringLiteral("Published"), QStringLiteral("Published"), QStringLiteral("Published"),
-         QStringLiteral("published")},
+SubmitStatusWords WordsFor(SubmitStatus status) {
+    struct Sources {
+        const char* message;
+        const char* history;
+        const char* filter;
+        const char* iconKey;
     };
-    return words[int(status)];
+    static constexpr Sources sources[] = {
+        {QT_TRANSLATE_NOOP("SubmitStatus", "Not submitted"), QT_TRANSLATE_NOOP("SubmitStatus", "Not Submitted"),
+         QT_TRANSLATE_NOOP("SubmitStatus", "NotSubmitted"), "notSubmitted"},
+        {QT_TRANSLATE_NOOP("SubmitStatus", "Submitted"), QT_TRANSLATE_NOOP("SubmitStatus", "Submitted"),
+         QT_TRANSLATE_NOOP("SubmitStatus", "Submitted"), "submitted"},
+        {QT_TRANSLATE_NOOP("SubmitStatus", "Published"), QT_TRANSLATE_NOOP("SubmitStatus", "Published"),
+         QT_TRANSLATE_NOOP("SubmitStatus", "Published"), "published"},
+    };
+    // Translated on each call, so that the words follow the language the program runs in.
+    const auto word = [](const char* text) { return QCoreApplication::translate("SubmitStatus", text); };
+    const Sources& source = sources[int(status)];
+    return {word(source.message), word(source.history), word(source.filter), QString::fromLatin1(source.iconKey)};
 }

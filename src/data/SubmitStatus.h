@@ -20,4 +20,4 @@ struct SubmitStatusWords {
     QString filter;  // in the site list's status filter: "NotSubmitted"
     QString iconKey; // the site list's picture
 };
-const SubmitStatusWords& WordsFor(SubmitStatus status);
+SubmitStatusWords WordsFor(SubmitStatus status);

@@ -57,7 +57,7 @@ QTreeWidgetItem* makeRow(const HistoryRow& entry) {
 
 frmProductHistory::frmProductHistory(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmProductHistory"));
-    setWindowTitle(QStringLiteral("Product History Log"));
+    setWindowTitle(tr("Product History Log"));
     auto* layout = new QVBoxLayout(this);
 
     auto* banner = named(new QWidget(this), "picFolderName");
@@ -79,7 +79,7 @@ frmProductHistory::frmProductHistory(QWidget* parent) : QDialog(parent) {
     bannerLayout->addWidget(lblFolderName, 1);
     layout->addWidget(banner);
 
-    Frame1 = named(new QGroupBox(QStringLiteral("Last status information "), this), "Frame1");
+    Frame1 = named(new QGroupBox(tr("Last status information "), this), "Frame1");
     auto* frameLayout = new QVBoxLayout(Frame1);
     lblInsertDate = named(new QLabel(Frame1), "lblInsertDate");
     lbUpdateDate = named(new QLabel(Frame1), "lbUpdateDate");
@@ -99,9 +99,9 @@ frmProductHistory::frmProductHistory(QWidget* parent) : QDialog(parent) {
     layout->addWidget(lvwHistory, 1);
 
     auto* buttons = new QHBoxLayout;
-    cmdAddItem = named(new QPushButton(QStringLiteral("Add history item"), this), "cmdAddItem");
-    cmdDelete = named(new QPushButton(QStringLiteral("Delete"), this), "cmdDelete");
-    cmdClose = named(new QPushButton(QStringLiteral("Close"), this), "cmdClose");
+    cmdAddItem = named(new QPushButton(tr("Add history item"), this), "cmdAddItem");
+    cmdDelete = named(new QPushButton(tr("Delete"), this), "cmdDelete");
+    cmdClose = named(new QPushButton(tr("Close"), this), "cmdClose");
     buttons->addWidget(cmdAddItem);
     buttons->addWidget(cmdDelete);
     buttons->addStretch(1);
@@ -138,30 +138,31 @@ void frmProductHistory::ShowActualStatus() {
     Trap(QStringLiteral("Error in ShowActualStatus: "), [&] {
         const auto status = ReadPairStatus(SelectedSite, SelectedProduct);
         if (!status) {
-            lblFolderName->setText(QStringLiteral("There is no state set for site-product"));
+            lblFolderName->setText(tr("There is no state set for site-product"));
             lblInsertDate->clear();
             lbUpdateDate->clear();
-            lblActualStatus->setText(QStringLiteral("No status information available"));
+            lblActualStatus->setText(tr("No status information available"));
             return;
         }
-        lblFolderName->setText(status->productName.toString() + QStringLiteral(" ver. ") + status->version.toString() +
-                               QStringLiteral(" on site: ") + status->siteName.toString());
+        lblFolderName->setText(status->productName.toString() + tr(" ver. ") + status->version.toString() +
+                               tr(" on site: ") + status->siteName.toString());
         if (!status->insertDate.isNull())
-            lblInsertDate->setText(QStringLiteral("First status information inserted on: ") +
-                                   dateText(status->insertDate));
+            lblInsertDate->setText(tr("First status information inserted on: ") + dateText(status->insertDate));
         if (!status->updateDate.isNull())
-            lbUpdateDate->setText(QStringLiteral("Last status update on: ") + dateText(status->updateDate));
-        lblActualStatus->setText(QStringLiteral("Actual status: ") + HistoryStatusText(status->submitStatus));
+            lbUpdateDate->setText(tr("Last status update on: ") + dateText(status->updateDate));
+        lblActualStatus->setText(tr("Actual status: ") + HistoryStatusText(status->submitStatus));
     });
 }
 
 void frmProductHistory::MakeLvwHistoryColumns() {
     Trap(QStringLiteral("Error in MakeLvwHistoryColumns: "), [&] {
-        static constexpr ListColumn columns[] = {
-            {"Version", 15, "STRING"}, {"Status", 15, "STRING"}, {"Date", 30, "DATE"}, {"Notes", 39, "STRING"}};
+        static constexpr ListColumn columns[] = {{QT_TRANSLATE_NOOP("frmProductHistory", "Version"), 15, "STRING"},
+                                                 {QT_TRANSLATE_NOOP("frmProductHistory", "Status"), 15, "STRING"},
+                                                 {QT_TRANSLATE_NOOP("frmProductHistory", "Date"), 30, "DATE"},
+                                                 {QT_TRANSLATE_NOOP("frmProductHistory", "Notes"), 39, "STRING"}};
         // The widths are shares of the list as laid out in the window.
         layout()->activate();
-        SetListColumns(lvwHistory, columns);
+        SetListColumns(lvwHistory, "frmProductHistory", columns);
     });
 }
 
@@ -191,8 +192,8 @@ void frmProductHistory::Delete() {
         }
         if (ids.isEmpty())
             return;
-        if (MsgBox(QStringLiteral("Are you sure you want to delete selected items? "), Msg::Buttons::YesNo,
-                   Msg::Icon::Question, Msg::Answer::No, QStringLiteral("Deleting")) != Msg::Answer::Yes)
+        if (MsgBox(tr("Are you sure you want to delete selected items? "), Msg::Buttons::YesNo, Msg::Icon::Question,
+                   Msg::Answer::No, tr("Deleting")) != Msg::Answer::Yes)
             return;
         if (!BackUpBeforeChange())
             return;

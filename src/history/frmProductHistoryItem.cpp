@@ -21,16 +21,15 @@ template <class Widget> Widget* named(Widget* widget, const char* name) {
 
 frmProductHistoryItem::frmProductHistoryItem(frmProductHistory* history) : QDialog(history), m_history(history) {
     setObjectName(QStringLiteral("frmProductHistoryItem"));
-    setWindowTitle(QStringLiteral("Product History Item"));
+    setWindowTitle(tr("Product History Item"));
     auto* layout = new QVBoxLayout(this);
     lblInfo =
-        named(new QLabel(QStringLiteral("Use this window to insert a short note about product - site operation"), this),
-              "lblInfo");
+        named(new QLabel(tr("Use this window to insert a short note about product - site operation"), this), "lblInfo");
     lblInfo->setWordWrap(true);
     layout->addWidget(lblInfo);
 
     auto* noteRow = new QHBoxLayout;
-    lblNote = named(new QLabel(QStringLiteral("Note:"), this), "lblNote");
+    lblNote = named(new QLabel(tr("Note:"), this), "lblNote");
     txtNotes = named(new QLineEdit(this), "txtNotes");
     lblNote->setBuddy(txtNotes);
     noteRow->addWidget(lblNote);
@@ -38,8 +37,8 @@ frmProductHistoryItem::frmProductHistoryItem(frmProductHistory* history) : QDial
     layout->addLayout(noteRow);
 
     auto* buttons = new QHBoxLayout;
-    cmdAdd = named(new QPushButton(QStringLiteral("Add"), this), "cmdAdd");
-    cmdClose = named(new QPushButton(QStringLiteral("Close"), this), "cmdClose");
+    cmdAdd = named(new QPushButton(tr("Add"), this), "cmdAdd");
+    cmdClose = named(new QPushButton(tr("Close"), this), "cmdClose");
     // Enter in the note writes nothing: only the Add button does.
     for (QPushButton* button : {cmdAdd, cmdClose})
         button->setAutoDefault(false);

@@ -2,12 +2,16 @@
 
 #include "PadFile.h"
 
+#include <QCoreApplication>
 #include <QNetworkReply>
 #include <QNetworkRequest>
 
 namespace {
 
-const QString kTooLarge = QStringLiteral("The answer is larger than 5 MB, too large for a PAD file.");
+// Translated when it is said, in the language the program runs in.
+QString tooLarge() {
+    return QCoreApplication::translate("PadDownload", "The answer is larger than 5 MB, too large for a PAD file.");
+}
 
 int statusOf(const QNetworkReply* reply) {
     return reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
@@ -26,18 +30,21 @@ QString secondsText(std::chrono::milliseconds timeout) {
 QString failureOf(const QNetworkReply* reply, const QUrl& url) {
     switch (reply->error()) {
     case QNetworkReply::TooManyRedirectsError:
-        return QStringLiteral("The address redirects more than 5 times.");
+        return QCoreApplication::translate("PadDownload", "The address redirects more than 5 times.");
     case QNetworkReply::InsecureRedirectError:
-        return QStringLiteral("The address redirects from https to plain http, which is not followed.");
+        return QCoreApplication::translate("PadDownload",
+                                           "The address redirects from https to plain http, which is not followed.");
     default:
         break;
     }
     if (const int status = statusOf(reply); status != 0) {
         const QString reason = reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString().trimmed();
-        return reason.isEmpty() ? QStringLiteral("The server answered HTTP %1.").arg(status)
-                                : QStringLiteral("The server answered HTTP %1 (%2).").arg(status).arg(reason);
+        return reason.isEmpty() ? QCoreApplication::translate("PadDownload", "The server answered HTTP %1.").arg(status)
+                                : QCoreApplication::translate("PadDownload", "The server answered HTTP %1 (%2).")
+                                      .arg(status)
+                                      .arg(reason);
     }
-    return QStringLiteral("No answer from %1: %2.").arg(url.host(), reply->errorString());
+    return QCoreApplication::translate("PadDownload", "No answer from %1: %2.").arg(url.host(), reply->errorString());
 }
 
 } // namespace
@@ -45,7 +52,9 @@ QString failureOf(const QNetworkReply* reply, const QUrl& url) {
 PadDownload::PadDownload(QObject* parent) : QObject(parent) {
     m_deadline.setSingleShot(true);
     connect(&m_deadline, &QTimer::timeout, this, [this] {
-        stop(QStringLiteral("No answer from %1 within %2 seconds.").arg(m_url.host(), secondsText(m_timeout)), false);
+        stop(QCoreApplication::translate("PadDownload", "No answer from %1 within %2 seconds.")
+                 .arg(m_url.host(), secondsText(m_timeout)),
+             false);
     });
 }
 
@@ -77,7 +86,9 @@ void PadDownload::Start(const QUrl& url) {
     if ((scheme != QLatin1String("http") && scheme != QLatin1String("https")) || url.host().isEmpty()) {
         QTimer::singleShot(0, this, [this, generation] {
             if (generation == m_generation && m_running)
-                finish({{}, QStringLiteral("Only http and https addresses can be read."), false});
+                finish({{},
+                        QCoreApplication::translate("PadDownload", "Only http and https addresses can be read."),
+                        false});
         });
         return;
     }
@@ -95,7 +106,7 @@ void PadDownload::Start(const QUrl& url) {
 }
 
 void PadDownload::Cancel() {
-    stop(QStringLiteral("The download was cancelled."), true);
+    stop(QCoreApplication::translate("PadDownload", "The download was cancelled."), true);
 }
 
 void PadDownload::checkDeclaredSize() {
@@ -104,7 +115,7 @@ void PadDownload::checkDeclaredSize() {
     bool known = false;
     const qint64 declared = m_reply->header(QNetworkRequest::ContentLengthHeader).toLongLong(&known);
     if (known && declared > kPadMaxBytes)
-        stop(kTooLarge, false);
+        stop(tooLarge(), false);
 }
 
 void PadDownload::readArrived() {
@@ -117,7 +128,7 @@ void PadDownload::readArrived() {
     }
     m_received += m_reply->readAll();
     if (m_received.size() > kPadMaxBytes)
-        stop(kTooLarge, false);
+        stop(tooLarge(), false);
 }
 
 void PadDownload::replyFinished() {
@@ -134,7 +145,7 @@ void PadDownload::replyFinished() {
     } else if (reply->error() == QNetworkReply::NoError && succeeded(reply)) {
         m_received += reply->readAll();
         if (m_received.size() > kPadMaxBytes)
-            result.error = kTooLarge;
+            result.error = tooLarge();
         else
             result.bytes = m_received;
     } else {

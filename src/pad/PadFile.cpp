@@ -2,6 +2,7 @@
 
 #include "PadRepair.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -100,7 +101,8 @@ void takeDate(const Leaves& leaves, PadReadResult& result) {
     if (const std::optional<QDate> date = dateOf(year, month, day))
         result.product.ReleaseDate = *date;
     else
-        result.problems << QStringLiteral("Release date: year \"%1\", month \"%2\", day \"%3\" is not a date.")
+        result.problems << QCoreApplication::translate(
+                               "PadFile", "Release date: year \"%1\", month \"%2\", day \"%3\" is not a date.")
                                .arg(year, month, day);
 }
 
@@ -113,7 +115,8 @@ void takeSize(const Leaves& leaves, PadReadResult& result) {
         if (isSize(text))
             result.product.*member = text;
         else
-            result.problems << QStringLiteral("Size KB: %1 \"%2\" is not a number.").arg(path.section('/', -1), text);
+            result.problems << QCoreApplication::translate("PadFile", "Size KB: %1 \"%2\" is not a number.")
+                                   .arg(path.section('/', -1), text);
         return;
     }
 }
@@ -213,11 +216,13 @@ QString pathOf(TextMember member) {
     return {};
 }
 
-PadReadResult readPad(const QByteArray& bytes) {
+// `malformed` tells a file that reads as XML until a fault from one that is no XML or no PAD file.
+PadReadResult readPad(const QByteArray& bytes, bool* malformed = nullptr) {
     if (bytes.size() > kPadMaxBytes)
-        return failed(QStringLiteral("The file is larger than 5 MB, too large for a PAD file."));
+        return failed(
+            QCoreApplication::translate("PadFile", "The file is larger than 5 MB, too large for a PAD file."));
     if (isBlank(bytes))
-        return failed(QStringLiteral("The file is empty."));
+        return failed(QCoreApplication::translate("PadFile", "The file is empty."));
 
     QXmlStreamReader xml(bytes);
     struct Open {
@@ -238,15 +243,17 @@ PadReadResult readPad(const QByteArray& bytes) {
             declaredXml = true;
             // Declared entities are what expansion attacks and external fetches are made of; PAD files have none.
             if (!xml.entityDeclarations().isEmpty())
-                return failed(QStringLiteral("The file declares entities in a document type (line %1, column %2); a "
-                                             "PAD file has none, so it is not read.")
+                return failed(QCoreApplication::translate("PadFile",
+                                                          "The file declares entities in a document type (line %1, "
+                                                          "column %2); a PAD file has none, so it is not read.")
                                   .arg(xml.lineNumber())
                                   .arg(xml.columnNumber()));
             break;
         case QXmlStreamReader::StartElement:
             if (!inRoot) {
                 if (xml.name().compare(kRoot, Qt::CaseInsensitive) != 0)
-                    return failed(QStringLiteral("The file is not a PAD file: its root element is <%1>, not <%2>.")
+                    return failed(QCoreApplication::translate(
+                                      "PadFile", "The file is not a PAD file: its root element is <%1>, not <%2>.")
                                       .arg(xml.name().toString(), kRoot));
                 inRoot = true;
                 break;
@@ -288,9 +295,12 @@ PadReadResult readPad(const QByteArray& bytes) {
         QString reason = xml.errorString();
         if (reason.endsWith(QLatin1Char('.')))
             reason.chop(1);
-        return failed((!inRoot && !declaredXml ? QStringLiteral("The file is not XML (line %1, column %2): %3.")
-                                               : QStringLiteral("The file is not well-formed XML (line %1, column "
-                                                                "%2): %3."))
+        if (malformed)
+            *malformed = inRoot || declaredXml;
+        return failed((!inRoot && !declaredXml
+                           ? QCoreApplication::translate("PadFile", "The file is not XML (line %1, column %2): %3.")
+                           : QCoreApplication::translate("PadFile", "The file is not well-formed XML (line "
+                                                                    "%1, column %2): %3."))
                           .arg(xml.lineNumber())
                           .arg(xml.columnNumber())
                           .arg(reason));
@@ -311,8 +321,9 @@ PadReadResult readPad(const QByteArray& bytes) {
 } // namespace
 
 PadReadResult ParsePad(const QByteArray& bytes) {
-    PadReadResult result = readPad(bytes);
-    if (result.ok() || !result.error.startsWith(QLatin1String("The file is not well-formed XML")))
+    bool malformed = false;
+    PadReadResult result = readPad(bytes, &malformed);
+    if (result.ok() || !malformed)
         return result;
     const PadRepair repair = RepairPadXml(bytes);
     if (repair.notes.isEmpty())
@@ -382,21 +393,22 @@ PadBytes ReadPadFile(const QString& path) {
     const QFileInfo info(path);
     const QString shown = QDir::toNativeSeparators(path);
     if (!info.exists()) {
-        result.error = QStringLiteral("There is no file %1.").arg(shown);
+        result.error = QCoreApplication::translate("PadFile", "There is no file %1.").arg(shown);
         return result;
     }
     if (info.isDir()) {
-        result.error = QStringLiteral("%1 is a folder, not a file.").arg(shown);
+        result.error = QCoreApplication::translate("PadFile", "%1 is a folder, not a file.").arg(shown);
         return result;
     }
-    const QString tooLarge = QStringLiteral("The file is larger than 5 MB, too large for a PAD file.");
+    const QString tooLarge =
+        QCoreApplication::translate("PadFile", "The file is larger than 5 MB, too large for a PAD file.");
     if (info.size() > kPadMaxBytes) {
         result.error = tooLarge;
         return result;
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        result.error = QStringLiteral("The file cannot be opened: %1.").arg(file.errorString());
+        result.error = QCoreApplication::translate("PadFile", "The file cannot be opened: %1.").arg(file.errorString());
         return result;
     }
     // A device or a file growing while it is read can exceed its listed size: read one byte beyond the limit only.

@@ -1,5 +1,6 @@
 #include "PadRepair.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QRegularExpression>
 
@@ -12,7 +13,9 @@ QString linesText(const QList<int>& lines) {
     QStringList numbers;
     for (const int line : lines)
         numbers << QString::number(line);
-    return (lines.size() == 1 ? QStringLiteral("line ") : QStringLiteral("lines ")) + numbers.join(QLatin1String(", "));
+    return (lines.size() == 1 ? QCoreApplication::translate("PadRepair", "line ")
+                              : QCoreApplication::translate("PadRepair", "lines ")) +
+           numbers.join(QLatin1String(", "));
 }
 
 bool isNameChar(char c) {
@@ -87,10 +90,12 @@ PadRepair RepairPadXml(const QByteArray& bytes) {
         }
     }
     if (!bareAmpersands.isEmpty())
-        repair.notes << QStringLiteral("A bare & on %1 was read as the character &.").arg(linesText(bareAmpersands));
+        repair.notes << QCoreApplication::translate("PadRepair", "A bare & on %1 was read as the character &.")
+                            .arg(linesText(bareAmpersands));
     if (!renamedTags.isEmpty())
-        repair.notes << QStringLiteral("An end tag in other letter case than its start tag on %1 was read as closing "
-                                       "it.")
+        repair.notes << QCoreApplication::translate("PadRepair",
+                                                    "An end tag in other letter case than its start tag on "
+                                                    "%1 was read as closing it.")
                             .arg(linesText(renamedTags));
     if (!repair.notes.isEmpty())
         repair.bytes = out;

@@ -3,6 +3,7 @@
 #include "Failure.h"
 #include "WholeFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QStringConverter>
@@ -56,7 +57,7 @@ IniText readText(const QString& path) {
         return text;
     }
     if (!isText(bytes))
-        text.unreadable = QStringLiteral("it is not a text file: it holds control characters");
+        text.unreadable = QCoreApplication::translate("IniFile", "it is not a text file: it holds control characters");
     text.bom = bytes.startsWith(kUtf8Bom);
     if (text.bom)
         bytes.remove(0, kUtf8Bom.size());
@@ -141,7 +142,7 @@ QString IniRead(const QString& path, const QString& section, const QString& key)
 void IniWrite(const QString& path, const QString& section, const QString& key, const QString& value) {
     IniText text = readText(path);
     if (!text.unreadable.isEmpty())
-        throw Failure(QStringLiteral("Cannot read %1: %2").arg(path, text.unreadable));
+        throw Failure(QCoreApplication::translate("IniFile", "Cannot read %1: %2").arg(path, text.unreadable));
     putEntry(text.lines, section, key, value);
 
     QStringEncoder encoder(text.latin1 ? QStringConverter::Latin1 : QStringConverter::Utf8);
@@ -152,6 +153,7 @@ void IniWrite(const QString& path, const QString& section, const QString& key, c
     // reading as UTF-8) and read back as other characters.
     if (encoder.hasError() || decode(encoded) != joined)
         throw Failure(
-            QStringLiteral("Cannot write %1: the value %2 does not fit the file's encoding").arg(path, value));
+            QCoreApplication::translate("IniFile", "Cannot write %1: the value %2 does not fit the file's encoding")
+                .arg(path, value));
     WriteWholeFile(path, bytes);
 }

@@ -2,6 +2,7 @@
 
 #include "Failure.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QSaveFile>
 
@@ -10,7 +11,8 @@
 
 void WriteWholeFile(const QString& path, const QByteArray& bytes) {
     const auto failure = [&](const QString& reason) {
-        return Failure(QStringLiteral("%1 cannot be written: %2").arg(QDir::toNativeSeparators(path), reason));
+        return Failure(QCoreApplication::translate("WholeFile", "%1 cannot be written: %2")
+                           .arg(QDir::toNativeSeparators(path), reason));
     };
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))

@@ -4,6 +4,7 @@
 #include "DateText.h"
 #include "Trap.h"
 
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QLocale>
 #include <QTreeWidget>
@@ -112,12 +113,12 @@ void FollowListSort(QTreeWidget* list) {
                     list->property(kSortDescending).toBool() ? Qt::DescendingOrder : Qt::AscendingOrder);
 }
 
-void SetListColumns(QTreeWidget* list, std::span<const ListColumn> columns) {
+void SetListColumns(QTreeWidget* list, const char* context, std::span<const ListColumn> columns) {
     list->setColumnCount(int(columns.size()));
     QTreeWidgetItem* header = list->headerItem();
     const int width = list->viewport()->width();
     for (int i = 0; i < int(columns.size()); ++i) {
-        header->setText(i, QString::fromLatin1(columns[i].caption));
+        header->setText(i, QCoreApplication::translate(context, columns[i].caption));
         header->setData(i, SortTypeRole, QString::fromLatin1(columns[i].sortType));
         list->setColumnWidth(i, std::max(width * columns[i].share / 100, list->header()->sectionSizeHint(i)));
     }

@@ -35,5 +35,5 @@ struct ListColumn {
     const char* sortType;
 };
 // Gives the list these columns, each as wide as its share of the list's present width but never narrower than its
-// caption, so that no caption is cut.
-void SetListColumns(QTreeWidget* list, std::span<const ListColumn> columns);
+// caption, so that no caption is cut. The captions are translated in `context`.
+void SetListColumns(QTreeWidget* list, const char* context, std::span<const ListColumn> columns);

@@ -9,6 +9,7 @@
 #include "SubmitStatus.h"
 #include "Trap.h"
 
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QTreeWidget>
 
@@ -27,7 +28,7 @@ QTreeWidgetItem* makeRow(const SiteListRow& site) {
     auto* row = new SortableItem;
     row->setText(ColId, QString::number(site.siteID));
     if (site.submitUrl.isNull()) {
-        MsgBox(QStringLiteral("Error SubmitUrl is null"));
+        MsgBox(QCoreApplication::translate("SiteList", "Error SubmitUrl is null"));
     } else {
         const QString url = site.submitUrl.toString();
         row->setText(ColUrl, url.startsWith(kHttp) ? url.mid(kHttp.size()) : url);
@@ -71,10 +72,13 @@ bool keptByFilter(const QTreeWidgetItem* row, const SiteListFilter& filter) {
 } // namespace
 
 void MakeSiteListColumns(QTreeWidget* list) {
-    static constexpr ListColumn columns[] = {{"ID", 15, "NUMBER"},     {"Submit Url", 45, "STRING"},
-                                             {"Status", 10, "STRING"}, {"Old V.", 10, "STRING"},
-                                             {"Rank", 9, "NUMBER"},    {"AU.", 5, "STRING"}};
-    SetListColumns(list, columns);
+    static constexpr ListColumn columns[] = {{QT_TRANSLATE_NOOP("SiteList", "ID"), 15, "NUMBER"},
+                                             {QT_TRANSLATE_NOOP("SiteList", "Submit Url"), 45, "STRING"},
+                                             {QT_TRANSLATE_NOOP("SiteList", "Status"), 10, "STRING"},
+                                             {QT_TRANSLATE_NOOP("SiteList", "Old V."), 10, "STRING"},
+                                             {QT_TRANSLATE_NOOP("SiteList", "Rank"), 9, "NUMBER"},
+                                             {QT_TRANSLATE_NOOP("SiteList", "AU."), 5, "STRING"}};
+    SetListColumns(list, "SiteList", columns);
 }
 
 void BuildSiteList(QTreeWidget* list, const SiteListFilter& filter,
@@ -88,7 +92,7 @@ void BuildSiteList(QTreeWidget* list, const SiteListFilter& filter,
         ForEachSite(filter.search, filter.sitesOrder, [&](const SiteListRow& site) {
             rows << makeRow(site);
             if (rows.size() % 500 == 0)
-                statusText(QStringLiteral("Loading... %1").arg(rows.size()));
+                statusText(QCoreApplication::translate("SiteList", "Loading... %1").arg(rows.size()));
         });
     } catch (...) {
         list->addTopLevelItems(rows);
@@ -116,7 +120,8 @@ void BuildSiteList(QTreeWidget* list, const SiteListFilter& filter,
     list->addTopLevelItems(rows);
     FollowListSort(list);
     list->setCurrentItem(nullptr);
-    statusText(QStringLiteral("Quillomar PAD Submitter - Elements: %1").arg(list->topLevelItemCount()));
+    statusText(QCoreApplication::translate("SiteList", "Quillomar PAD Submitter - Elements: %1")
+                   .arg(list->topLevelItemCount()));
 }
 
 QTreeWidgetItem* NextOldVersionRow(QTreeWidget* list, int from) {

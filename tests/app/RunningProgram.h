@@ -35,12 +35,15 @@ public:
             dir.writeFile(QStringLiteral("kwz.ini"), ini);
         if (seed)
             seed(dir);
-        started = Main(dir.path()) && QTest::qWaitForWindowExposed(gMainWindow);
-        startUpTexts = boxes.texts();
-        boxes.clear();
-        shell.clear();
+        start();
     }
     ~RunningProgram() { EndProgram(); } // its members make it a single, uncopyable object
+
+    // Ends the program and starts it again on the same folder.
+    void restart() {
+        EndProgram();
+        start();
+    }
 
     static void trigger(const char* name) { gMainWindow->findChild<QAction*>(QString::fromLatin1(name))->trigger(); }
     static void chooseProduct(const QString& name) {
@@ -66,4 +69,12 @@ public:
     ShellSpy shell;
     bool started = false;
     QStringList startUpTexts;
+
+private:
+    void start() {
+        started = Main(dir.path()) && QTest::qWaitForWindowExposed(gMainWindow);
+        startUpTexts = boxes.texts();
+        boxes.clear();
+        shell.clear();
+    }
 };

@@ -47,6 +47,8 @@ private slots:
                 dir.sql("DROP INDEX ix_productStatus_site");
             const QString page = HomePageHtml(QString());
             QVERIFY(boxes.shown().isEmpty());
+            // Without sites the page says how to bring them in.
+            QCOMPARE(page.contains("No PAD sites in archive."), deleted.size() == sites);
             QCOMPARE(page.count("<TR BGCOLOR='#000044'>"), rows.count('|') + 1);
             for (const QString& row : rows.split('|')) {
                 const QStringList v = row.split(' ');

@@ -4,6 +4,7 @@
 #include "cProduct.h"
 #include "cSite.h"
 #include "frmAbout.h"
+#include "frmDuplicateSites.h"
 #include "frmOptions.h"
 #include "frmPadSource.h"
 #include "frmPadUpdate.h"
@@ -13,6 +14,7 @@
 #include "frmRestoreBackup.h"
 #include "frmSite.h"
 #include "frmSiteImport.h"
+#include "frmSiteListImport.h"
 #include "frmSplash.h"
 
 #include <QAbstractSpinBox>
@@ -114,6 +116,8 @@ private slots:
             std::make_unique<frmSite>(SiteEditorLinks{editingID, site, {}, {}}),
             std::make_unique<frmProduct>(ProductEditorLinks{editingID, product, {}}),
             std::make_unique<frmSiteImport>(nullptr),
+            std::make_unique<frmSiteListImport>(nullptr),
+            std::make_unique<frmDuplicateSites>(nullptr),
             std::make_unique<frmPadSource>("https://www.example.com/pad.xml"),
             std::make_unique<frmPadUpdate>(padProduct)};
         QStringList faults = faultsOf(gMainWindow) + faultsOf(&history);

@@ -1,16 +1,20 @@
 #include "HelpManual.h"
 #include "IniFile.h"
 #include "InstalledCopy.h"
+#include "ModalDriver.h"
 #include "RunningProgram.h"
+#include "SubmitStatus.h"
 #include "TestFiles.h"
 #include "TestMain.h"
 #include "frmOptions.h"
+#include "frmProductHistory.h"
 
+#include <QAbstractButton>
 #include <QFileInfo>
 #include <QRadioButton>
 
 // Where the program keeps its files, the seeding of an installed copy, what start-up does with files that are
-// missing or damaged, and the Options window that writes the settings.
+// missing or damaged, the Options window that writes the settings, and the language the program starts in.
 class tst_StartUp final : public QObject {
     Q_OBJECT
 
@@ -118,6 +122,38 @@ private slots:
                      IniRead(gIniFile, "preferences", "NextRemainingSite"),
                  QString(stored == "1" ? "10" : ""));
         QCOMPARE(boxes.texts().size(), writable ? 0 : 1);
+    }
+
+    // Language=de: the program's words and Qt's own buttons are German, Options shows and changes the choice, and the
+    // next start in the C locale is English again.
+    void startsInTheChosenLanguage() {
+        {
+            RunningProgram program({}, QByteArray(RunningProgram::kIni) + "Language=de\n");
+            QVERIFY(program.started);
+            QCOMPARE(gMainWindow->lvwSites->headerItem()->text(1), QString("Einreichungs-URL"));
+            QVERIFY(gMainWindow->cboFilterStatus->findText("Ver\u00f6ffentlicht") >= 0);
+            QCOMPARE(gMainWindow->StatusBar1Panel1->text(), QString("Quillomar PAD Submitter - Eintr\u00e4ge: 0"));
+            QCOMPARE(frmProductHistory().windowTitle(), QString("Verlaufsprotokoll des Produkts"));
+
+            SetMsgBoxInterceptor({});
+            QStringList buttons;
+            ModalDriver driver([&buttons](QWidget* box) {
+                for (const QAbstractButton* button : box->findChildren<QAbstractButton*>())
+                    buttons << button->text();
+                QTest::keyClick(box, Qt::Key_Escape);
+            });
+            MsgBox("?", Msg::Buttons::YesNo, Msg::Icon::Question);
+            buttons.sort();
+            QCOMPARE(buttons, QStringList({"&Ja", "&Nein"}));
+
+            frmOptions options;
+            auto* language = options.findChild<QComboBox*>("cboLanguage");
+            QCOMPARE(language->currentText(), QString("Deutsch"));
+            language->setCurrentIndex(language->findText("Fran\u00e7ais"));
+            QTest::mouseClick(options.findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
+            QCOMPARE(IniRead(gIniFile, "preferences", "Language"), QString("fr"));
+        }
+        QCOMPARE(WordsFor(SubmitStatus::Published).filter, QString("Published"));
     }
 };
 

@@ -1,25 +1,53 @@
 #include "LoopbackHttpServer.h"
 
+#include <QFile>
 #include <QNetworkProxy>
 #include <QNetworkProxyFactory>
+#include <QSslConfiguration>
+#include <QSslKey>
+#include <QSslServer>
 #include <QTcpSocket>
 
-LoopbackHttpServer::LoopbackHttpServer() {
+namespace {
+
+QByteArray tlsFile(const char* name) {
+    QFile file(QStringLiteral(QUILL_TEST_TLS_DIR "/") + QString::fromLatin1(name));
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("The test certificate %s cannot be read", name);
+    return file.readAll();
+}
+
+std::unique_ptr<QTcpServer> serverOfKind(LoopbackHttpServer::Kind kind) {
+    if (kind == LoopbackHttpServer::Kind::Http)
+        return std::make_unique<QTcpServer>();
+    QSslConfiguration tls = QSslConfiguration::defaultConfiguration();
+    tls.setLocalCertificate(QSslCertificate(tlsFile("loopback-cert.pem")));
+    tls.setPrivateKey(QSslKey(tlsFile("loopback-key.pem"), QSsl::Rsa));
+    auto server = std::make_unique<QSslServer>();
+    server->setSslConfiguration(tls);
+    return server;
+}
+
+} // namespace
+
+LoopbackHttpServer::LoopbackHttpServer(Kind kind) : m_kind(kind), m_server(serverOfKind(kind)) {
     // Requests to it go straight here, whatever proxy the machine names.
     QNetworkProxyFactory::setUseSystemConfiguration(false);
     QNetworkProxy::setApplicationProxy(QNetworkProxy::NoProxy);
-    if (!m_server.listen(QHostAddress::LocalHost, 0))
-        qFatal("The loopback test server cannot listen: %s", qPrintable(m_server.errorString()));
-    connect(&m_server, &QTcpServer::newConnection, this, [this] {
-        while (QTcpSocket* socket = m_server.nextPendingConnection()) {
+    if (!m_server->listen(QHostAddress::LocalHost, 0))
+        qFatal("The loopback test server cannot listen: %s", qPrintable(m_server->errorString()));
+    // An HTTPS connection is handed over once its handshake is done.
+    connect(m_server.get(), &QTcpServer::pendingConnectionAvailable, this, [this] {
+        while (QTcpSocket* socket = m_server->nextPendingConnection()) {
             socket->setParent(this);
             connect(socket, &QTcpSocket::readyRead, this, [this, socket] { serve(socket); });
         }
     });
 }
 
-QUrl LoopbackHttpServer::url(const QString& path) const {
-    return QUrl(QStringLiteral("http://127.0.0.1:%1%2").arg(m_server.serverPort()).arg(path));
+QUrl LoopbackHttpServer::url(const QString& path, const QString& host) const {
+    const QString scheme = m_kind == Kind::Http ? QStringLiteral("http") : QStringLiteral("https");
+    return QUrl(QStringLiteral("%1://%2:%3%4").arg(scheme, host).arg(m_server->serverPort()).arg(path));
 }
 
 void LoopbackHttpServer::ok(const QString& path, const QByteArray& body, const QByteArray& contentType) {
@@ -53,6 +81,7 @@ void LoopbackHttpServer::serve(QTcpSocket* socket) {
     socket->setProperty("served", true);
     const QString path = QString::fromUtf8(head.left(head.indexOf("\r\n")).split(' ').value(1));
     m_requests << path;
+    m_heads << head.left(head.indexOf("\r\n\r\n"));
     const auto answer = m_answers.constFind(path);
     if (answer == m_answers.constEnd()) {
         socket->write("HTTP/1.1 404 Not Found\r\nContent-Length: 9\r\nConnection: close\r\n\r\nNot found");
