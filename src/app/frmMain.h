@@ -100,6 +100,8 @@ public:
     void webSite_NewWindow2(bool& cancel);
     void cmdMagic_Click();
     void cmdFillAll_Click();
+    void UndoFillAll();
+    void ShowFillReport();
     void ExportReport();
     void VisitNextRemainingSite(qint32 changedSiteID, int position);
     void cmdPADurl_Click(int index);
@@ -178,6 +180,7 @@ public:
     QComboBox* cboPad = nullptr;
     QPushButton* cmdPaste = nullptr;
     QLabel* StatusBar1Panel1 = nullptr;
+    QToolButton* cmdFillReport = nullptr; // opens the last fill's report; shown once a fill has reported
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -209,4 +212,5 @@ private:
     // Set by a visit while "Fill all after a site is visited" is on; the page's end of loading takes it.
     bool m_fillAllWhenLoaded = false;
     QPointer<frmSiteCheck> m_siteCheck;
+    QString m_fillReport; // the last fill's whole report
 };
