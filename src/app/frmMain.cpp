@@ -84,6 +84,12 @@ frmMain::frmMain() {
     StatusBar1Panel1->setTextFormat(Qt::PlainText);
     statusBar()->setObjectName(QStringLiteral("StatusBar1"));
     statusBar()->addWidget(StatusBar1Panel1, 1);
+    cmdFillReport = named(new QToolButton(this), "cmdFillReport");
+    cmdFillReport->setText(QStringLiteral("Fill report"));
+    cmdFillReport->setToolTip(QStringLiteral("What the last Fill all filled and left for you"));
+    cmdFillReport->setAutoRaise(true);
+    cmdFillReport->hide();
+    statusBar()->addPermanentWidget(cmdFillReport);
     buildMenus();
     // The keys to the two places the work starts from, so that it runs without a mouse.
     connect(new QShortcut(Qt::CTRL | Qt::Key_P, this), &QShortcut::activated, this,
@@ -374,6 +380,7 @@ void frmMain::buildMenus() {
     addItem(site, "miSiteImportFromFile", QStringLiteral("&Import from file..."), [this] { SiteImportFromFile(); });
     addItem(site, "miSiteImportList", QStringLiteral("Import sites from a &list..."), [this] { SiteImportList(); });
     addItem(site, "miSiteDuplicates", QStringLiteral("Find &duplicate sites"), [this] { SiteFindDuplicates(); });
+    addItem(site, "miSiteCheck", QStringLiteral("&Check sites..."), [this] { CheckSites(); });
 
     QMenu* product = addMenu("mnuProduct", QStringLiteral("P&roducts"));
     addItem(product, "miProductAdd", QStringLiteral("&Add product"), [this] { ProductAdd(); });
@@ -386,6 +393,9 @@ void frmMain::buildMenus() {
     addItem(browser, "miBrowserFillAll", QStringLiteral("&Fill all"), [this] {
         cmdFillAll_Click();
     })->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F));
+    addItem(browser, "miBrowserUndoFillAll", QStringLiteral("&Undo Fill all"), [this] {
+        UndoFillAll();
+    })->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
     addBrowserMenuCommands(browser);
 
     QMenu* tools = addMenu("mnuTools", QStringLiteral("&Tools"));

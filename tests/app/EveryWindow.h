@@ -16,6 +16,7 @@
 #include "frmProductHistoryItem.h"
 #include "frmRestoreBackup.h"
 #include "frmSite.h"
+#include "frmSiteCheck.h"
 #include "frmSiteImport.h"
 #include "frmSiteListImport.h"
 #include "frmSplash.h"
@@ -37,6 +38,7 @@ public:
         dialogs.push_back(std::make_unique<frmSite>(SiteEditorLinks{editingID, site, {}, {}}));
         dialogs.push_back(std::make_unique<frmProduct>(ProductEditorLinks{editingID, product, {}}));
         dialogs.push_back(std::make_unique<frmSiteImport>(nullptr));
+        dialogs.push_back(std::make_unique<frmSiteCheck>(QString(), frmSiteCheck::Links{}));
         dialogs.push_back(std::make_unique<frmSiteListImport>(nullptr));
         dialogs.push_back(std::make_unique<frmDuplicateSites>(nullptr));
         dialogs.push_back(std::make_unique<frmPadSource>("https://www.example.com/pad.xml"));

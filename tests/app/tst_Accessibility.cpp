@@ -1,6 +1,6 @@
 #include "EveryWindow.h"
 #include "ModalDriver.h"
-#include "PageScripts.h"
+#include "PageWaits.h"
 #include "RunningProgram.h"
 #include "TestMain.h"
 
@@ -181,6 +181,11 @@ private slots:
         frmMain* w = gMainWindow;
         w->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(w));
+        // A modal window takes the keys once it holds the focus.
+        const auto focusOn = [](QWidget* window) {
+            window->activateWindow();
+            QTRY_VERIFY(QApplication::focusWidget() && QApplication::focusWidget()->window() == window);
+        };
         const auto press = [](int key, Qt::KeyboardModifiers modifiers = {}) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
         };
@@ -202,15 +207,18 @@ private slots:
         QCOMPARE(p.dir.scalar("SELECT submitStatus FROM tab_productStatus WHERE siteID = 2").toInt(), 1);
 
         // The log opens on its list: Tab goes to "Add history item", whose window opens on the note.
-        ModalDriver log([&](QWidget*) {
+        ModalDriver log([&](QWidget* history) {
+            focusOn(history);
             press(Qt::Key_Tab);
-            ModalDriver item([&](QWidget*) {
+            ModalDriver item([&](QWidget* note) {
+                focusOn(note);
                 QTest::keyClicks(QApplication::focusWidget(), "sent by keys");
                 press(Qt::Key_Tab);
                 press(Qt::Key_Space);
             });
             press(Qt::Key_Space);
             QVERIFY(item.ran());
+            focusOn(history);
             press(Qt::Key_Escape);
         });
         press(Qt::Key_H, Qt::ControlModifier);
