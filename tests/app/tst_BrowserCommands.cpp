@@ -1,4 +1,4 @@
-#include "PageScripts.h"
+#include "PageWaits.h"
 #include "RunningProgram.h"
 #include "TestMain.h"
 
