@@ -122,6 +122,9 @@ QString HomePageHtml(const QString& message) {
     page += QStringLiteral("<p>Total PAD sites in archive: %1</p><p>Products in archive: %2</p>")
                 .arg(*totalPadSites)
                 .arg(*totalProducts);
+    if (*totalPadSites == 0)
+        page += QStringLiteral("<p>No PAD sites in archive.  Use the menu item 'PAD Sites-> Import sites from a "
+                               "list...' to bring in a list, or 'PAD Sites-> New site' to add one. </p>");
 
     if (!products) {
         page += QStringLiteral("<p>The per-product counts could not be read.</p>");

@@ -337,6 +337,8 @@ void frmMain::buildMenus() {
     addItem(site, "miSiteSelectNone", QStringLiteral("Select none"), [this] { SelectNoSites(); });
     site->addSeparator()->setObjectName(QStringLiteral("miSiteSep2"));
     addItem(site, "miSiteImportFromFile", QStringLiteral("Import from file..."), [this] { SiteImportFromFile(); });
+    addItem(site, "miSiteImportList", QStringLiteral("Import sites from a list..."), [this] { SiteImportList(); });
+    addItem(site, "miSiteDuplicates", QStringLiteral("Find duplicate sites"), [this] { SiteFindDuplicates(); });
 
     QMenu* product = addMenu("mnuProduct", QStringLiteral("Products"));
     addItem(product, "miProductAdd", QStringLiteral("Add product"), [this] { ProductAdd(); });

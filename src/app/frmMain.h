@@ -71,6 +71,8 @@ public:
     void SiteProperty();
     // The site list import window, modal; it has the list rebuilt when it added rows.
     void SiteImportFromFile();
+    void SiteImportList();
+    void SiteFindDuplicates();
 
     // Log-in data of a site on the "Username" and "Password" buttons.
     void LoadUsernamePassword(qint32 siteID);

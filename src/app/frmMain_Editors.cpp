@@ -5,10 +5,12 @@
 #include "SiteRow.h"
 #include "Trap.h"
 #include "cViewFilter.h"
+#include "frmDuplicateSites.h"
 #include "frmMain.h"
 #include "frmProduct.h"
 #include "frmSite.h"
 #include "frmSiteImport.h"
+#include "frmSiteListImport.h"
 #include "modMain.h"
 
 #include <QComboBox>
@@ -45,6 +47,16 @@ void frmMain::ShowSiteEditor() {
 void frmMain::SiteImportFromFile() {
     frmSiteImport import([this] { cboFilterStatus_Click(); }, this);
     import.exec();
+}
+
+void frmMain::SiteImportList() {
+    frmSiteListImport import([this] { cboFilterStatus_Click(); }, this);
+    import.exec();
+}
+
+void frmMain::SiteFindDuplicates() {
+    frmDuplicateSites duplicates([this] { cboFilterStatus_Click(); }, this);
+    duplicates.exec();
 }
 
 void frmMain::ShowSavedSite(qint32 siteID) {

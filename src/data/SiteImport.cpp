@@ -82,6 +82,17 @@ Site ParseLine(const QString& line, QChar separator) {
     return Site{fields[0], fields[1]};
 }
 
+void InsertAll(const QList<Site>& sites) {
+    DbConnection db;
+    db.transaction([&] {
+        QSqlQuery insert =
+            db.prepare(QStringLiteral("INSERT INTO tab_sites (name, submitUrl, insertDate) VALUES (?, ?, ?)"));
+        const QString now = DbNow();
+        for (const Site& site : sites)
+            ExecPrepared(insert, {site.name, site.submitUrl, now});
+    });
+}
+
 Inserter::Inserter() : m_db(std::make_unique<DbConnection>()) {
     // Each row is its own commit; without a sync at every commit ten thousand of them take a second, not minutes.
     m_db->execute(QStringLiteral("PRAGMA synchronous = NORMAL"));

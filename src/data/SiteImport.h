@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QChar>
+#include <QList>
 #include <QSqlQuery>
 #include <QString>
 #include <QStringList>
@@ -31,6 +32,9 @@ struct Site {
 // Fields are taken as they stand, blanks included; fields after the second are ignored.
 // Throws Failure for a line with fewer than two fields.
 Site ParseLine(const QString& line, QChar separator);
+
+// Inserts all the sites in one transaction: all of them are stored or none.
+void InsertAll(const QList<Site>& sites);
 
 // Inserts sites over one connection; each row is committed on its own, so a stop keeps every row inserted.
 class Inserter final {

@@ -4,10 +4,12 @@
 #include "EditorWidgets.h"
 #include "FileDialog.h"
 #include "MessageBox.h"
+#include "SiteAddress.h"
 #include "SiteImport.h"
 #include "Trap.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -84,6 +86,9 @@ void frmSiteImport::buildControls() {
     typeRow->addStretch(1);
     optFileType->button(0)->setChecked(true);
     layout->addWidget(fraFileType);
+    chkSkipDuplicates = named(new QCheckBox(QStringLiteral("Skip lines that duplicate a site"), this),
+                              QStringLiteral("chkSkipDuplicates"));
+    layout->addWidget(chkSkipDuplicates);
 
     lblProgress = named(new QLabel(QStringLiteral("---"), this), QStringLiteral("lblProgress"));
     ProgressBar1 = named(new QProgressBar(this), QStringLiteral("ProgressBar1"));
@@ -103,7 +108,7 @@ void frmSiteImport::buildControls() {
     layout->addSpacing(6);
     layout->addLayout(buttons);
 
-    m_idleOnly = {txtFileName, cmdBrowse, fraFileType, cmdImport, cmdClose};
+    m_idleOnly = {txtFileName, cmdBrowse, fraFileType, chkSkipDuplicates, cmdImport, cmdClose};
 
     connect(cmdBrowse, &QPushButton::clicked, this, &frmSiteImport::cmdBrowse_Click);
     connect(cmdImport, &QPushButton::clicked, this, &frmSiteImport::cmdImport_Click);
@@ -155,14 +160,19 @@ void frmSiteImport::cmdImport_Click() {
             // Every way out, a failure included, enables the buttons again before anything is shown.
             const auto idle = qScopeGuard([this] { setImporting(false); });
             const QStringList lines = SiteImport::ReadLines(path);
+            m_skipped = 0;
+            m_knownAddresses = chkSkipDuplicates->isChecked() ? NormalizedSiteAddresses() : QSet<QString>();
             m_inserter = std::make_unique<SiteImport::Inserter>();
             finished = ImportLines(lines, inserted);
         }
+        const QString skipped = chkSkipDuplicates->isChecked()
+                                    ? QStringLiteral(" Skipped %1 lines that duplicate a site.").arg(m_skipped)
+                                    : QString();
         // A run whose every line was refused imported nothing and must not read like an import.
         if (finished && inserted > 0)
-            MsgBox(QStringLiteral("Imported %1 PAD sites.").arg(inserted));
+            MsgBox(QStringLiteral("Imported %1 PAD sites.").arg(inserted) + skipped);
         else if (finished)
-            MsgBox(QStringLiteral("No PAD sites were imported."), Msg::Buttons::Ok, Msg::Icon::Exclamation);
+            MsgBox(QStringLiteral("No PAD sites were imported.") + skipped, Msg::Buttons::Ok, Msg::Icon::Exclamation);
         // Also after a stop: the rows inserted until then are in the database and should show.
         if (m_rebuildSiteList)
             m_rebuildSiteList();
@@ -184,7 +194,9 @@ bool frmSiteImport::ImportLines(const QStringList& lines, qint32& inserted) {
             return false;
         ++lineNumber;
         lblProgress->setText(QStringLiteral("Importing: ") + QString::number(lineNumber));
-        if (ParseAndInsert(line, lineNumber))
+        if (DuplicatesASite(line))
+            ++m_skipped;
+        else if (ParseAndInsert(line, lineNumber))
             ++inserted;
         else if (MsgBox(QStringLiteral("An error occured. Stop importing?"), Msg::Buttons::YesNo, Msg::Icon::Question,
                         Msg::Answer::None, QStringLiteral("Error during import")) == Msg::Answer::Yes)
@@ -221,6 +233,8 @@ qint32 frmSiteImport::FileLineCount(const QString& path) {
 bool frmSiteImport::ParseAndInsert(const QString& line, qint32 lineNumber) {
     try {
         m_inserter->Insert(SiteImport::ParseLine(line, m_separator));
+        if (chkSkipDuplicates->isChecked())
+            m_knownAddresses.insert(m_lineAddress);
         return true;
     } catch (const std::exception& e) {
         // A failure here has no number; the line's number tells the user which line to mend.
@@ -229,6 +243,17 @@ bool frmSiteImport::ParseAndInsert(const QString& line, qint32 lineNumber) {
                Msg::Buttons::Ok, Msg::Icon::Critical);
         return false;
     }
+}
+
+bool frmSiteImport::DuplicatesASite(const QString& line) {
+    if (!chkSkipDuplicates->isChecked())
+        return false;
+    try {
+        m_lineAddress = NormalizedSiteAddress(SiteImport::ParseLine(line, m_separator).submitUrl);
+    } catch (const Failure&) {
+        return false; // ParseAndInsert reports the line
+    }
+    return m_knownAddresses.contains(m_lineAddress);
 }
 
 void frmSiteImport::setImporting(bool importing) {

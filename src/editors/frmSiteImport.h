@@ -3,12 +3,14 @@
 #include <QChar>
 #include <QDialog>
 #include <QList>
+#include <QSet>
 #include <QStringList>
 
 #include <functional>
 #include <memory>
 
 class QButtonGroup;
+class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QProgressBar;
@@ -36,6 +38,7 @@ public:
     QButtonGroup* optFileType = nullptr; // id 0 tab, 1 semicolon, 2 comma
     QPushButton* cmdImport = nullptr;
     QPushButton* cmdClose = nullptr;
+    QCheckBox* chkSkipDuplicates = nullptr; // off: every line is imported, as ever
     QLabel* lblProgress = nullptr;
     QProgressBar* ProgressBar1 = nullptr;
 
@@ -48,6 +51,8 @@ private:
     bool CheckFirstRow(const QString& path, QChar separator);
     qint32 FileLineCount(const QString& path);
     bool ParseAndInsert(const QString& line, qint32 lineNumber);
+    // With chkSkipDuplicates on: whether the line's address is a site's already (or an earlier line's).
+    bool DuplicatesASite(const QString& line);
     // Inserts the lines; false when the user stopped the import.
     bool ImportLines(const QStringList& lines, qint32& inserted);
     void setImporting(bool importing);
@@ -57,5 +62,8 @@ private:
     std::unique_ptr<SiteImport::Inserter> m_inserter;
     bool m_importing = false;
     bool m_closeRequested = false;
-    QList<QWidget*> m_idleOnly; // enabled only while no import runs
+    QList<QWidget*> m_idleOnly;
+    QSet<QString> m_knownAddresses; // normalised, while an import with chkSkipDuplicates runs
+    QString m_lineAddress;          // the normalised address of the line in hand
+    qint32 m_skipped = 0;           // enabled only while no import runs
 };

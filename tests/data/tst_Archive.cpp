@@ -4,6 +4,7 @@
 #include "ExtraTables.h"
 #include "Seed.h"
 #include "SiteCommands.h"
+#include "SiteDuplicates.h"
 #include "Spies.h"
 #include "StatusQueries.h"
 #include "TestMain.h"
@@ -13,7 +14,7 @@
 #include <QFile>
 #include <QTest>
 
-// The archive file: opened where it is, changed whole or not at all, copied and restored.
+// The archive file: opened where it is, changed whole or not at all, copied and restored; duplicate sites merged.
 class tst_Archive final : public QObject {
     Q_OBJECT
 
@@ -115,6 +116,53 @@ private slots:
         RestoreArchiveFrom(before);
         QCOMPARE(dir.scalar("SELECT COUNT(*) FROM tab_siteChecks").toInt(), 0);
         QCOMPARE(dir.scalar("SELECT COUNT(*) FROM tab_sites").toInt(), 1);
+    }
+
+    // Three sites with one address (and one other) merge into the one kept: no history row is lost, each product
+    // keeps one status, the more advanced one, with the latest date; a merge that fails changes nothing.
+    void duplicatesMergeWithoutLosingRows() {
+        TestProgramDir dir;
+        const qint32 kept = SeedSite("http://www.x.example/submit.php");
+        const qint32 a = SeedSite("https://X.example/submit.php/");
+        const qint32 other = SeedSite("http://y.example/submit.php");
+        const qint32 b = SeedSite("http://x.example:80/submit.php");
+        for (const char* product : {"P1", "P2", "P3"})
+            SeedProduct(product);
+        SeedStatus(kept, 1, 1, false, "2012-02-01 00:00:00");
+        SeedStatus(a, 1, 2, true, "2011-01-01 00:00:00");  // Published beats the later Submitted
+        SeedStatus(b, 2, 1, false, "2010-01-01 00:00:00"); // only on a duplicate: moves over
+        SeedStatus(kept, 3, 2, false, "2012-01-01 00:00:00");
+        SeedStatus(a, 3, 0, false, "2013-01-01 00:00:00");
+        SeedStatus(other, 1, 1);
+        for (const qint32 site : {kept, a, b, other, a})
+            dir.sql("INSERT INTO tab_productHistory (siteID, productID, submitStatus, version, opDate) "
+                    "VALUES (?, 1, 1, '1', '2012-01-01')",
+                    {site});
+        const QList<DuplicateGroup> groups = FindDuplicateSites();
+        QCOMPARE(groups.size(), 1);
+        QCOMPARE(groups[0].address, QString("x.example/submit.php"));
+        QCOMPARE(groups[0].sites.size(), 3);
+        QCOMPARE(groups[0].sites[1].statusRows + groups[0].sites[1].historyRows, 4);
+
+        dir.sql("CREATE TRIGGER refuse BEFORE DELETE ON tab_sites BEGIN SELECT RAISE(ABORT, 'refused'); END");
+        QVERIFY_THROWS_EXCEPTION(DbError, MergeSites(kept, {a, b}));
+        QCOMPARE(dir.scalar("SELECT COUNT(*) FROM tab_productStatus WHERE siteID = ?", {a}).toInt(), 2);
+        dir.sql("DROP TRIGGER refuse");
+
+        MergeSites(kept, {a, b});
+        QCOMPARE(dir.scalar("SELECT group_concat(siteID) FROM tab_sites").toString(),
+                 QString("%1,%2").arg(kept).arg(other));
+        QCOMPARE(dir.scalar("SELECT COUNT(*) FROM tab_productHistory WHERE siteID = ?", {kept}).toInt(), 4);
+        QCOMPARE(dir.scalar("SELECT COUNT(*) FROM tab_productHistory").toInt(), 5);
+        QCOMPARE(dir.scalar("SELECT group_concat(productID || ':' || submitStatus || ':' || oldVersion || ':' || "
+                            "insertDate || ':' || updateDate, ' ') FROM (SELECT * FROM tab_productStatus "
+                            "WHERE siteID = ? ORDER BY productID)",
+                            {kept})
+                     .toString(),
+                 QString("1:2:1:2011-01-01 00:00:00:2012-02-01 00:00:00 2:1:0:2010-01-01 00:00:00:2010-01-01 00:00:00 "
+                         "3:2:0:2012-01-01 00:00:00:2013-01-01 00:00:00"));
+        QCOMPARE(dir.scalar("SELECT COUNT(*) FROM tab_productStatus").toInt(), 4);
+        QVERIFY(FindDuplicateSites().isEmpty());
     }
 };
 

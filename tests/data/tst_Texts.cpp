@@ -1,4 +1,5 @@
 #include "DateText.h"
+#include "SiteAddress.h"
 #include "SiteImport.h"
 #include "TestMain.h"
 
@@ -8,7 +9,8 @@
 
 using namespace SiteImport;
 
-// A site list's first row and the date texts. A list's lines, encodings and inserts are tested with tst_frmSiteImport.
+// A site list's first row, site addresses and the date texts. A list's lines, encodings and inserts are tested with
+// tst_frmSiteImport.
 class tst_Texts final : public QObject {
     Q_OBJECT
 
@@ -17,6 +19,45 @@ private slots:
     void importFirstRowAndMark() {
         QVERIFY(FirstRowHasSeparator("N;a/", ';') && !FirstRowHasSeparator(";a/", ';'));
         QCOMPARE(Decode("\xEF\xBB\xBF\xC3\xBC;b"), QString("ü;b"));
+    }
+
+    // Addresses that differ by scheme, "www.", the host's letters, a default port, a trailing slash or a last index
+    // page are one site; a path's letters, another port or a query are not. Only http(s) and bare host names are
+    // web addresses.
+    void siteAddressesCompareNormalised_data() {
+        QTest::addColumn<QString>("address");
+        QTest::addColumn<QString>("normal"); // empty: not a web address
+        QTest::newRow("all at once") << "http://WWW.X.example:80/Sub/index.php"
+                                     << "x.example/Sub";
+        QTest::newRow("https, slash") << " https://x.example/Sub/ "
+                                      << "x.example/Sub";
+        QTest::newRow("index.html, no scheme") << "www.x.example/index.html"
+                                               << "x.example";
+        QTest::newRow("https default port") << "https://x.example:443/a"
+                                            << "x.example/a";
+        QTest::newRow("other port") << "http://x.example:8080/a"
+                                    << "x.example:8080/a";
+        QTest::newRow("query") << "http://x.example/add.php?id=3"
+                               << "x.example/add.php?id=3";
+        QTest::newRow("score") << "3.5"
+                               << "";
+        QTest::newRow("words") << "Product Hunt"
+                               << "";
+        QTest::newRow("relative link") << "CONTRIBUTING.md"
+                                       << "";
+        QTest::newRow("ftp") << "ftp://x.example/"
+                             << "";
+        QTest::newRow("bookmark place") << "place:sort=8&maxResults=10"
+                                        << "";
+        QTest::newRow("mail") << "mailto:a@x.example"
+                              << "";
+    }
+    void siteAddressesCompareNormalised() {
+        QFETCH(QString, address);
+        QFETCH(QString, normal);
+        QCOMPARE(IsWebAddress(address), !normal.isEmpty());
+        if (!normal.isEmpty())
+            QCOMPARE(NormalizedSiteAddress(address), normal);
     }
 
     // The program's forms and the stored forms are the same under a locale with its own digits and date order; the

@@ -1,9 +1,11 @@
+#include "Seed.h"
 #include "Spies.h"
 #include "TestMain.h"
 #include "TestProgramDir.h"
 #include "frmSiteImport.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -118,6 +120,16 @@ private slots:
         QVERIFY2(m_boxes->texts().last().startsWith(message), qPrintable(m_boxes->texts().join('|')));
         QCOMPARE(m_rebuilds, 0);
         QVERIFY(idle());
+    }
+
+    // With the box on, a line whose address is a site's, or an earlier line's, is counted and skipped.
+    void duplicateLinesAreSkippedWhenAsked() {
+        SeedSite("http://a.example/");
+        m_window->chkSkipDuplicates->setChecked(true);
+        m_boxes->answer(Msg::Answer::Yes);
+        import(1, "A;https://www.A.example\r\nB;b.example/x/\r\nB2;http://b.example/x\r\nC;c.example\r\n");
+        QCOMPARE(m_dir->scalar("SELECT group_concat(ifnull(name, '')) FROM tab_sites").toString(), QString(",B,C"));
+        QCOMPARE(m_boxes->texts().last(), QString("Imported 2 PAD sites. Skipped 2 lines that duplicate a site."));
     }
 
     // Esc stops after the line in hand, while Import and Close are disabled; the rows inserted stay and show.
