@@ -326,6 +326,8 @@ void frmMain::buildMenus() {
     addItem(file, "miFileBackUp", QStringLiteral("Back up archive..."), [this] { BackUpArchiveToFile(); });
     addItem(file, "miFileRestore", QStringLiteral("Restore from backup..."), [this] { RestoreFromBackup(); });
     addItem(file, "miFileExportReport", QStringLiteral("Export report..."), [this] { ExportReport(); });
+    addItem(file, "miFileExportFormMaps", QStringLiteral("Export form maps..."), [this] { ExportFormMaps(); });
+    addItem(file, "miFileImportFormMaps", QStringLiteral("Import form maps..."), [this] { ImportFormMaps(); });
     file->addSeparator()->setObjectName(QStringLiteral("miFileSep1"));
     addItem(file, "miFileExit", QStringLiteral("Exit"), [this] { close(); });
 
@@ -348,6 +350,7 @@ void frmMain::buildMenus() {
     addItem(browser, "miBrowserFillAll", QStringLiteral("Fill all"), [this] {
         cmdFillAll_Click();
     })->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F));
+    addItem(browser, "miBrowserRememberForm", QStringLiteral("Remember this form"), [this] { RememberThisForm(); });
 
     QMenu* tools = addMenu("mnuTools", QStringLiteral("Tools"));
     addItem(tools, "miOptions", QStringLiteral("Options"), [this] {

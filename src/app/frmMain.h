@@ -94,6 +94,12 @@ public:
     void cmdMagic_Click();
     void cmdFillAll_Click();
     void ExportReport();
+    // Learned form maps: a site's form read for what the author left in it (after a status change for a site filled
+    // in this visit, or on the menu's command), and the maps exported to or imported from a file.
+    void LearnShownForm(qint32 siteID, qint32 productID, bool announce);
+    void RememberThisForm();
+    void ExportFormMaps();
+    void ImportFormMaps();
     void VisitNextRemainingSite(qint32 changedSiteID, int position);
     void cmdPADurl_Click(int index);
     void cmdPaste_Click();
@@ -190,4 +196,6 @@ private:
     QStringList m_pasteValues = QStringList(6);
     // Set by a visit while "Fill all after a site is visited" is on; the page's end of loading takes it.
     bool m_fillAllWhenLoaded = false;
+    // The site whose page Fill all filled in this visit; 0 when none. A status change for it teaches its form.
+    qint32 m_filledSiteID = 0;
 };

@@ -53,6 +53,7 @@ void frmMain::VisitPadSite(const QString& url) {
         LoadStaticHtml(QStringLiteral("Loading web pad site URL: ") + url);
         webSite->Navigate(url);
         m_fillAllWhenLoaded = gFillAllAfterVisit;
+        m_filledSiteID = 0;
     });
 }
 
@@ -179,12 +180,17 @@ void frmMain::cmdFillAll_Click() {
         const auto product = cProduct::Read(productID);
         if (!product)
             throw RecordGone(QStringLiteral("product"));
-        FormFiller::FillAll(*webSite, ProductColumnValues(*product), [this, noPage](const FormFiller::FillReport& r) {
-            if (!r.reached)
-                MsgBox(noPage, Msg::Buttons::Ok, Msg::Icon::Exclamation);
-            else
-                StatusBar1Panel1->setText(FormFiller::FillReportText(r));
-        });
+        const QTreeWidgetItem* site = SiteRow::SelectedItem(lvwSites);
+        const qint32 siteID = site ? SiteRow::IdOf(site) : 0;
+        FormFiller::FillAll(*webSite, ProductColumnValues(*product),
+                            [this, noPage, siteID](const FormFiller::FillReport& r) {
+                                if (!r.reached) {
+                                    MsgBox(noPage, Msg::Buttons::Ok, Msg::Icon::Exclamation);
+                                    return;
+                                }
+                                m_filledSiteID = siteID;
+                                StatusBar1Panel1->setText(FormFiller::FillReportText(r));
+                            });
     });
 }
 

@@ -10,16 +10,14 @@
 
 namespace FormFiller {
 
-namespace {
-
-// The input types a person types a product value into; a missing or unknown type reads as text.
-const QStringList kTypedInputs{QStringLiteral("text"), QStringLiteral("email"), QStringLiteral("url"),
-                               QStringLiteral("tel"), QStringLiteral("number")};
-
-} // namespace
+const QStringList& TypedInputTypes() {
+    static const QStringList types{QStringLiteral("text"), QStringLiteral("email"), QStringLiteral("url"),
+                                   QStringLiteral("tel"), QStringLiteral("number")};
+    return types;
+}
 
 void FillAll(WebBrowser& browser, const QVariantMap& product, std::function<void(const FillReport&)> done) {
-    browser.RunScript(PageScript(QStringLiteral("FillAll.js")), {FieldMeaningsForScript(), product, kTypedInputs},
+    browser.RunScript(PageScript(QStringLiteral("FillAll.js")), {FieldMeaningsForScript(), product, TypedInputTypes()},
                       [done = std::move(done)](const QVariant& result) {
                           if (!done)
                               return;

@@ -1,0 +1,20 @@
+#include "FormReading.h"
+
+#include "FormFiller.h"
+#include "PageScripts.h"
+#include "WebBrowser.h"
+
+#include <QVariantMap>
+
+#include <utility>
+
+void ReadWorkedForm(WebBrowser& browser, std::function<void(std::optional<QVariantList>)> done) {
+    browser.RunScript(PageScript(QStringLiteral("LearnForm.js")), {FormFiller::TypedInputTypes()},
+                      [done = std::move(done)](const QVariant& result) {
+                          const QVariantMap answer = result.toMap();
+                          if (!answer.contains(QStringLiteral("fields")))
+                              done(std::nullopt);
+                          else
+                              done(answer.value(QStringLiteral("fields")).toList());
+                      });
+}
