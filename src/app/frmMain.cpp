@@ -79,6 +79,12 @@ frmMain::frmMain() {
     StatusBar1Panel1 = named(new QLabel(this), "StatusBar1Panel1");
     statusBar()->setObjectName(QStringLiteral("StatusBar1"));
     statusBar()->addWidget(StatusBar1Panel1, 1);
+    cmdFillReport = named(new QToolButton(this), "cmdFillReport");
+    cmdFillReport->setText(QStringLiteral("Fill report"));
+    cmdFillReport->setToolTip(QStringLiteral("What the last Fill all filled and left for you"));
+    cmdFillReport->setAutoRaise(true);
+    cmdFillReport->hide();
+    statusBar()->addPermanentWidget(cmdFillReport);
     buildMenus();
     connectBrowserCommands();
     buildSiteListMenu();
@@ -350,6 +356,9 @@ void frmMain::buildMenus() {
     addItem(browser, "miBrowserFillAll", QStringLiteral("Fill all"), [this] {
         cmdFillAll_Click();
     })->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F));
+    addItem(browser, "miBrowserUndoFillAll", QStringLiteral("Undo Fill all"), [this] {
+        UndoFillAll();
+    })->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
     addItem(browser, "miBrowserRememberForm", QStringLiteral("Remember this form"), [this] { RememberThisForm(); });
 
     QMenu* tools = addMenu("mnuTools", QStringLiteral("Tools"));

@@ -93,6 +93,8 @@ public:
     void webSite_NewWindow2(bool& cancel);
     void cmdMagic_Click();
     void cmdFillAll_Click();
+    void UndoFillAll();
+    void ShowFillReport();
     void ExportReport();
     // Learned form maps: a site's form read for what the author left in it (after a status change for a site filled
     // in this visit, or on the menu's command), and the maps exported to or imported from a file.
@@ -168,6 +170,7 @@ public:
     QComboBox* cboPad = nullptr;
     QPushButton* cmdPaste = nullptr;
     QLabel* StatusBar1Panel1 = nullptr;
+    QToolButton* cmdFillReport = nullptr; // opens the last fill's report; shown once a fill has reported
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -196,6 +199,7 @@ private:
     QStringList m_pasteValues = QStringList(6);
     // Set by a visit while "Fill all after a site is visited" is on; the page's end of loading takes it.
     bool m_fillAllWhenLoaded = false;
+    QString m_fillReport; // the last fill's whole report
     // The site whose page Fill all filled in this visit; 0 when none. A status change for it teaches its form.
     qint32 m_filledSiteID = 0;
 };

@@ -4,6 +4,7 @@
 #include "DbError.h"
 #include "ExternalOpen.h"
 #include "FormFiller.h"
+#include "FormLearning.h"
 #include "MessageBox.h"
 #include "ProductFields.h"
 #include "SiteRow.h"
@@ -38,6 +39,7 @@ void frmMain::connectBrowserCommands() {
 
     connect(cmdMagic, &QPushButton::clicked, this, &frmMain::cmdMagic_Click);
     connect(cmdFillAll, &QPushButton::clicked, this, &frmMain::cmdFillAll_Click);
+    connect(cmdFillReport, &QToolButton::clicked, this, &frmMain::ShowFillReport);
     for (int i = 0; i < cmdPADurl.size(); ++i)
         connect(cmdPADurl[i], &QPushButton::clicked, this, [this, i] { cmdPADurl_Click(i); });
     connect(cmdPaste, &QPushButton::clicked, this, &frmMain::cmdPaste_Click);
@@ -182,16 +184,39 @@ void frmMain::cmdFillAll_Click() {
             throw RecordGone(QStringLiteral("product"));
         const QTreeWidgetItem* site = SiteRow::SelectedItem(lvwSites);
         const qint32 siteID = site ? SiteRow::IdOf(site) : 0;
-        FormFiller::FillAll(*webSite, ProductColumnValues(*product),
-                            [this, noPage, siteID](const FormFiller::FillReport& r) {
-                                if (!r.reached) {
-                                    MsgBox(noPage, Msg::Buttons::Ok, Msg::Icon::Exclamation);
-                                    return;
-                                }
-                                m_filledSiteID = siteID;
-                                StatusBar1Panel1->setText(FormFiller::FillReportText(r));
-                            });
+        FormFiller::FillContext context;
+        for (const ProductField& field : ProductFields())
+            context.captions.insert(field.column, field.caption);
+        context.siteMap = LearnedMapForPage(siteID, webSite->url());
+        FormFiller::FillAll(
+            *webSite, ProductColumnValues(*product),
+            [this, noPage, siteID](const FormFiller::FillReport& r) {
+                if (!r.reached) {
+                    MsgBox(noPage, Msg::Buttons::Ok, Msg::Icon::Exclamation);
+                    return;
+                }
+                m_filledSiteID = siteID;
+                StatusBar1Panel1->setText(FormFiller::FillReportText(r));
+                m_fillReport = FormFiller::FillReportDetails(r);
+                cmdFillReport->show();
+            },
+            context);
     });
+}
+
+void frmMain::UndoFillAll() {
+    FormFiller::UndoFill(*webSite, [this](std::optional<int> restored) {
+        if (!restored)
+            StatusBar1Panel1->setText(
+                QStringLiteral("Nothing to undo: this page has not been filled since it was opened"));
+        else
+            StatusBar1Panel1->setText(restored == 1 ? QStringLiteral("Undid the fill of 1 field")
+                                                    : QStringLiteral("Undid the fill of %1 fields").arg(*restored));
+    });
+}
+
+void frmMain::ShowFillReport() {
+    MsgBox(m_fillReport, Msg::Buttons::Ok, Msg::Icon::Information, Msg::Answer::None, QStringLiteral("Fill report"));
 }
 
 void frmMain::cmdPADurl_Click(int index) {

@@ -16,8 +16,10 @@ const QStringList& TypedInputTypes() {
     return types;
 }
 
-void FillAll(WebBrowser& browser, const QVariantMap& product, std::function<void(const FillReport&)> done) {
-    browser.RunScript(PageScript(QStringLiteral("FillAll.js")), {FieldMeaningsForScript(), product, TypedInputTypes()},
+void FillAll(WebBrowser& browser, const QVariantMap& product, std::function<void(const FillReport&)> done,
+             const FillContext& context) {
+    browser.RunScript(PageScript(QStringLiteral("FillAll.js")),
+                      {FieldMeaningsForScript(), product, TypedInputTypes(), context.captions, context.siteMap},
                       [done = std::move(done)](const QVariant& result) {
                           if (!done)
                               return;
@@ -25,20 +27,51 @@ void FillAll(WebBrowser& browser, const QVariantMap& product, std::function<void
                           const QVariantMap answer = result.toMap();
                           report.reached = answer.contains(QStringLiteral("filled"));
                           report.filled = answer.value(QStringLiteral("filled")).toInt();
+                          report.fromSiteMap = answer.value(QStringLiteral("fromSite")).toInt();
+                          for (const QVariant& field : answer.value(QStringLiteral("fields")).toList())
+                              report.filledFields << field.toStringList().join(QLatin1String(": "));
                           report.leftEmpty = answer.value(QStringLiteral("left")).toStringList();
+                          report.undecided = answer.value(QStringLiteral("undecided")).toStringList();
                           report.shortened = answer.value(QStringLiteral("shortened")).toStringList();
                           done(report);
                       });
 }
 
+void UndoFill(WebBrowser& browser, std::function<void(std::optional<int>)> done) {
+    browser.RunScript(PageScript(QStringLiteral("UndoFill.js")), {}, [done = std::move(done)](const QVariant& result) {
+        bool ok = false;
+        const int restored = result.toInt(&ok);
+        if (done)
+            done(ok && restored >= 0 ? std::optional<int>(restored) : std::nullopt);
+    });
+}
+
 QString FillReportText(const FillReport& report) {
     QString text =
         report.filled == 1 ? QStringLiteral("Filled 1 field") : QStringLiteral("Filled %1 fields").arg(report.filled);
-    if (!report.leftEmpty.isEmpty())
-        text += QStringLiteral(". Left empty: ") + report.leftEmpty.join(QLatin1String(", "));
+    const QStringList empty = report.leftEmpty + report.undecided;
+    if (!empty.isEmpty())
+        text += QStringLiteral(". Left empty: ") + empty.join(QLatin1String(", "));
     if (!report.shortened.isEmpty())
         text += QStringLiteral(". Shortened to fit: ") + report.shortened.join(QLatin1String(", "));
     return text;
+}
+
+QString FillReportDetails(const FillReport& report) {
+    const auto section = [](const QString& title, const QStringList& lines) {
+        return lines.isEmpty() ? QString() : title + QLatin1Char('\n') + lines.join(QLatin1Char('\n')) + "\n\n";
+    };
+    QString text =
+        report.filled == 1 ? QStringLiteral("Filled 1 field") : QStringLiteral("Filled %1 fields").arg(report.filled);
+    if (report.fromSiteMap > 0)
+        text += QStringLiteral(" (%1 from this site's form, %2 by their words)")
+                    .arg(report.fromSiteMap)
+                    .arg(report.filled - report.fromSiteMap);
+    text += QStringLiteral(":\n") + report.filledFields.join(QLatin1Char('\n')) + "\n\n";
+    text += section(QStringLiteral("Left empty, for you to fill or choose:"), report.leftEmpty);
+    text += section(QStringLiteral("Left empty, as two meanings fit equally well:"), report.undecided);
+    text += section(QStringLiteral("Shortened to fit:"), report.shortened);
+    return text.trimmed();
 }
 
 } // namespace FormFiller

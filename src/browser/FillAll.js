@@ -1,11 +1,20 @@
 // Fill all: the body of a function called with (the meaning table as FieldMeaningsForScript gives it, the product's
-// values by column, the input types a person types into).
+// values by column, the input types a person types into, the product fields' captions by column for the tool tips,
+// this site's form map: field key (name, else id) -> column, or '' for a field to leave alone).
 // Two passes: every field is judged before any is written, because a write fires the page's listeners, which may
 // change the layout the visibility test reads (and reading it afresh per field would cost a layout each).
-var table = arguments[0], product = arguments[1], typed = arguments[2];
+var table = arguments[0], product = arguments[1], typed = arguments[2], captions = arguments[3] || {};
+var learned = arguments[4] || {};
 var meanings = table.map(function (m) {
-    return { column: m[0], kind: m[1], auto: m[2] ? m[2].split(' ') : [], shorter: m[5] };
+    // Fields that claim the same key compete for one value; a meaning the product has no value for is no prize.
+    return { column: m[0], kind: m[1], auto: m[2] ? m[2].split(' ') : [], shorter: m[5],
+             key: m[0] ? m[0] + ':' + m[1] : '', generic: m[6] ? new RegExp(m[6]) : null };
 });
+// How strongly each kind of evidence speaks for a meaning: the most specific wins.
+var BY_SITE_MAP = 10, BY_AUTOCOMPLETE = 6, BY_OWN_LABEL = 5, BY_CAPTION = 4, BY_NAME = 3, BY_GENERIC_CAPTION = 3.5,
+    BY_GENERIC_NAME = 1, BY_TYPE = 0.5;
+// Leading words of a name or caption that say what the whole form is about ("download_title", "Software version").
+var contextWord = /^(downloads?|dl|files?|uploads?|software|soft|programs?|prog|apps?|applications?|tools?|projects?|in|items?|modules?|posts?|entry|listing|submit|new|my|sw|pkg|packages?|plugins?|scripts?|resources?)$/;
 // One pattern tries the meanings' patterns in the table's order, each over the whole text, so that one call
 // decides as a loop over them would: most fields are judged by words, and a call per meaning costs the most.
 // The parts' own groups are made non-capturing, so that group k + 1, empty, tells that part k matched.
@@ -80,45 +89,55 @@ function wordsBefore(node) {
     return found;
 }
 // The words just before the field, or before its box when the field stands alone in one.
+// Earlier siblings without words (an icon, a help link) do not stop the climb; one with words or a field does.
 function textBefore(el) {
     for (var node = el, level = 0; node && level < 3; node = node.parentNode, ++level) {
         var found = wordsBefore(node);
-        if (found.length || (node.parentNode && node.parentNode.children.length > 1))
+        if (found.length || saysSomethingBefore(node))
             return found;
     }
     return [];
+}
+function saysSomethingBefore(node) {
+    for (var p = node.previousSibling; p; p = p.previousSibling) {
+        if (hasField(p) || (p.nodeType === 1 && p.tagName !== 'BR' && p.textContent.trim()))
+            return true;
+    }
+    return false;
 }
 // The caption cell before the field's cell in its table row.
 function cellCaption(el) {
     var cell = el.closest('td, th');
     return cell ? wordsBefore(cell) : [];
 }
-// The words a person reads for the field: its own label when it has one; else the hints around it, nearest first,
-// since a placeholder is often an example ("https://") and the caption beside it tells what is meant.
+// The words a person reads for the field: its own label when it has one (own: true); else the hints around it,
+// nearest first, since a placeholder is often an example ("https://") and the caption beside it tells what is meant.
+// A title Fill all set as its tool tip is no caption.
 function labelsOf(el, doc, labelFor) {
     var text = el.id && labelFor[el.id];
     if (text)
-        return [text];
+        return { own: true, texts: [text] };
     var wrap = el.closest('label');
     if (wrap && (text = clean(wrap.textContent.replace(el.textContent, ''))))
-        return [text];
+        return { own: true, texts: [text] };
     if ((text = clean(el.getAttribute('aria-label'))))
-        return [text];
+        return { own: true, texts: [text] };
     var by = el.getAttribute('aria-labelledby');
     if (by && (text = clean(by.split(/\s+/).map(function (id) {
             var e = doc.getElementById(id);
             return e ? e.textContent : '';
         }).join(' '))))
-        return [text];
+        return { own: true, texts: [text] };
     var caption = cellCaption(el);
-    return [clean(el.getAttribute('placeholder')), clean(el.getAttribute('title'))]
-        .concat(caption.length ? caption : textBefore(el))
-        .filter(Boolean);
+    var title = el.hasAttribute('data-quill-filled') ? '' : el.getAttribute('title');
+    return { own: false, texts: [clean(el.getAttribute('placeholder')), clean(title)]
+        .concat(textBefore(el), caption)
+        .filter(Boolean) };
 }
 // The first label made of words, in the report rather than an example such as "https://".
 function wordyLabel(labels) {
     for (var l = 0; l < labels.length; ++l) {
-        if (/[a-z]{2}/i.test(labels[l]) && labels[l].indexOf('://') < 0)
+        if (/\p{L}{2}/u.test(labels[l]) && labels[l].indexOf('://') < 0)
             return labels[l];
     }
     return '';
@@ -145,18 +164,26 @@ function typedField(el, type) {
         return typed.indexOf(type) >= 0;
     return el.tagName === 'TEXTAREA' || (el.tagName === 'SELECT' && !el.multiple);
 }
-// The parts of a document no product value belongs in (search, newsletter and log-in forms, editor toolbars), found
-// once per document.
+// The parts of a document no product value belongs in (search, newsletter, log-in and comment forms, editor
+// toolbars), found once per document.
 function excludedParts(doc) {
-    var parts = Array.prototype.slice.call(
-        doc.querySelectorAll('[role="search"], [role="toolbar"], [class*="toolbar" i], [id*="toolbar" i]'));
+    var parts = Array.prototype.slice.call(doc.querySelectorAll(
+        '[role="search"], [role="toolbar"], [class*="toolbar" i], [id*="toolbar" i], [class*="wysiwyg" i], ' +
+        '[class*="bbcode" i], [class*="markitup" i], [class*="quicktags" i]'));
     var forms = doc.querySelectorAll('form');
     for (var f = 0; f < forms.length; ++f) {
         var form = forms[f];
         // Search, newsletter and log-in forms share the page with the submit form, never its purpose.
         var words = [form.getAttribute('action'), form.getAttribute('id'), form.getAttribute('name'),
-                     form.getAttribute('class')].join(' ');
-        if (/search|newsletter|subscri|(log|sign)[-_ ]?in/i.test(words) || form.querySelector('input[type="search" i]'))
+                     form.getAttribute('class')];
+        var buttons = form.querySelectorAll('button, input[type="submit" i]');
+        for (var b = 0; b < buttons.length; ++b)
+            words.push(buttons[b].textContent, buttons[b].value);
+        words = words.join(' ');
+        var typedCount = form.querySelectorAll('input:not([type]), input[type="text" i], input[type="email" i], textarea').length;
+        if (/search|newsletter|subscri|(log|sign)[-_ ]?in|comment|reply|guestbook/i.test(words) ||
+            form.querySelector('input[type="search" i]') ||
+            (form.querySelector('input[type="password" i]') && typedCount <= 2))
             parts.push(form);
     }
     return parts;
@@ -166,6 +193,22 @@ function inExcludedPart(el, name, parts) {
         return true;
     for (var p = 0; p < parts.length; ++p) {
         if (parts[p].contains(el))
+            return true;
+    }
+    return false;
+}
+// A box an editor puts beside its text area (its font menus, an "add text" box, a help line): named after the text
+// area, or by what such boxes are.
+function editorHelper(el, name, areaNames) {
+    if (el.tagName === 'TEXTAREA')
+        return false;
+    var own = nameWords(el.getAttribute('name') || el.id);
+    if (/(^|_)(add_?text|helpline|helpbox|bb_?code|smil(ie|ey)s?|emoticons?)(_|$)/.test(own))
+        return true;
+    var raw = String(el.getAttribute('name') || el.id || '').toLowerCase();
+    for (var a = 0; a < areaNames.length; ++a) {
+        if (raw.length > areaNames[a].length && raw.indexOf(areaNames[a]) === 0 &&
+            /^_?(size|font|color|colour|addtext|help|style|format)/.test(raw.slice(areaNames[a].length)))
             return true;
     }
     return false;
@@ -186,25 +229,103 @@ function isEmpty(el) {
     return value === '' || /^(https?:\/\/(www\.)?|www\.|0+([.,]0+)?|-+|n\/?a)$/i.test(value) ||
            value === String(el.getAttribute('placeholder') || '').trim() || /^(e\.g\.|example:)/i.test(value);
 }
-function meaningOf(el, type, name, labels) {
+// The meaning a whole text says only weakly ("url", "Title"), or null.
+function genericMeaning(text) {
+    for (var g = 0; g < meanings.length; ++g) {
+        if (meanings[g].generic && meanings[g].generic.test(text))
+            return meanings[g];
+    }
+    return null;
+}
+// Words read after the context words before them ("download_title" is a title), unless what is left is only a
+// generic address word: then the context word is the meaning ("download_url").
+function coreOf(words, separator) {
+    var parts = words.split(separator), first = 0;
+    while (first < parts.length - 1 && contextWord.test(parts[first]))
+        ++first;
+    var core = parts.slice(first).join(separator);
+    var generic = first > 0 ? genericMeaning(core) : null;
+    return generic && generic.kind === 'address' ? words : core;
+}
+function addClaim(claims, m, strength) {
+    if (m)
+        claims.push({ m: m, strength: strength });
+}
+// What a name says: its words after the form's shared prefix and any context words.
+function nameClaim(claims, words) {
+    if (!words)
+        return;
+    var core = coreOf(words, '_');
+    var generic = genericMeaning(core);
+    if (generic)
+        addClaim(claims, generic, core === words ? BY_GENERIC_NAME : BY_NAME);
+    else
+        addClaim(claims, byName(core) || (/^\d+$/.test(core) ? byName(words) : null), BY_NAME);
+}
+// What a caption says; a remark in brackets ("Description (no HTML, keep it short)") is read only when the words
+// before it say nothing.
+function captionClaim(claims, text, strength) {
+    text = text.toLowerCase();
+    var words = /[(\[]/.test(text) ? clean(text.replace(/\([^)]*\)|\[[^\]]*\]/g, '')) : text;
+    for (var pass = 0; pass < 2; ++pass, words = text) {
+        var core = coreOf(words, ' ');
+        var generic = genericMeaning(core);
+        if (generic) {
+            addClaim(claims, generic, core === words ? BY_GENERIC_CAPTION : strength);
+            return true;
+        }
+        var m = byLabel(core) || (/^\d+$/.test(core) ? byLabel(words) : null);
+        if (m) {
+            addClaim(claims, m, strength);
+            return true;
+        }
+        if (words === text)
+            break;
+    }
+    return false;
+}
+// Every meaning the field's evidence speaks for, with how strongly, strongest first. context: the meaning the form's
+// own words give (a downloads form), which a generic address box may mean as well as the home page.
+function claimsOf(el, type, name, labels, context) {
+    var claims = [];
     var auto = el.getAttribute('autocomplete');
     var tokens = auto ? auto.toLowerCase().split(/\s+/) : [];
-    for (var t = 0; t < tokens.length; ++t) {
-        if (byToken.has(tokens[t]))
-            return byToken.get(tokens[t]);
-    }
-    // An e-mail box takes nothing but the address; a web address box may want any of several, so its words decide.
+    for (var t = 0; t < tokens.length; ++t)
+        addClaim(claims, byToken.get(tokens[t]), BY_AUTOCOMPLETE);
+    // An e-mail box takes nothing but the address.
     if (type === 'email')
-        return byToken.get('email');
-    var id = nameWords(el.id);
-    var m = byName(name) || (id !== name && byName(id));
-    // A remark in brackets ("Description (no HTML, keep it short)") is read only when the words before it say nothing.
-    for (var l = 0; !m && l < labels.length; ++l) {
-        var text = labels[l].toLowerCase();
-        var words = /[(\[]/.test(text) ? clean(text.replace(/\([^)]*\)|\[[^\]]*\]/g, '')) : text;
-        m = byLabel(words) || (words !== text ? byLabel(text) : null);
+        return [{ m: byToken.get('email'), strength: BY_AUTOCOMPLETE }];
+    for (var l = 0; l < labels.texts.length; ++l) {
+        if (captionClaim(claims, labels.texts[l], labels.own ? BY_OWN_LABEL : BY_CAPTION))
+            break;
     }
-    return m || (type === 'url' ? byToken.get('url') : null);
+    var captionSpoke = claims.length > 0;
+    nameClaim(claims, name);
+    var id = nameWords(el.id);
+    if (id && id !== name)
+        nameClaim(claims, id);
+    if (type === 'url')
+        addClaim(claims, byToken.get('url'), BY_TYPE);
+    // A generic name, or an address type, decides nothing when a caption speaks.
+    claims = claims.filter(function (c) { return !captionSpoke || c.strength > BY_GENERIC_NAME; });
+    if (context) {
+        claims.slice().forEach(function (c) {
+            if (c.strength <= BY_GENERIC_NAME && c.m.kind === 'address' && c.m !== context)
+                addClaim(claims, context, c.strength);
+        });
+    }
+    // A list of choices never holds an address.
+    if (el.tagName === 'SELECT')
+        claims = claims.filter(function (c) { return c.m.kind !== 'address'; });
+    claims.sort(function (a, b) { return b.strength - a.strength; });
+    // One claim per meaning, its strongest.
+    var seen = new Set();
+    return claims.filter(function (c) {
+        if (seen.has(c.m))
+            return false;
+        seen.add(c.m);
+        return true;
+    });
 }
 function pad2(n) { return (n < 10 ? '0' : '') + n; }
 // Which part of a date a select under a whole-date caption asks for, told by its options.
@@ -230,7 +351,7 @@ function textAfter(el) {
     return next ? next.textContent : '';
 }
 // The value the field is offered, most wanted first (a select takes the first its options hold).
-function valuesFor(m, el, label) {
+function valuesFor(m, el, label, part) {
     if (!m.column)
         return [];
     if (m.kind === 'size') {
@@ -249,7 +370,7 @@ function valuesFor(m, el, label) {
         if (!date)
             return [];
         var y = date[1], mo = +date[2], d = +date[3];
-        var kind = m.kind === 'date' && el.tagName === 'SELECT' ? datePartOf(el) || m.kind : m.kind;
+        var kind = part || (m.kind === 'date' && el.tagName === 'SELECT' ? datePartOf(el) || m.kind : m.kind);
         if (kind === 'day')
             return [String(d), pad2(d)];
         if (kind === 'month')
@@ -281,11 +402,12 @@ function optionFor(select, wanted) {
     }
     return null;
 }
-// A text cut at the last word boundary within the limit.
+// A text cut at the last word boundary within the limit; empty when that would keep less than half of the room, or
+// would cut a word (a version, a name in one word): a cut there changes what it says.
 function cut(text, max) {
     var part = text.slice(0, max);
-    var space = part.search(/\s+\S*$/);
-    return (space > max / 2 ? part.slice(0, space) : part).trim();
+    var space = /\s/.test(text.charAt(max)) ? max : part.search(/\s+\S*$/);
+    return space > max / 2 ? part.slice(0, space).trim() : '';
 }
 function fit(m, el, wanted) {
     var max = el.tagName === 'SELECT' ? -1 : el.maxLength;
@@ -296,7 +418,137 @@ function fit(m, el, wanted) {
         return { text: shorter };
     if (m.kind !== 'text')
         return null;
-    return { text: cut(wanted[0], max), cut: true };
+    var text = cut(wanted[0], max);
+    return text ? { text: text, cut: true } : null;
+}
+
+// The longest start every name of a form shares, cut after its last separator: no evidence of what a field means.
+// Without a separator ("modulenameuploadtitle") the whole shared start is cut, and nameClaimsAfter backs off.
+function sharedPrefix(names) {
+    names = names.filter(Boolean);
+    if (names.length < 3)
+        return '';
+    var prefix = names[0];
+    for (var n = 1; n < names.length && prefix; ++n) {
+        var k = 0;
+        while (k < prefix.length && k < names[n].length && prefix.charAt(k) === names[n].charAt(k))
+            ++k;
+        prefix = prefix.slice(0, k);
+    }
+    var cut = prefix.lastIndexOf('_');
+    return cut >= 0 ? prefix.slice(0, cut + 1) : prefix.length >= 4 ? prefix : '';
+}
+// A name without the shared prefix; when the prefix ran into the field's own word, a few letters are given back
+// until the rest names a meaning.
+function ownWords(name, prefix) {
+    if (!prefix || name.length <= prefix.length)
+        return name;
+    var rest = name.slice(prefix.length).replace(/^_+/, '');
+    if (prefix.charAt(prefix.length - 1) === '_' || name.charAt(prefix.length) === '_')
+        return rest;
+    for (var back = 0; back <= 3 && back <= prefix.length; ++back) {
+        var words = name.slice(prefix.length - back);
+        if (byName(words) || genericMeaning(words))
+            return words;
+    }
+    return rest;
+}
+// The address meaning a form's own words give (its shared prefix, its action, id or name): a downloads form.
+function contextOf(prefix, group) {
+    var words = [prefix];
+    if (group.tagName === 'FORM')
+        words.push(group.getAttribute('action'), group.getAttribute('id'), group.getAttribute('name'));
+    var m = byName(nameWords(words.join(' ')));
+    return m && m.column && m.kind === 'address' ? m : null;
+}
+// Gives each product value to the fields that claim it most strongly, level by level. At one level a field with
+// one claim left takes it; a field with several loses those another field took, and is undecided if more than one
+// is left. Of several fields taking one value at one level, those with a weaker claim to a value still free fall
+// back on it, unless all have one.
+function assign(list) {
+    var taken = new Map(), open = list.filter(function (f) { return f.claims.length; });
+    var levels = [];
+    open.forEach(function (f) {
+        f.claims.forEach(function (c) {
+            if (levels.indexOf(c.strength) < 0)
+                levels.push(c.strength);
+        });
+    });
+    levels.sort(function (a, b) { return b - a; });
+    levels.forEach(function (level) {
+        var free = function (c) { return !c.m.key || !taken.has(c.m.key) || taken.get(c.m.key) === level; };
+        var bids = [];
+        open.forEach(function (f) {
+            var live = f.claims.filter(function (c) { return c.strength === level && free(c); });
+            if (live.length)
+                bids.push({ f: f, live: live });
+        });
+        var won = new Set();
+        for (var changed = true; changed;) {
+            changed = false;
+            won = new Set();
+            bids.forEach(function (b) {
+                if (b.live.length === 1 && b.live[0].m.key)
+                    won.add(b.live[0].m.key);
+            });
+            bids.forEach(function (b) {
+                var rest = b.live.filter(function (c) { return !c.m.key || !won.has(c.m.key); });
+                if (b.live.length > 1 && rest.length && rest.length < b.live.length) {
+                    b.live = rest;
+                    changed = true;
+                }
+            });
+        }
+        var byKey = new Map();
+        bids.forEach(function (b) {
+            if (b.live.length === 1 && b.live[0].m.key)
+                byKey.set(b.live[0].m.key, (byKey.get(b.live[0].m.key) || []).concat([b]));
+        });
+        byKey.forEach(function (holders) {
+            var firm = holders.filter(function (b) {
+                return !b.f.claims.some(function (c) {
+                    return c.strength < level && (!c.m.key || (!taken.has(c.m.key) && !won.has(c.m.key)));
+                });
+            });
+            if (firm.length && firm.length < holders.length) {
+                holders.forEach(function (b) {
+                    if (firm.indexOf(b) < 0)
+                        b.live = [];
+                });
+            }
+        });
+        bids.forEach(function (b) {
+            if (b.live.length === 1) {
+                b.f.m = b.live[0].m;
+                if (b.f.m.key)
+                    taken.set(b.f.m.key, level);
+            } else if (b.live.length > 1) {
+                b.f.undecided = true;
+            }
+        });
+        open = open.filter(function (f) { return !f.m && !f.undecided; });
+    });
+}
+// Text boxes sharing one date caption take its day, month and year in the order the caption ("d/m/Y") or their
+// lengths (2, 2, 4) give.
+function splitDates(list) {
+    var byCaption = new Map();
+    list.forEach(function (f) {
+        if (f.m && f.m.kind === 'date' && f.el.tagName === 'INPUT') {
+            var key = f.el.parentNode;
+            byCaption.set(key, (byCaption.get(key) || []).concat([f]));
+        }
+    });
+    byCaption.forEach(function (parts) {
+        if (parts.length < 2 || parts.length > 3)
+            return;
+        var order = /\b([dmy])[a-z]*\s*[\/.\-]\s*([dmy])[a-z]*\s*[\/.\-]\s*([dmy])/i.exec(parts[0].label);
+        var letters = order ? [order[1], order[2], order[3]].map(function (l) { return l.toLowerCase(); })
+                            : parts[0].el.maxLength === 4 || parts[0].el.size === 4 ? ['y', 'm', 'd'] : ['d', 'm', 'y'];
+        parts.forEach(function (f, i) {
+            f.part = { d: 'day', m: 'month', y: 'year' }[letters[i]];
+        });
+    });
 }
 
 var docs = [document];
@@ -311,47 +563,94 @@ for (var d = 0; d < docs.length; ++d) {
         }
     }
 }
-var plan = [], left = [], shortened = [];
+// The fields a person may type into, by form (or document for those outside any form).
+var groups = new Map(), fields = [];
 docs.forEach(function (doc) {
-    var page = pageOf(doc.defaultView), labelFor = {}, parts = excludedParts(doc);
+    var page = pageOf(doc.defaultView), labelFor = {}, parts = excludedParts(doc), areaNames = [];
     var labelElements = doc.querySelectorAll('label[for]');
     for (var l = 0; l < labelElements.length; ++l) {
         var id = labelElements[l].getAttribute('for');
         if (!labelFor[id])
             labelFor[id] = clean(labelElements[l].textContent);
     }
-    var fields = doc.querySelectorAll('input, textarea, select');
-    for (var i = 0; i < fields.length; ++i) {
-        var el = fields[i];
+    var areas = doc.querySelectorAll('textarea');
+    for (var a = 0; a < areas.length; ++a)
+        areaNames.push(String(areas[a].getAttribute('name') || areas[a].id || '').toLowerCase());
+    areaNames = areaNames.filter(Boolean);
+    var all = doc.querySelectorAll('input, textarea, select');
+    for (var i = 0; i < all.length; ++i) {
+        var el = all[i];
         try {
             var type = el.tagName === 'INPUT' ? String(typeOf.call(el)) : '';
             if (!typedField(el, type) || el.disabled || el.matches(':disabled') || el.readOnly || !shown(el, page))
                 continue;
             var name = nameWords(el.getAttribute('name'));
-            if (inExcludedPart(el, name, parts) || !isEmpty(el))
+            if (inExcludedPart(el, name, parts) || editorHelper(el, name, areaNames) || !isEmpty(el))
                 continue;
-            var labels = labelsOf(el, doc, labelFor), label = labels.join(' ');
-            var shownName = wordyLabel(labels) || clean(el.getAttribute('name')) || clean(el.id) || labels[0] ||
-                            el.tagName.toLowerCase();
-            var m = meaningOf(el, type, name, labels);
-            var wanted = m ? valuesFor(m, el, label) : [];
-            var value = null;
-            if (wanted.length && el.tagName === 'SELECT') {
-                value = optionFor(el, wanted);
-            } else if (wanted.length) {
-                var fitted = fit(m, el, wanted);
-                if (fitted) {
-                    value = fitted.text;
-                    if (fitted.cut)
-                        shortened.push(shownName);
-                }
-            }
-            if (value === null || value === '')
-                left.push(shownName);
-            else
-                plan.push([el, value]);
+            var field = { el: el, doc: doc, labelFor: labelFor, type: type, name: name,
+                          key: el.getAttribute('name') || el.id || '' };
+            var group = el.form || doc;
+            groups.set(group, (groups.get(group) || []).concat([field]));
+            fields.push(field);
         } catch (e) {
         }
+    }
+});
+groups.forEach(function (list, group) {
+    var prefix = sharedPrefix(list.map(function (f) { return f.name; }));
+    var context = contextOf(prefix, group);
+    list.forEach(function (f) {
+        try {
+            f.labels = labelsOf(f.el, f.doc, f.labelFor);
+            f.label = f.labels.texts.join(' ');
+            f.shownName = wordyLabel(f.labels.texts) || clean(f.el.getAttribute('name')) || clean(f.el.id) ||
+                          f.labels.texts[0] || f.el.tagName.toLowerCase();
+            if (f.key && Object.prototype.hasOwnProperty.call(learned, f.key)) {
+                // This site's form map overrides the words: its column, or nothing at all.
+                var column = String(learned[f.key] || '');
+                f.claims = [];
+                f.fromSite = true;
+                meanings.forEach(function (m) {
+                    if (column && m.column === column && !f.claims.length)
+                        f.claims.push({ m: m, strength: BY_SITE_MAP });
+                });
+                f.leaveAlone = !f.claims.length;
+            } else {
+                f.claims = claimsOf(f.el, f.type, ownWords(f.name, prefix), f.labels, context);
+            }
+        } catch (e) {
+            f.claims = [];
+        }
+    });
+    assign(list);
+    splitDates(list);
+});
+var plan = [], left = [], undecided = [], shortened = [];
+fields.forEach(function (f) {
+    try {
+        if (f.leaveAlone || !f.labels)
+            return;
+        if (f.undecided) {
+            undecided.push(f.shownName);
+            return;
+        }
+        var wanted = f.m ? valuesFor(f.m, f.el, f.label, f.part) : [];
+        var value = null;
+        if (wanted.length && f.el.tagName === 'SELECT') {
+            value = optionFor(f.el, wanted);
+        } else if (wanted.length) {
+            var fitted = fit(f.m, f.el, wanted);
+            if (fitted) {
+                value = fitted.text;
+                if (fitted.cut)
+                    shortened.push(f.shownName);
+            }
+        }
+        if (value === null || value === '')
+            left.push(f.shownName);
+        else
+            plan.push({ f: f, value: value });
+    } catch (e) {
     }
 });
 // One rule per document outlines what was filled: cheaper than a style on each field, and gone with the page.
@@ -363,14 +662,23 @@ docs.forEach(function (doc) {
     style.textContent = '[data-quill-filled] { outline: 2px solid #2e9d5b !important; }';
     (doc.head || doc.documentElement).appendChild(style);
 });
-var filled = 0;
+// What the fill changed, kept with the page for Undo Fill all: it goes when the page is left.
+var changes = [], filled = [], fromSite = 0;
 plan.forEach(function (step) {
+    var el = step.f.el, before = el.value, title = el.getAttribute('title');
     try {
-        if (__quillSetValue(step[0], step[1])) {
-            step[0].setAttribute('data-quill-filled', '');
-            ++filled;
+        if (__quillSetValue(el, step.value)) {
+            var column = step.f.m.column;
+            el.setAttribute('data-quill-filled', '');
+            el.setAttribute('title', 'Fill all: ' + (captions[column] || column));
+            changes.push({ el: el, before: before, after: el.value, title: title });
+            filled.push([step.f.shownName, captions[column] || column]);
+            if (step.f.fromSite)
+                ++fromSite;
         }
     } catch (e) {
     }
 });
-return { filled: filled, left: left, shortened: shortened };
+window.__quillLastFill = changes;
+return { filled: filled.length, fields: filled, left: left, undecided: undecided, shortened: shortened,
+         fromSite: fromSite };

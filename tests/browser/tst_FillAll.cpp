@@ -7,14 +7,20 @@
 
 namespace {
 
-// Every field's value by its data-id, the frame's included; ids would tell Fill all what a field means.
+// Every field's value by its data-id, the frame's included (ids would tell Fill all what a field means), and what
+// the page's listeners heard.
 const QString kValuesJs =
     QStringLiteral("var all = {};"
                    "[document, document.getElementById('frame').contentDocument].forEach(function (doc) {"
                    "    doc.querySelectorAll('input, textarea, select').forEach(function (e) { if (e.dataset.id) "
                    "all[e.dataset.id] = e.value; });"
                    "});"
-                   "return JSON.stringify(all);");
+                   "return JSON.stringify({ values: all, heard: heard,"
+                   "    tip: document.querySelector('[data-id=version]').title });");
+
+QJsonObject Values(WebBrowser& browser) {
+    return QJsonDocument::fromJson(Evaluate(browser, kValuesJs).toString().toUtf8()).object();
+}
 
 } // namespace
 
@@ -43,11 +49,13 @@ private slots:
             {"icoURL", "http://cafe.example/icon.png"},
             {"recentChanges", "Prints the shopping list"},
         };
-        const auto report =
-            AnswerOf<FormFiller::FillReport>([&](auto done) { FormFiller::FillAll(browser, product, done); });
+        const QJsonObject before = Values(browser);
+        const auto report = AnswerOf<FormFiller::FillReport>([&](auto done) {
+            FormFiller::FillAll(browser, product, done, {{{"version", "Version"}}, {}});
+        });
         QVERIFY(report && report->reached);
 
-        const QJsonObject values = QJsonDocument::fromJson(Evaluate(browser, kValuesJs).toString().toUtf8()).object();
+        const QJsonObject filled = Values(browser), values = filled.value("values").toObject();
         const QMap<QString, QString> expected{
             {"search", ""},
             {"newsletter", ""},
@@ -71,6 +79,8 @@ private slots:
             {"shot", "http://cafe.example/shot.png"},
             {"hiddenpad", ""},
             {"trap", ""},
+            {"unseen", ""},
+            {"seethrough", ""},
             {"mail", "zoe@cafe.example"},
             {"kw", "menu, recipes,"},
             {"icon", "http://cafe.example/icon.png"},
@@ -82,6 +92,22 @@ private slots:
         QCOMPARE(report->filled, 16);
         QCOMPARE(report->leftEmpty, (QStringList{"Category", "Price", "Video URL"}));
         QCOMPARE(report->shortened, QStringList{"Keywords"});
+        QCOMPARE(filled.value("tip").toString(), QString("Fill all: Version"));
+        QCOMPARE(filled.value("heard").toObject().value("shot").toString(),
+                 QString("http://cafe.example/shot.png (changed)"));
+
+        // Undo puts back every value the fill changed, through the same events, and takes the tool tips away.
+        const auto restored = AnswerOf<std::optional<int>>([&](auto done) { FormFiller::UndoFill(browser, done); });
+        QVERIFY(restored && *restored == std::optional<int>(16));
+        const QJsonObject undone = Values(browser);
+        QCOMPARE(undone.value("values"), before.value("values"));
+        QCOMPARE(undone.value("tip").toString(), QString());
+        const QJsonObject heard = undone.value("heard").toObject();
+        for (const char* id : {"title", "home", "shot", "day"})
+            QCOMPARE(heard.value(id).toString(), before.value("values")[id].toString() + " (changed)");
+        QVERIFY(heard.value("author").isUndefined());
+        const auto again = AnswerOf<std::optional<int>>([&](auto done) { FormFiller::UndoFill(browser, done); });
+        QVERIFY(again && !*again);
     }
 };
 
