@@ -610,10 +610,11 @@ groups.forEach(function (list, group) {
                 var column = String(learned[f.key] || '');
                 f.claims = [];
                 f.fromSite = true;
-                meanings.forEach(function (m) {
-                    if (column && m.column === column && !f.claims.length)
-                        f.claims.push({ m: m, strength: BY_SITE_MAP });
-                });
+                // A whole date before its parts: a date select tells its part by its options.
+                var ofColumn = meanings.filter(function (m) { return column && m.column === column; });
+                var whole = ofColumn.filter(function (m) { return !/^(day|month|year)$/.test(m.kind); });
+                if (ofColumn.length)
+                    f.claims.push({ m: (whole.length ? whole : ofColumn)[0], strength: BY_SITE_MAP });
                 f.leaveAlone = !f.claims.length;
             } else {
                 f.claims = claimsOf(f.el, f.type, ownWords(f.name, prefix), f.labels, context);
