@@ -14,7 +14,8 @@ var meanings = table.map(function (m) {
 var BY_SITE_MAP = 10, BY_AUTOCOMPLETE = 6, BY_OWN_LABEL = 5, BY_CAPTION = 4, BY_NAME = 3, BY_GENERIC_CAPTION = 3.5,
     BY_GENERIC_NAME = 1, BY_TYPE = 0.5;
 // Leading words of a name or caption that say what the whole form is about ("download_title", "Software version").
-var contextWord = /^(downloads?|dl|files?|uploads?|software|soft|programs?|prog|apps?|applications?|tools?|projects?|in|items?|modules?|posts?|entry|listing|submit|new|my|sw|pkg|packages?|plugins?|scripts?|resources?)$/;
+var contextWords = 'downloads?|dl|files?|uploads?|software|soft|programs?|prog|apps?|applications?|tools?|projects?|in|items?|modules?|posts?|entry|listing|submit|new|my|sw|pkg|packages?|plugins?|scripts?|resources?';
+var contextWord = new RegExp('^(' + contextWords + ')$'), startsWithContext = new RegExp('^(' + contextWords + ')[_ ]');
 // One pattern tries the meanings' patterns in the table's order, each over the whole text, so that one call
 // decides as a loop over them would: most fields are judged by words, and a call per meaning costs the most.
 // The parts' own groups are made non-capturing, so that group k + 1, empty, tells that part k matched.
@@ -168,8 +169,7 @@ function typedField(el, type) {
 // toolbars), found once per document.
 function excludedParts(doc) {
     var parts = Array.prototype.slice.call(doc.querySelectorAll(
-        '[role="search"], [role="toolbar"], [class*="toolbar" i], [id*="toolbar" i], [class*="wysiwyg" i], ' +
-        '[class*="bbcode" i], [class*="markitup" i], [class*="quicktags" i]'));
+        '[role="search"], [role="toolbar"], [class*="toolbar" i], [id*="toolbar" i], ' + editorParts));
     var forms = doc.querySelectorAll('form');
     for (var f = 0; f < forms.length; ++f) {
         var form = forms[f];
@@ -188,11 +188,13 @@ function excludedParts(doc) {
     }
     return parts;
 }
+// An editor's own text area is the field; everything else in the editor is its machinery.
+var editorParts = '[class*="wysiwyg" i], [class*="bbcode" i], [class*="markitup" i], [class*="quicktags" i]';
 function inExcludedPart(el, name, parts) {
     if (/^(q|s|query|search|searchbox|search_?(term|query|text|string|input)s?)$/.test(name))
         return true;
     for (var p = 0; p < parts.length; ++p) {
-        if (parts[p].contains(el))
+        if (parts[p].contains(el) && !(el.tagName === 'TEXTAREA' && parts[p].matches(editorParts)))
             return true;
     }
     return false;
@@ -202,10 +204,10 @@ function inExcludedPart(el, name, parts) {
 function editorHelper(el, name, areaNames) {
     if (el.tagName === 'TEXTAREA')
         return false;
-    var own = nameWords(el.getAttribute('name') || el.id);
+    var own = name || nameWords(el.id);
     if (/(^|_)(add_?text|helpline|helpbox|bb_?code|smil(ie|ey)s?|emoticons?)(_|$)/.test(own))
         return true;
-    var raw = String(el.getAttribute('name') || el.id || '').toLowerCase();
+    var raw = areaNames.length ? String(el.getAttribute('name') || el.id || '').toLowerCase() : '';
     for (var a = 0; a < areaNames.length; ++a) {
         if (raw.length > areaNames[a].length && raw.indexOf(areaNames[a]) === 0 &&
             /^_?(size|font|color|colour|addtext|help|style|format)/.test(raw.slice(areaNames[a].length)))
@@ -230,16 +232,20 @@ function isEmpty(el) {
            value === String(el.getAttribute('placeholder') || '').trim() || /^(e\.g\.|example:)/i.test(value);
 }
 // The meaning a whole text says only weakly ("url", "Title"), or null.
+var generics = meanings.filter(function (m) { return m.generic; });
 function genericMeaning(text) {
-    for (var g = 0; g < meanings.length; ++g) {
-        if (meanings[g].generic && meanings[g].generic.test(text))
-            return meanings[g];
+    for (var g = 0; g < generics.length; ++g) {
+        if (generics[g].generic.test(text))
+            return generics[g];
     }
     return null;
 }
 // Words read after the context words before them ("download_title" is a title), unless what is left is only a
 // generic address word: then the context word is the meaning ("download_url").
 function coreOf(words, separator) {
+    // Most names and captions start with no context word.
+    if (!startsWithContext.test(words))
+        return words;
     var parts = words.split(separator), first = 0;
     while (first < parts.length - 1 && contextWord.test(parts[first]))
         ++first;
@@ -247,83 +253,91 @@ function coreOf(words, separator) {
     var generic = first > 0 ? genericMeaning(core) : null;
     return generic && generic.kind === 'address' ? words : core;
 }
-function addClaim(claims, m, strength) {
-    if (m)
-        claims.push({ m: m, strength: strength });
+// generic: the claim comes from a generic word alone ("url", "URL").
+function claim(m, strength, generic) {
+    return m ? { m: m, strength: strength, generic: !!generic } : null;
 }
+// Judged words are kept: forms repeat their captions and names (rows of mirrors, a field per language).
+var nameClaims = new Map(), captionClaims = new Map();
 // What a name says: its words after the form's shared prefix and any context words.
-function nameClaim(claims, words) {
-    if (!words)
-        return;
+function nameClaim(words) {
+    if (nameClaims.has(words))
+        return nameClaims.get(words);
     var core = coreOf(words, '_');
-    var generic = genericMeaning(core);
+    var generic = genericMeaning(core), found;
     if (generic)
-        addClaim(claims, generic, core === words ? BY_GENERIC_NAME : BY_NAME);
+        found = claim(generic, core === words ? BY_GENERIC_NAME : BY_NAME, core === words);
     else
-        addClaim(claims, byName(core) || (/^\d+$/.test(core) ? byName(words) : null), BY_NAME);
+        found = claim(byName(core) || (/^\d+$/.test(core) ? byName(words) : null), BY_NAME);
+    nameClaims.set(words, found);
+    return found;
 }
 // What a caption says; a remark in brackets ("Description (no HTML, keep it short)") is read only when the words
-// before it say nothing.
-function captionClaim(claims, text, strength) {
-    text = text.toLowerCase();
+// before it say nothing. A long caption is judged by its first words before the whole ("File size. Leave empty to
+// have it measured by the system"), and a caption with a remark after a colon by the words before it.
+function captionClaim(text, strength) {
+    var key = strength + text;
+    if (!captionClaims.has(key))
+        captionClaims.set(key, judgeCaption(text.toLowerCase(), strength));
+    return captionClaims.get(key);
+}
+function judgeCaption(text, strength) {
+    var head = /^([^:]{2,60}):\s*\S/.exec(text) || /^((\S+\s+){3}\S+)\s+\S/.exec(text);
+    var found = head ? judgeCaption(head[1], strength) : null;
     var words = /[(\[]/.test(text) ? clean(text.replace(/\([^)]*\)|\[[^\]]*\]/g, '')) : text;
-    for (var pass = 0; pass < 2; ++pass, words = text) {
+    for (var pass = 0; pass < 2 && !found; ++pass, words = text) {
         var core = coreOf(words, ' ');
         var generic = genericMeaning(core);
-        if (generic) {
-            addClaim(claims, generic, core === words ? BY_GENERIC_CAPTION : strength);
-            return true;
-        }
-        var m = byLabel(core) || (/^\d+$/.test(core) ? byLabel(words) : null);
-        if (m) {
-            addClaim(claims, m, strength);
-            return true;
-        }
+        if (generic)
+            return claim(generic, core === words ? BY_GENERIC_CAPTION : strength, core === words);
+        found = claim(byLabel(core) || (/^\d+$/.test(core) ? byLabel(words) : null), strength);
         if (words === text)
             break;
     }
-    return false;
+    return found;
 }
-// Every meaning the field's evidence speaks for, with how strongly, strongest first. context: the meaning the form's
-// own words give (a downloads form), which a generic address box may mean as well as the home page.
-function claimsOf(el, type, name, labels, context) {
+// Every meaning the field's evidence speaks for, with how strongly, strongest first. name, id: their words after the
+// form's shared prefix (id empty when it says what the name says). context: the meaning the form's own words give (a
+// downloads form), which a generic address box may mean as well as the home page.
+function claimsOf(el, type, name, id, labels, context) {
     var claims = [];
     var auto = el.getAttribute('autocomplete');
     var tokens = auto ? auto.toLowerCase().split(/\s+/) : [];
-    for (var t = 0; t < tokens.length; ++t)
-        addClaim(claims, byToken.get(tokens[t]), BY_AUTOCOMPLETE);
+    for (var t = 0; t < tokens.length; ++t) {
+        if (byToken.has(tokens[t]))
+            claims.push(claim(byToken.get(tokens[t]), BY_AUTOCOMPLETE));
+    }
     // An e-mail box takes nothing but the address.
     if (type === 'email')
-        return [{ m: byToken.get('email'), strength: BY_AUTOCOMPLETE }];
-    for (var l = 0; l < labels.texts.length; ++l) {
-        if (captionClaim(claims, labels.texts[l], labels.own ? BY_OWN_LABEL : BY_CAPTION))
-            break;
+        return [claim(byToken.get('email'), BY_AUTOCOMPLETE)];
+    for (var l = 0, said = null; l < labels.texts.length && !said; ++l) {
+        said = captionClaim(labels.texts[l], labels.own ? BY_OWN_LABEL : BY_CAPTION);
+        if (said)
+            claims.push(said);
     }
     var captionSpoke = claims.length > 0;
-    nameClaim(claims, name);
-    var id = nameWords(el.id);
-    if (id && id !== name)
-        nameClaim(claims, id);
-    if (type === 'url')
-        addClaim(claims, byToken.get('url'), BY_TYPE);
     // A generic name, or an address type, decides nothing when a caption speaks.
-    claims = claims.filter(function (c) { return !captionSpoke || c.strength > BY_GENERIC_NAME; });
+    [name && nameClaim(name), id && nameClaim(id), type === 'url' && claim(byToken.get('url'), BY_TYPE, true)]
+        .forEach(function (c) {
+            if (c && (!captionSpoke || !c.generic || c.strength > BY_GENERIC_NAME))
+                claims.push(c);
+        });
     if (context) {
         claims.slice().forEach(function (c) {
-            if (c.strength <= BY_GENERIC_NAME && c.m.kind === 'address' && c.m !== context)
-                addClaim(claims, context, c.strength);
+            if (c.generic && c.m.kind === 'address' && c.m !== context)
+                claims.push(claim(context, c.strength, true));
         });
     }
-    // A list of choices never holds an address.
+// A list of choices never holds an address.
     if (el.tagName === 'SELECT')
         claims = claims.filter(function (c) { return c.m.kind !== 'address'; });
     claims.sort(function (a, b) { return b.strength - a.strength; });
     // One claim per meaning, its strongest.
-    var seen = new Set();
-    return claims.filter(function (c) {
-        if (seen.has(c.m))
-            return false;
-        seen.add(c.m);
+    return claims.filter(function (c, i) {
+        for (var k = 0; k < i; ++k) {
+            if (claims[k].m === c.m)
+                return false;
+        }
         return true;
     });
 }
@@ -461,6 +475,14 @@ function contextOf(prefix, group) {
     var m = byName(nameWords(words.join(' ')));
     return m && m.column && m.kind === 'address' ? m : null;
 }
+// Adds value to the list map keeps under key.
+function addTo(map, key, value) {
+    var list = map.get(key);
+    if (list)
+        list.push(value);
+    else
+        map.set(key, [value]);
+}
 // Gives each product value to the fields that claim it most strongly, level by level. At one level a field with
 // one claim left takes it; a field with several loses those another field took, and is undecided if more than one
 // is left. Of several fields taking one value at one level, those with a weaker claim to a value still free fall
@@ -502,7 +524,7 @@ function assign(list) {
         var byKey = new Map();
         bids.forEach(function (b) {
             if (b.live.length === 1 && b.live[0].m.key)
-                byKey.set(b.live[0].m.key, (byKey.get(b.live[0].m.key) || []).concat([b]));
+                addTo(byKey, b.live[0].m.key, b);
         });
         byKey.forEach(function (holders) {
             var firm = holders.filter(function (b) {
@@ -535,8 +557,7 @@ function splitDates(list) {
     var byCaption = new Map();
     list.forEach(function (f) {
         if (f.m && f.m.kind === 'date' && f.el.tagName === 'INPUT') {
-            var key = f.el.parentNode;
-            byCaption.set(key, (byCaption.get(key) || []).concat([f]));
+            addTo(byCaption, f.el.parentNode, f);
         }
     });
     byCaption.forEach(function (parts) {
@@ -589,8 +610,7 @@ docs.forEach(function (doc) {
                 continue;
             var field = { el: el, doc: doc, labelFor: labelFor, type: type, name: name,
                           key: el.getAttribute('name') || el.id || '' };
-            var group = el.form || doc;
-            groups.set(group, (groups.get(group) || []).concat([field]));
+            addTo(groups, el.form || doc, field);
             fields.push(field);
         } catch (e) {
         }
@@ -617,7 +637,9 @@ groups.forEach(function (list, group) {
                     f.claims.push({ m: (whole.length ? whole : ofColumn)[0], strength: BY_SITE_MAP });
                 f.leaveAlone = !f.claims.length;
             } else {
-                f.claims = claimsOf(f.el, f.type, ownWords(f.name, prefix), f.labels, context);
+                var id = nameWords(f.el.id);
+                f.claims = claimsOf(f.el, f.type, ownWords(f.name, prefix), id === f.name ? '' : ownWords(id, prefix),
+                                    f.labels, context);
             }
         } catch (e) {
             f.claims = [];
