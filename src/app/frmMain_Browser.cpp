@@ -5,6 +5,7 @@
 #include "ExternalOpen.h"
 #include "FormFiller.h"
 #include "FormLearning.h"
+#include "FormReading.h"
 #include "MessageBox.h"
 #include "ProductFields.h"
 #include "SiteRow.h"
@@ -196,6 +197,7 @@ void frmMain::cmdFillAll_Click() {
                     return;
                 }
                 m_filledSiteID = siteID;
+                WatchWorkedForm(*webSite);
                 StatusBar1Panel1->setText(FormFiller::FillReportText(r));
                 m_fillReport = FormFiller::FillReportDetails(r);
                 cmdFillReport->show();

@@ -20,12 +20,13 @@
 
 void frmMain::LearnShownForm(qint32 siteID, qint32 productID, bool announce) {
     const QUrl page = webSite->url();
-    ReadWorkedForm(*webSite, [this, siteID, productID, page, announce](const std::optional<QVariantList>& fields) {
+    ReadWorkedForm(*webSite, [this, siteID, productID, page, announce](const std::optional<WorkedForm>& form) {
         Trap(QStringLiteral("Error in LearnShownForm: "), [&] {
             const auto product = cProduct::Read(productID);
             if (!product)
                 throw RecordGone(QStringLiteral("product"));
-            const int learned = fields ? LearnForm(siteID, page, *fields, ProductColumnValues(*product)) : 0;
+            const int learned =
+                form ? LearnForm(siteID, page, form->path, form->fields, ProductColumnValues(*product)) : 0;
             if (announce && learned == 0)
                 MsgBox(QStringLiteral("Nothing to remember: no field of this form holds a value of the product, "
                                       "and none that Fill all filled was emptied."),

@@ -1,7 +1,10 @@
 // Reads the form the author worked on, for learning what its fields take: the form holding the fields Fill all
-// filled, else the one holding the focused field. Gives each typed field's key (name, else id), value, a select's
-// shown option, and whether Fill all filled it. Passwords, hidden fields and log-in forms are never read.
-var typed = arguments[0];
+// filled, else the one holding the focused field, else the filled form the author sent from this site in this tab
+// (the page shown is then the site's answer). Gives the page's path and each typed field's key (name, else id),
+// value, a select's shown option, and whether Fill all filled it. Passwords, hidden fields and log-in forms are
+// never read. With arguments[1] 'watch', keeps a filled form's reading when it is sent, for such a later read.
+var typed = arguments[0], watch = arguments[1] === 'watch';
+var STASH = 'quill-worked-form';
 var typeOf = Object.getOwnPropertyDescriptor(HTMLInputElement.prototype, 'type').get;
 
 // The page and its same-origin frames, as Fill all reaches them.
@@ -47,8 +50,7 @@ function isLogIn(container) {
                  container.getAttribute('class')].join(' ');
     return /(log|sign)[-_ ]?in/i.test(words);
 }
-var fields = [];
-containers.forEach(function (container) {
+function readFields(container, fields) {
     if (isLogIn(container))
         return;
     var elements = container.querySelectorAll('input, textarea, select');
@@ -69,5 +71,36 @@ containers.forEach(function (container) {
             filled: el.hasAttribute('data-quill-filled')
         });
     }
+}
+if (watch) {
+    docs.forEach(function (doc) {
+        if (doc.quillWatched)
+            return;
+        doc.quillWatched = true;
+        doc.addEventListener('submit', function (event) {
+            var form = event.target;
+            if (!form.querySelector || !form.querySelector('[data-quill-filled]'))
+                return;
+            var fields = [];
+            readFields(form, fields);
+            try {
+                sessionStorage.setItem(STASH, JSON.stringify({ path: location.pathname, fields: fields }));
+            } catch (e) {
+            }
+        }, true);
+    });
+    return true;
+}
+var sent = null;
+try {
+    sent = JSON.parse(sessionStorage.getItem(STASH) || 'null');
+    sessionStorage.removeItem(STASH);
+} catch (e) {
+}
+var fields = [];
+containers.forEach(function (container) {
+    readFields(container, fields);
 });
-return { fields: fields };
+if (!containers.length && sent && sent.fields)
+    return { path: String(sent.path || ''), fields: sent.fields };
+return { path: location.pathname, fields: fields };

@@ -109,10 +109,11 @@ QVariantMap LearnedMapForPage(qint32 siteID, const QUrl& page) {
     return PageIsOnSite(siteID, page) ? FormMapOf(siteID, page.path()) : QVariantMap();
 }
 
-int LearnForm(qint32 siteID, const QUrl& page, const QVariantList& readFields, const QVariantMap& product) {
+int LearnForm(qint32 siteID, const QUrl& page, const QString& formPath, const QVariantList& readFields,
+              const QVariantMap& product) {
     if (!PageIsOnSite(siteID, page))
         return 0;
-    const QList<FormMapField> fields = LearnedFields(readFields, page.path(), product);
+    const QList<FormMapField> fields = LearnedFields(readFields, formPath, product);
     StoreFormMaps({{siteID, fields}});
     return int(fields.size());
 }

@@ -39,6 +39,7 @@ bool PageIsOnSite(qint32 siteID, const QUrl& page);
 // the page's path, and none when the page is not on the site.
 QVariantMap LearnedMapForPage(qint32 siteID, const QUrl& page);
 
-// Learns the fields of the page's form (see LearnedFields) for the site, when the page is on it; returns how many
-// fields were stored.
-int LearnForm(qint32 siteID, const QUrl& page, const QVariantList& readFields, const QVariantMap& product);
+// Learns the fields of a form read at formPath (see LearnedFields) for the site, when the page shown is on it;
+// returns how many fields were stored.
+int LearnForm(qint32 siteID, const QUrl& page, const QString& formPath, const QVariantList& readFields,
+              const QVariantMap& product);

@@ -79,6 +79,7 @@ class tst_FormMaps final : public QObject {
 private slots:
     void initTestCase() {
         server.ok("/add.php", page, "text/html");
+        server.ok("/sent.php", "<title>Sent</title>Thank you", "text/html");
         p = std::make_unique<RunningProgram>([this](const TestProgramDir&) {
             seedProduct(kTool);
             seedProduct(kOther);
@@ -93,7 +94,8 @@ private slots:
         p->boxes.clear();
     }
 
-    // Fill all leaves two boxes and guesses one wrong; the author corrects them, empties one and sets the status.
+    // Fill all leaves two boxes and guesses one wrong; the author corrects them, empties one, sends the form and sets
+    // the status.
     // The next fill, for another product, takes what the site taught; another host and a renamed field do not.
     void theAuthorsCorrectionsTeachTheNextFill() {
         p->chooseProduct("Tool");
@@ -107,6 +109,9 @@ private slots:
                      "for (var id in v) document.getElementById(id).value = v[id]; return 1;",
                      {kTool.pad, kTool.download, kTool.summary})
                 .isValid());
+        // Sent, as authors do before they record it: the site's answer is shown when the status is set.
+        QVERIFY(Evaluate(*w()->webSite, "document.getElementById('send').click(); return 1;").isValid());
+        QTRY_COMPARE_WITH_TIMEOUT(w()->webSite->title(), QString("Sent"), kLoadTimeout);
         p->trigger("SiteSubmitted");
         const QString maps = "SELECT group_concat(fieldKey || '=' || productColumn, ' ') FROM "
                              "(SELECT * FROM tab_formMaps WHERE siteID = 1 ORDER BY fieldKey)";
