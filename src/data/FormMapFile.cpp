@@ -68,6 +68,7 @@ QByteArray FormMapsJson() {
     const DbConnection db;
     QSqlQuery q = db.query(QStringLiteral("SELECT s.submitUrl, m.formPath, m.fieldKey, m.productColumn "
                                           "FROM tab_formMaps m JOIN tab_sites s ON s.siteID = m.siteID "
+                                          "WHERE trim(coalesce(s.submitUrl, '')) <> '' "
                                           "ORDER BY m.siteID, m.formPath, m.fieldKey"));
     QJsonArray list;
     while (q.next())

@@ -7,7 +7,8 @@
 // Learned form maps as a file authors can share: JSON, {"formMaps": [{"site": submit address, "formPath": ...,
 // "fieldKey": ..., "column": tab_products column or "" for left empty}, ...]}.
 
-// Every learned field of the archive, sites in key order.
+// Every learned field of the archive's sites that have a submit address (the only way an import finds a site), sites
+// in key order.
 QByteArray FormMapsJson();
 
 struct FormMapImport {
