@@ -4,7 +4,7 @@
 // Two passes: every field is judged before any is written, because a write fires the page's listeners, which may
 // change the layout the visibility test reads (and reading it afresh per field would cost a layout each).
 var table = arguments[0], product = arguments[1], typed = arguments[2], captions = arguments[3] || {};
-var learned = arguments[4] || {};
+var siteMap = arguments[4] || {};
 var meanings = table.map(function (m) {
     // Fields that claim the same key compete for one value; a meaning the product has no value for is no prize.
     return { column: m[0], kind: m[1], auto: m[2] ? m[2].split(' ') : [], shorter: m[5],
@@ -136,10 +136,17 @@ function labelsOf(el, doc, labelFor) {
         .filter(Boolean) };
 }
 // The first label made of words, in the report rather than an example such as "https://".
+// Shortened for the report: the caption before a remark after its colon, at most 40 characters.
+var shortCaptions = new Map();
 function wordyLabel(labels) {
     for (var l = 0; l < labels.length; ++l) {
-        if (/\p{L}{2}/u.test(labels[l]) && labels[l].indexOf('://') < 0)
-            return labels[l];
+        if (/\p{L}{2}/u.test(labels[l]) && labels[l].indexOf('://') < 0) {
+            if (!shortCaptions.has(labels[l])) {
+                var text = labels[l].indexOf(':') < 0 ? labels[l] : clean(labels[l].replace(/^([^:]{2,}?)\s*:\s*\S.*$/, '$1'));
+                shortCaptions.set(labels[l], text.length > 40 ? text.slice(0, 39).trim() + '\u2026' : text);
+            }
+            return shortCaptions.get(labels[l]);
+        }
     }
     return '';
 }
@@ -170,6 +177,12 @@ function typedField(el, type) {
 function excludedParts(doc) {
     var parts = Array.prototype.slice.call(doc.querySelectorAll(
         '[role="search"], [role="toolbar"], [class*="toolbar" i], [id*="toolbar" i], ' + editorParts));
+    // A search box outside any form: a small part named for searching.
+    var searchParts = doc.querySelectorAll('[class*="search" i]:not(form), [id*="search" i]:not(form)');
+    for (var s = 0; s < searchParts.length; ++s) {
+        if (!searchParts[s].closest('form') && searchParts[s].querySelectorAll('input, textarea, select').length <= 3)
+            parts.push(searchParts[s]);
+    }
     var forms = doc.querySelectorAll('form');
     for (var f = 0; f < forms.length; ++f) {
         var form = forms[f];
@@ -191,7 +204,8 @@ function excludedParts(doc) {
 // An editor's own text area is the field; everything else in the editor is its machinery.
 var editorParts = '[class*="wysiwyg" i], [class*="bbcode" i], [class*="markitup" i], [class*="quicktags" i]';
 function inExcludedPart(el, name, parts) {
-    if (/^(q|s|query|search|searchbox|search_?(term|query|text|string|input)s?)$/.test(name))
+    if (/^(q|s|query|search|searchbox|search_?(term|query|text|string|input)s?)$/.test(name) ||
+        /^(search|suche|recherch|buscar|cerca|поиск|szukaj|pesquis)/i.test(el.getAttribute('placeholder') || ''))
         return true;
     for (var p = 0; p < parts.length; ++p) {
         if (parts[p].contains(el) && !(el.tagName === 'TEXTAREA' && parts[p].matches(editorParts)))
@@ -437,7 +451,7 @@ function fit(m, el, wanted) {
 }
 
 // The longest start every name of a form shares, cut after its last separator: no evidence of what a field means.
-// Without a separator ("modulenameuploadtitle") the whole shared start is cut, and nameClaimsAfter backs off.
+// Without a separator ("modulenameuploadtitle") the whole shared start is cut, and ownWords gives letters back.
 function sharedPrefix(names) {
     names = names.filter(Boolean);
     if (names.length < 3)
@@ -466,6 +480,13 @@ function ownWords(name, prefix) {
             return words;
     }
     return rest;
+}
+// The meaning a site map's column stands for: the table's (a whole date rather than a part of one), else the
+// column's value as it is, never cut.
+function siteMeaning(column) {
+    var found = meanings.filter(function (m) { return m.column === column && !/^(day|month|year)$/.test(m.kind); });
+    return found.length ? found[0] : { column: column, kind: 'address', auto: [], shorter: '', key: column + ':address',
+                                       generic: null };
 }
 // The address meaning a form's own words give (its shared prefix, its action, id or name): a downloads form.
 function contextOf(prefix, group) {
@@ -625,17 +646,12 @@ groups.forEach(function (list, group) {
             f.label = f.labels.texts.join(' ');
             f.shownName = wordyLabel(f.labels.texts) || clean(f.el.getAttribute('name')) || clean(f.el.id) ||
                           f.labels.texts[0] || f.el.tagName.toLowerCase();
-            if (f.key && Object.prototype.hasOwnProperty.call(learned, f.key)) {
+            if (f.key && Object.prototype.hasOwnProperty.call(siteMap, f.key)) {
                 // This site's form map overrides the words: its column, or nothing at all.
-                var column = String(learned[f.key] || '');
-                f.claims = [];
+                var column = String(siteMap[f.key] || '');
                 f.fromSite = true;
-                // A whole date before its parts: a date select tells its part by its options.
-                var ofColumn = meanings.filter(function (m) { return column && m.column === column; });
-                var whole = ofColumn.filter(function (m) { return !/^(day|month|year)$/.test(m.kind); });
-                if (ofColumn.length)
-                    f.claims.push({ m: (whole.length ? whole : ofColumn)[0], strength: BY_SITE_MAP });
-                f.leaveAlone = !f.claims.length;
+                f.leaveAlone = !column;
+                f.claims = column ? [claim(siteMeaning(column), BY_SITE_MAP)] : [];
             } else {
                 var id = nameWords(f.el.id);
                 f.claims = claimsOf(f.el, f.type, ownWords(f.name, prefix), id === f.name ? '' : ownWords(id, prefix),
@@ -702,6 +718,8 @@ plan.forEach(function (step) {
     } catch (e) {
     }
 });
-window.__quillLastFill = changes;
+// A fill that changed nothing (a second press) leaves the last one to undo.
+if (changes.length)
+    window.__quillLastFill = changes;
 return { filled: filled.length, fields: filled, left: left, undecided: undecided, shortened: shortened,
          fromSite: fromSite };

@@ -176,6 +176,10 @@ private slots:
         QTest::mouseClick(w()->cmdFillReport, Qt::LeftButton);
         QCOMPARE(p->boxes.texts().last(), QString("Filled 1 field:\nVersion: Version\n\nLeft empty, for you to fill or "
                                                   "choose:\nPrice"));
+        // A second press changes nothing and leaves the first fill to undo.
+        QTest::mouseClick(w()->cmdFillAll, Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(w()->StatusBar1Panel1->text(), QString("Filled 0 fields. Left empty: Price"),
+                                  kLoadTimeout);
         QTest::keyClick(w(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
         QTRY_COMPARE_WITH_TIMEOUT(w()->StatusBar1Panel1->text(), QString("Undid the fill of 1 field"), kLoadTimeout);
         QCOMPARE(valueOf("v"), QString());

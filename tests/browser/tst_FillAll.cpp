@@ -48,11 +48,12 @@ private slots:
             {"screenShot", "http://cafe.example/shot.png"},
             {"icoURL", "http://cafe.example/icon.png"},
             {"recentChanges", "Prints the shopping list"},
+            {"linkBack", "http://cafe.example/link"},
         };
         const QJsonObject before = Values(browser);
-        // This site's form map overrides the words: the PAD box is left alone, the contact box gets the author.
+        // This site's form map overrides the words: the PAD box is left alone, the contact box gets the link back.
         const auto report = AnswerOf<FormFiller::FillReport>([&](auto done) {
-            FormFiller::FillAll(browser, product, done, {{{"version", "Version"}}, {{"f5", ""}, {"c1", "author"}}});
+            FormFiller::FillAll(browser, product, done, {{{"version", "Version"}}, {{"f5", ""}, {"c1", "linkBack"}}});
         });
         QVERIFY(report && report->reached);
 
@@ -85,7 +86,7 @@ private slots:
             {"trap", ""},
             {"unseen", ""},
             {"seethrough", ""},
-            {"mail", "Café Soft"},
+            {"mail", "http://cafe.example/link"},
             {"kw", "menu, recipes,"},
             {"icon", "http://cafe.example/icon.png"},
             {"changes", "Prints the shopping list"},
