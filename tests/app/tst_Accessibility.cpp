@@ -226,6 +226,7 @@ private slots:
         QCOMPARE(p.dir.scalar("SELECT notes FROM tab_productHistory WHERE siteID = 2 ORDER BY IDproductHistory DESC")
                      .toString(),
                  QString("sent by keys"));
+        QCOMPARE(faultsOf(w), QStringList()); // with a page shown and the fill report's button
     }
 };
 
