@@ -83,6 +83,12 @@ frmMain::frmMain() {
     StatusBar1Panel1->setTextFormat(Qt::PlainText);
     statusBar()->setObjectName(QStringLiteral("StatusBar1"));
     statusBar()->addWidget(StatusBar1Panel1, 1);
+    cmdFillReport = named(new QToolButton(this), "cmdFillReport");
+    cmdFillReport->setText(QStringLiteral("Fill report"));
+    cmdFillReport->setToolTip(QStringLiteral("What the last Fill all filled and left for you"));
+    cmdFillReport->setAutoRaise(true);
+    cmdFillReport->hide();
+    statusBar()->addPermanentWidget(cmdFillReport);
     buildMenus();
     connectBrowserCommands();
     buildSiteListMenu();
@@ -351,6 +357,7 @@ void frmMain::buildMenus() {
     addItem(site, "miSiteImportFromFile", QStringLiteral("Import from file..."), [this] { SiteImportFromFile(); });
     addItem(site, "miSiteImportList", QStringLiteral("Import sites from a list..."), [this] { SiteImportList(); });
     addItem(site, "miSiteDuplicates", QStringLiteral("Find duplicate sites"), [this] { SiteFindDuplicates(); });
+    addItem(site, "miSiteCheck", QStringLiteral("Check sites..."), [this] { CheckSites(); });
 
     QMenu* product = addMenu("mnuProduct", QStringLiteral("Products"));
     addItem(product, "miProductAdd", QStringLiteral("Add product"), [this] { ProductAdd(); });
@@ -363,6 +370,9 @@ void frmMain::buildMenus() {
     addItem(browser, "miBrowserFillAll", QStringLiteral("Fill all"), [this] {
         cmdFillAll_Click();
     })->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F));
+    addItem(browser, "miBrowserUndoFillAll", QStringLiteral("Undo Fill all"), [this] {
+        UndoFillAll();
+    })->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
     addBrowserMenuCommands(browser);
 
     QMenu* tools = addMenu("mnuTools", QStringLiteral("Tools"));

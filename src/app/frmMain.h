@@ -3,6 +3,7 @@
 #include <QList>
 #include <QMainWindow>
 #include <QPoint>
+#include <QPointer>
 #include <QStringList>
 
 #include <optional>
@@ -22,6 +23,7 @@ class QToolButton;
 class QTreeWidget;
 class FindBar;
 class WebBrowser;
+class frmSiteCheck;
 
 // The program's only long-lived window: the site list on the left, the embedded browser with the
 // product bar on the right. Closing it ends the program.
@@ -98,6 +100,8 @@ public:
     void webSite_NewWindow2(bool& cancel);
     void cmdMagic_Click();
     void cmdFillAll_Click();
+    void UndoFillAll();
+    void ShowFillReport();
     void ExportReport();
     void VisitNextRemainingSite(qint32 changedSiteID, int position);
     void cmdPADurl_Click(int index);
@@ -140,6 +144,8 @@ public:
     void SelectAllSites();
     void SelectNoSites();
     void SiteDelete();
+    // PAD Sites -> "Check sites...": the window "Site check" for the shown sites, or the selected ones.
+    void CheckSites();
     QMenu* mnuLvwSites = nullptr;
 
     // Panes and controls, named as the program names them.
@@ -174,6 +180,7 @@ public:
     QComboBox* cboPad = nullptr;
     QPushButton* cmdPaste = nullptr;
     QLabel* StatusBar1Panel1 = nullptr;
+    QToolButton* cmdFillReport = nullptr; // opens the last fill's report; shown once a fill has reported
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -204,4 +211,6 @@ private:
     QStringList m_pasteValues = QStringList(6);
     // Set by a visit while "Fill all after a site is visited" is on; the page's end of loading takes it.
     bool m_fillAllWhenLoaded = false;
+    QPointer<frmSiteCheck> m_siteCheck;
+    QString m_fillReport; // the last fill's whole report
 };

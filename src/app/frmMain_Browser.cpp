@@ -52,6 +52,7 @@ void frmMain::connectBrowserCommands() {
 
     connect(cmdMagic, &QPushButton::clicked, this, &frmMain::cmdMagic_Click);
     connect(cmdFillAll, &QPushButton::clicked, this, &frmMain::cmdFillAll_Click);
+    connect(cmdFillReport, &QToolButton::clicked, this, &frmMain::ShowFillReport);
     for (int i = 0; i < cmdPADurl.size(); ++i)
         connect(cmdPADurl[i], &QPushButton::clicked, this, [this, i] { cmdPADurl_Click(i); });
     connect(cmdPaste, &QPushButton::clicked, this, &frmMain::cmdPaste_Click);
@@ -238,14 +239,38 @@ void frmMain::cmdFillAll_Click() {
                 FillLogIn();
                 return;
             }
-            FormFiller::FillAll(*webSite, values, [this, noPage](const FormFiller::FillReport& r) {
-                if (!r.reached)
-                    MsgBox(noPage, Msg::Buttons::Ok, Msg::Icon::Exclamation);
-                else
+            FormFiller::FillContext context;
+            for (const ProductField& field : ProductFields())
+                context.captions.insert(field.column, field.caption);
+            FormFiller::FillAll(
+                *webSite, values,
+                [this, noPage](const FormFiller::FillReport& r) {
+                    if (!r.reached) {
+                        MsgBox(noPage, Msg::Buttons::Ok, Msg::Icon::Exclamation);
+                        return;
+                    }
                     StatusBar1Panel1->setText(FormFiller::FillReportText(r));
-            });
+                    m_fillReport = FormFiller::FillReportDetails(r);
+                    cmdFillReport->show();
+                },
+                context);
         });
     });
+}
+
+void frmMain::UndoFillAll() {
+    FormFiller::UndoFill(*webSite, [this](std::optional<int> restored) {
+        if (!restored)
+            StatusBar1Panel1->setText(
+                QStringLiteral("Nothing to undo: this page has not been filled since it was opened"));
+        else
+            StatusBar1Panel1->setText(restored == 1 ? QStringLiteral("Undid the fill of 1 field")
+                                                    : QStringLiteral("Undid the fill of %1 fields").arg(*restored));
+    });
+}
+
+void frmMain::ShowFillReport() {
+    MsgBox(m_fillReport, Msg::Buttons::Ok, Msg::Icon::Information, Msg::Answer::None, QStringLiteral("Fill report"));
 }
 
 void frmMain::cmdPADurl_Click(int index) {

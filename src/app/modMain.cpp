@@ -2,6 +2,7 @@
 
 #include "ArchiveBackup.h"
 #include "BrowserProfile.h"
+#include "ExtraTables.h"
 #include "IniFile.h"
 #include "MessageBox.h"
 #include "SettingValue.h"
@@ -68,6 +69,17 @@ void backUpOncePerDay() {
     } catch (const std::exception& e) {
         MsgBox(QStringLiteral("The archive could not be backed up: ") + FailureText(e), Msg::Buttons::Ok,
                Msg::Icon::Exclamation);
+    }
+}
+
+// The program's own tables, made when the archive lacks them. An archive that cannot take them (damaged, read-only)
+// is told by the start-up's own messages; the windows that use these tables tell it again when they are opened.
+void prepareExtraTables() {
+    if (!QFileInfo(gArchiveFile).isFile())
+        return;
+    try {
+        EnsureExtraTables();
+    } catch (const std::exception&) {
     }
 }
 
@@ -153,6 +165,7 @@ bool Main(const QString& programDirectory, const QString& sharedDirectory) {
         }
         backUpOncePerDay();
         openBrowserProfile();
+        prepareExtraTables();
         frmSplash splash;
         splash.show();
         splash.repaint();

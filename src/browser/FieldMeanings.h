@@ -5,7 +5,7 @@
 #include <QVariantList>
 
 // What a field of a submission form means, told by the words sites use for it, and which product column fills it.
-// Fill all reads this table in order and takes the first entry whose words fit the field.
+// Fill all reads each kind of words against this table in order and takes the first entry whose words fit.
 struct FieldMeaning {
     enum class Kind {
         Text,    // a text; cut at a word boundary when the field is too short
@@ -23,9 +23,13 @@ struct FieldMeaning {
     QString names;        // pattern for the name or id, in lower case with every run of other characters as "_"
     QString labels;       // pattern for the words a person reads beside the field, in lower case
     QString shorter = {}; // the column of a shorter text for a field too short for the value; empty: none
+    // Pattern for a whole name or caption that says this meaning only weakly ("url", "title"): it decides only when
+    // nothing more specific speaks for the field, and never against a caption.
+    QString generic = {};
 };
 
 const QList<FieldMeaning>& FieldMeanings();
 
-// The table as the fill script takes it: one [column, kind, autocomplete, names, labels, shorter] list per entry.
+// The table as the fill script takes it: one [column, kind, autocomplete, names, labels, shorter, generic] list per
+// entry.
 QVariantList FieldMeaningsForScript();

@@ -43,14 +43,10 @@ public:
     // is invalid when the script threw, did not compile or returned nothing. done is dropped if this browser
     // is destroyed first.
     //
-    // The body may call __quillSetValue(element, value), see setFieldValueJs().
+    // The body may call __quillSetValue(element, value) (SetValue.js): it writes the value through the element
+    // type's own value setter, bypassing any setter a site's framework installed on the element, then fires
+    // bubbling input and change events so the framework notices. It returns false when element is null.
     void RunScript(const QString& functionBody, const QVariantList& args, std::function<void(const QVariant&)> done);
-
-    // Script text defining __quillSetValue(element, value): writes the value through the element type's own
-    // value setter, bypassing any setter a site's framework installed on the element, then fires bubbling
-    // input and change events so the framework notices. Returns false when element is null. RunScript defines
-    // it for every body.
-    static QString setFieldValueJs();
 
 signals:
     // progress is 0..progressMax while loading; -1 once loading ended, whether it succeeded or not.

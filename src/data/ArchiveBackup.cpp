@@ -3,6 +3,7 @@
 #include "DateText.h"
 #include "DbConnection.h"
 #include "DbError.h"
+#include "ExtraTables.h"
 #include "MessageBox.h"
 
 #include <QCoreApplication>
@@ -237,8 +238,12 @@ void RestoreArchiveFrom(const QString& path) {
         db.query(QStringLiteral("SELECT COUNT(*) FROM source.sqlite_master WHERE name = 'sqlite_sequence'"));
     const bool sourceHasSequence = sequence.next() && sequence.value(0).toInt() > 0;
     sequence = QSqlQuery();
-    const QString tableList = QLatin1Char('\'') + kTables.join(QStringLiteral("', '")) + QLatin1Char('\'');
+    QStringList sequenced = kTables;
+    for (const ExtraTable& table : ExtraTables())
+        sequenced << table.name;
+    const QString tableList = QLatin1Char('\'') + sequenced.join(QStringLiteral("', '")) + QLatin1Char('\'');
     db.transaction([&] {
+        EnsureExtraTables(db);
         for (const QString& table : kTables) {
             QStringList quoted;
             for (const QString& column : columnsOf(db, table, QStringLiteral("main")))
@@ -246,6 +251,20 @@ void RestoreArchiveFrom(const QString& path) {
             db.execute(QStringLiteral("DELETE FROM main.%1").arg(table));
             db.execute(QStringLiteral("INSERT INTO main.%1 (%2) SELECT %2 FROM source.%1")
                            .arg(table, quoted.join(QStringLiteral(", "))));
+        }
+        // A copy made before an extra table existed leaves that table empty; one made before a column existed
+        // leaves that column at its default.
+        for (const ExtraTable& table : ExtraTables()) {
+            const QStringList present = columnsOf(db, table.name, QStringLiteral("source"));
+            QStringList quoted;
+            for (const QString& column : table.columns) {
+                if (present.contains(column, Qt::CaseInsensitive))
+                    quoted << QLatin1Char('"') + column + QLatin1Char('"');
+            }
+            db.execute(QStringLiteral("DELETE FROM main.%1").arg(table.name));
+            if (!quoted.isEmpty())
+                db.execute(QStringLiteral("INSERT INTO main.%1 (%2) SELECT %2 FROM source.%1")
+                               .arg(table.name, quoted.join(QStringLiteral(", "))));
         }
         // The archive takes the copy's sequence values too: it becomes the copy as it was.
         db.execute(QStringLiteral("DELETE FROM main.sqlite_sequence WHERE name IN (%1)").arg(tableList));

@@ -44,6 +44,7 @@ ArchiveCounts ReadArchiveCounts(const QString& path);
 // Checks that the file is an archive the program can restore: an SQLite database that passes quick_check and holds
 // the four tables with every column the archive's tables have. Throws Failure with the reason; returns its counts.
 ArchiveCounts CheckArchiveFile(const QString& path);
-// Replaces every row of the four tables with the file's rows (keys and the tables' sequence values included) in one
-// transaction on the archive, so the write-ahead log stays consistent: all or nothing. Check the file first.
+// Replaces every row of the four tables and of the program's extra tables with the file's rows (keys and the tables'
+// sequence values included) in one transaction on the archive, so the write-ahead log stays consistent: all or
+// nothing. An extra table the file lacks ends empty. Check the file first.
 void RestoreArchiveFrom(const QString& path);

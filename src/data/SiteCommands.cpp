@@ -2,6 +2,7 @@
 
 #include "DbConnection.h"
 #include "DbError.h"
+#include "ExtraTables.h"
 
 bool ToggleBookmark(qint32 siteID) {
     DbConnection db;
@@ -23,5 +24,8 @@ void DeleteSites(const QList<qint64>& siteIDs) {
     if (siteIDs.isEmpty())
         return;
     DbConnection db;
-    db.execute(QStringLiteral("DELETE FROM tab_sites WHERE siteID IN (%1)").arg(SqlIdList(siteIDs)));
+    db.transaction([&] {
+        db.execute(QStringLiteral("DELETE FROM tab_sites WHERE siteID IN (%1)").arg(SqlIdList(siteIDs)));
+        DeleteSiteRowsInExtraTables(db, siteIDs);
+    });
 }

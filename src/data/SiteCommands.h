@@ -7,5 +7,5 @@
 bool ToggleBookmark(qint32 siteID);
 // Clears the bookmark of every site, shown in the list or not.
 void ClearAllBookmarks();
-// Deletes the sites' rows only: their status and history rows stay.
+// Deletes the sites' rows and their rows in the program's extra tables; their status and history rows stay.
 void DeleteSites(const QList<qint64>& siteIDs);

@@ -2,6 +2,7 @@
 
 #include "DbConnection.h"
 #include "DbError.h"
+#include "ExtraTables.h"
 #include "SiteAddress.h"
 #include "SubmitStatus.h"
 
@@ -108,5 +109,6 @@ void MergeSites(qint32 keptSiteID, const QList<qint32>& otherSiteIDs) {
                    {keptSiteID});
         if (db.execute(QStringLiteral("DELETE FROM tab_sites WHERE siteID IN (%1)").arg(otherList)) != others.size())
             throw RecordGone(QStringLiteral("site"));
+        DeleteSiteRowsInExtraTables(db, others);
     });
 }

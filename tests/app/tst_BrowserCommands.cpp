@@ -1,11 +1,12 @@
 #include "LoopbackHttpServer.h"
-#include "PageScripts.h"
+#include "PageWaits.h"
 #include "RunningProgram.h"
 #include "TestMain.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QMimeData>
+#include <QToolButton>
 #include <QWebEngineProfile>
 
 // The main window's side of the browser. What the engine, the fill and the paste do with a page (addresses,
@@ -180,8 +181,9 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(valueOf("title"), QString(), kLoadTimeout);
     }
 
-    // The menu's shortcut and the button fill the shown page from the chosen product and tell it in the status bar;
-    // without a product the user is asked to choose one.
+    // The menu's shortcut and the button fill the shown page from the chosen product and tell it in the status bar,
+    // the status bar's button shows the whole report and Ctrl+Shift+Z undoes the fill; without a product the user is
+    // asked to choose one.
     void fillAllWritesTheChosenProductIntoTheShownPage() {
         openPage(Version);
         p->chooseProduct("Select one");
@@ -194,7 +196,20 @@ private slots:
         QTest::keyClick(w(), Qt::Key_F, Qt::ControlModifier | Qt::ShiftModifier);
         QTRY_COMPARE_WITH_TIMEOUT(w()->StatusBar1Panel1->text(), QString("Filled 1 field. Left empty: Price"),
                                   kLoadTimeout);
-        QVERIFY(evaluate("document.getElementById('v').value = ''; return 1;").isValid());
+        QCOMPARE(evaluate("var v = document.getElementById('v');"
+                          "v.dispatchEvent(new MouseEvent('mouseover', { bubbles: true })); return v.title;")
+                     .toString(),
+                 QString("Fill all: Version"));
+        QTest::mouseClick(w()->cmdFillReport, Qt::LeftButton);
+        QCOMPARE(p->boxes.texts().last(), QString("Filled 1 field:\nVersion: Version\n\nLeft empty, for you to fill or "
+                                                  "choose:\nPrice"));
+        // A second press changes nothing and leaves the first fill to undo.
+        QTest::mouseClick(w()->cmdFillAll, Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(w()->StatusBar1Panel1->text(), QString("Filled 0 fields. Left empty: Price"),
+                                  kLoadTimeout);
+        QTest::keyClick(w(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QTRY_COMPARE_WITH_TIMEOUT(w()->StatusBar1Panel1->text(), QString("Undid the fill of 1 field"), kLoadTimeout);
+        QCOMPARE(valueOf("v"), QString());
         QTest::mouseClick(w()->cmdFillAll, Qt::LeftButton);
         QTRY_COMPARE_WITH_TIMEOUT(valueOf("v"), QString("2.0"), kLoadTimeout);
     }

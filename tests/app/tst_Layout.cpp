@@ -13,6 +13,7 @@
 #include "frmProductHistoryItem.h"
 #include "frmRestoreBackup.h"
 #include "frmSite.h"
+#include "frmSiteCheck.h"
 #include "frmSiteImport.h"
 #include "frmSiteListImport.h"
 #include "frmSplash.h"
@@ -116,6 +117,7 @@ private slots:
             std::make_unique<frmSite>(SiteEditorLinks{editingID, site, {}, {}}),
             std::make_unique<frmProduct>(ProductEditorLinks{editingID, product, {}}),
             std::make_unique<frmSiteImport>(nullptr),
+            std::make_unique<frmSiteCheck>(QString(), frmSiteCheck::Links{}),
             std::make_unique<frmSiteListImport>(nullptr),
             std::make_unique<frmDuplicateSites>(nullptr),
             std::make_unique<frmPadSource>("https://www.example.com/pad.xml"),

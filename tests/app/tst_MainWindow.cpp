@@ -7,6 +7,7 @@
 #include "frmPadUpdate.h"
 #include "frmProduct.h"
 #include "frmSite.h"
+#include "frmSiteCheck.h"
 #include "frmSiteImport.h"
 
 namespace {
@@ -133,6 +134,28 @@ private slots:
         QCOMPARE(p->boxes.shown().size(), 2);
         QCOMPARE(ids(), QStringList{"2"});
         QCOMPARE(count("SELECT COUNT(*) FROM tab_sites") * 10 + count("SELECT COUNT(*) FROM tab_productStatus"), 12);
+    }
+
+    // "Check sites..." hands the window the sites as shown, or the selected ones when more than one is; a
+    // double-click there selects the site here. Start-up made the table of the checks.
+    void checkSitesTakesTheShownOrSelectedSites() {
+        p->dir.sql("INSERT INTO tab_siteChecks (siteID, resultCode, checkDate) VALUES (2, 4, '2026-12-07 10:00:00')");
+        QTest::keyClicks(w()->txtSearch, "c.example");
+        p->trigger("miSiteCheck");
+        auto* check = w()->findChild<frmSiteCheck*>();
+        QCOMPARE(check->lblSites->text(), QString("1 sites to check"));
+        QTreeWidgetItem* row = check->lvwChecks->topLevelItem(0);
+        emit check->lvwChecks->itemDoubleClicked(row, 0);
+        QCOMPARE(p->boxes.texts(), QStringList{"The site is not in the list as it is shown now."});
+        QTest::mouseClick(w()->cmdClearFilter, Qt::LeftButton);
+        p->click(1);
+        p->click(3, Qt::ControlModifier);
+        p->trigger("miSiteCheck");
+        QCOMPARE(w()->findChildren<frmSiteCheck*>().size(), 1);
+        QCOMPARE(check->lblSites->text(), QString("2 sites to check"));
+        emit check->lvwChecks->itemDoubleClicked(row, 0);
+        QCOMPARE(SiteRow::SelectedIds(w()->lvwSites), QList<qint64>{2});
+        QCOMPARE(p->boxes.shown().size(), 1);
     }
 
     void bookmarksAreToggledFoundDownwardAndClearedEverywhere() {

@@ -1,5 +1,5 @@
 #include "FormFiller.h"
-#include "PageScripts.h"
+#include "PageWaits.h"
 #include "TestMain.h"
 
 #include <QJsonDocument>
@@ -7,14 +7,21 @@
 
 namespace {
 
-// Every field's value by its data-id, the frame's included; ids would tell Fill all what a field means.
+// Every field's value by its data-id, the frame's included (ids would tell Fill all what a field means), what the
+// page's listeners heard, and the version box's tool tip once the pointer is on it.
 const QString kValuesJs =
     QStringLiteral("var all = {};"
                    "[document, document.getElementById('frame').contentDocument].forEach(function (doc) {"
                    "    doc.querySelectorAll('input, textarea, select').forEach(function (e) { if (e.dataset.id) "
                    "all[e.dataset.id] = e.value; });"
                    "});"
-                   "return JSON.stringify(all);");
+                   "var version = document.querySelector('[data-id=version]');"
+                   "version.dispatchEvent(new MouseEvent('mouseover', { bubbles: true }));"
+                   "return JSON.stringify({ values: all, heard: heard, tip: version.title });");
+
+QJsonObject Values(WebBrowser& browser) {
+    return QJsonDocument::fromJson(Evaluate(browser, kValuesJs).toString().toUtf8()).object();
+}
 
 } // namespace
 
@@ -42,12 +49,16 @@ private slots:
             {"screenShot", "http://cafe.example/shot.png"},
             {"icoURL", "http://cafe.example/icon.png"},
             {"recentChanges", "Prints the shopping list"},
+            {"linkBack", "http://cafe.example/link"},
         };
-        const auto report =
-            AnswerOf<FormFiller::FillReport>([&](auto done) { FormFiller::FillAll(browser, product, done); });
+        const QJsonObject before = Values(browser);
+        // This site's form map overrides the words: the PAD box is left alone, the contact box gets the link back.
+        const auto report = AnswerOf<FormFiller::FillReport>([&](auto done) {
+            FormFiller::FillAll(browser, product, done, {{{"version", "Version"}}, {{"f5", ""}, {"c1", "linkBack"}}});
+        });
         QVERIFY(report && report->reached);
 
-        const QJsonObject values = QJsonDocument::fromJson(Evaluate(browser, kValuesJs).toString().toUtf8()).object();
+        const QJsonObject filled = Values(browser), values = filled.value("values").toObject();
         const QMap<QString, QString> expected{
             {"search", ""},
             {"newsletter", ""},
@@ -55,11 +66,14 @@ private slots:
             {"version", "2.1.3"},
             {"home", "http://cafe.example/menu"},
             {"download", "http://cafe.example/menu.exe"},
-            {"pad", "http://cafe.example/menu.xml"},
+            {"pad", ""},
             {"size", "1.50"},
             {"day", "5"},
             {"month", "3"},
             {"year", "2011"},
+            {"rm", "3"},
+            {"rd", "5"},
+            {"ry", "2011"},
             {"short", "Plans a week of menus"},
             {"long", "Plans a week of menus"},
             {"font", ""},
@@ -71,7 +85,9 @@ private slots:
             {"shot", "http://cafe.example/shot.png"},
             {"hiddenpad", ""},
             {"trap", ""},
-            {"mail", "zoe@cafe.example"},
+            {"unseen", ""},
+            {"seethrough", ""},
+            {"mail", "http://cafe.example/link"},
             {"kw", "menu, recipes,"},
             {"icon", "http://cafe.example/icon.png"},
             {"changes", "Prints the shopping list"},
@@ -79,9 +95,26 @@ private slots:
         for (auto it = expected.cbegin(); it != expected.cend(); ++it)
             QVERIFY2(values.contains(it.key()) && values.value(it.key()).toString() == it.value(),
                      qPrintable(it.key() + ": " + values.value(it.key()).toString()));
-        QCOMPARE(report->filled, 16);
+        QCOMPARE(report->filled, 18);
+        QCOMPARE(report->fromSiteMap, 1);
         QCOMPARE(report->leftEmpty, (QStringList{"Category", "Price", "Video URL"}));
         QCOMPARE(report->shortened, QStringList{"Keywords"});
+        QCOMPARE(filled.value("tip").toString(), QString("Fill all: Version"));
+        QCOMPARE(filled.value("heard").toObject().value("shot").toString(),
+                 QString("http://cafe.example/shot.png (changed)"));
+
+        // Undo puts back every value the fill changed, through the same events, and takes the tool tips away.
+        const auto restored = AnswerOf<std::optional<int>>([&](auto done) { FormFiller::UndoFill(browser, done); });
+        QVERIFY(restored && *restored == std::optional<int>(18));
+        const QJsonObject undone = Values(browser);
+        QCOMPARE(undone.value("values"), before.value("values"));
+        QCOMPARE(undone.value("tip").toString(), QString());
+        const QJsonObject heard = undone.value("heard").toObject();
+        for (const char* id : {"title", "home", "shot", "day"})
+            QCOMPARE(heard.value(id).toString(), before.value("values")[id].toString() + " (changed)");
+        QVERIFY(heard.value("author").isUndefined());
+        const auto again = AnswerOf<std::optional<int>>([&](auto done) { FormFiller::UndoFill(browser, done); });
+        QVERIFY(again && !*again);
     }
 };
 

@@ -1,5 +1,5 @@
 #include "FormFiller.h"
-#include "PageScripts.h"
+#include "PageWaits.h"
 #include "TestFiles.h"
 #include "TestMain.h"
 

@@ -1,5 +1,5 @@
 #include "LoopbackHttpServer.h"
-#include "PageScripts.h"
+#include "PageWaits.h"
 #include "Spies.h"
 #include "TestFiles.h"
 #include "TestMain.h"

@@ -1,7 +1,9 @@
 #include "ArchiveBackup.h"
 #include "DbConnection.h"
 #include "DbError.h"
+#include "ExtraTables.h"
 #include "Seed.h"
+#include "SiteCommands.h"
 #include "SiteDuplicates.h"
 #include "Spies.h"
 #include "StatusQueries.h"
@@ -99,6 +101,31 @@ private slots:
         RestoreArchiveFrom(copy);
         QCOMPARE(SeedSite("new"), 3); // the copy's key sequence came back: no deleted site's key is given again
         QCOMPARE(dir.scalar("SELECT group_concat(submitUrl) FROM tab_sites").toString(), QString("copied,new"));
+    }
+
+    // The program's own tables: carried by a copy and its restore; a copy made before one existed restores without
+    // it; a deleted site takes its rows there along.
+    void extraTablesFollowCopiesAndSites() {
+        TestProgramDir dir;
+        SeedSite("http://a.example/");
+        const QString before = BackUpArchive();
+        EnsureExtraTables();
+        SeedSite("http://b.example/");
+        dir.sql("INSERT INTO tab_siteChecks (siteID, resultCode, checkDate) VALUES (1, 1, 'x'), (2, 4, 'y')");
+        const QString with = BackUpArchive();
+        dir.sql("DELETE FROM tab_siteChecks");
+        RestoreArchiveFrom(with);
+        const QString rows = "SELECT group_concat(siteID || ':' || resultCode) FROM tab_siteChecks";
+        QCOMPARE(dir.scalar(rows).toString(), QString("1:1,2:4"));
+        DeleteSites({1});
+        dir.sql("INSERT INTO tab_siteChecks (siteID, resultCode, checkDate) VALUES (?, 6, 'z')",
+                {SeedSite("http://b.example/")});
+        MergeSites(2, {3});
+        QCOMPARE(dir.scalar(rows).toString(), QString("2:4"));
+        QCOMPARE(CheckArchiveFile(with).sites, 2);
+        RestoreArchiveFrom(before);
+        QCOMPARE(dir.scalar("SELECT COUNT(*) FROM tab_siteChecks").toInt(), 0);
+        QCOMPARE(dir.scalar("SELECT COUNT(*) FROM tab_sites").toInt(), 1);
     }
 
     // Three sites with one address (and one other) merge into the one kept: no history row is lost, each product

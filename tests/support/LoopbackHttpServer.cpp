@@ -7,6 +7,7 @@
 #include <QSslKey>
 #include <QSslServer>
 #include <QTcpSocket>
+#include <QTimer>
 
 namespace {
 
@@ -40,6 +41,7 @@ LoopbackHttpServer::LoopbackHttpServer(Kind kind) : m_kind(kind), m_server(serve
     connect(m_server.get(), &QTcpServer::pendingConnectionAvailable, this, [this] {
         while (QTcpSocket* socket = m_server->nextPendingConnection()) {
             socket->setParent(this);
+            connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
             connect(socket, &QTcpSocket::readyRead, this, [this, socket] { serve(socket); });
         }
     });
@@ -68,6 +70,11 @@ void LoopbackHttpServer::hang(const QString& path) {
     m_answers.insert(path, QByteArray());
 }
 
+void LoopbackHttpServer::refuseHead(const QString& path, const QByteArray& body) {
+    ok(path, body, "text/html");
+    m_headRefused.insert(path);
+}
+
 void LoopbackHttpServer::stream(const QString& path, qint64 size) {
     respond(path, "HTTP/1.1 200 OK\r\nContent-Type: text/xml\r\nConnection: close\r\n\r\n" + QByteArray(size, 'x'));
 }
@@ -79,16 +86,26 @@ void LoopbackHttpServer::serve(QTcpSocket* socket) {
         return;
     socket->readAll();
     socket->setProperty("served", true);
-    const QString path = QString::fromUtf8(head.left(head.indexOf("\r\n")).split(' ').value(1));
+    const QList<QByteArray> requestLine = head.left(head.indexOf("\r\n")).split(' ');
+    const QString path = QString::fromUtf8(requestLine.value(1));
     m_requests << path;
     m_heads << head.left(head.indexOf("\r\n\r\n"));
     const auto answer = m_answers.constFind(path);
-    if (answer == m_answers.constEnd()) {
-        socket->write("HTTP/1.1 404 Not Found\r\nContent-Length: 9\r\nConnection: close\r\n\r\nNot found");
-    } else if (answer->isNull()) {
+    QByteArray response;
+    if (answer == m_answers.constEnd())
+        response = "HTTP/1.1 404 Not Found\r\nContent-Length: 9\r\nConnection: close\r\n\r\nNot found";
+    else if (answer->isNull())
         return;
-    } else {
-        socket->write(*answer);
-    }
-    socket->disconnectFromHost();
+    else if (requestLine.value(0) == "HEAD" && m_headRefused.contains(path))
+        response = "HTTP/1.1 405 Method Not Allowed\r\nContent-Length: 0\r\nConnection: close\r\n\r\n";
+    else
+        response = *answer;
+    const auto send = [socket, response] {
+        socket->write(response);
+        socket->disconnectFromHost();
+    };
+    if (m_delay.count() > 0)
+        QTimer::singleShot(m_delay, socket, send);
+    else
+        send();
 }

@@ -2,11 +2,13 @@
 
 #include <QByteArray>
 #include <QHash>
+#include <QSet>
 #include <QStringList>
 #include <QTcpServer>
 #include <QUrl>
 
 #include <memory>
+#include <chrono>
 
 class QTcpSocket;
 
@@ -25,6 +27,10 @@ public:
     void respond(const QString& path, const QByteArray& rawResponse);
     // Reads the request and never answers.
     void hang(const QString& path);
+    // Answers HEAD with 405 and GET with 200 and the body, as servers that refuse HEAD do.
+    void refuseHead(const QString& path, const QByteArray& body);
+    // Every answer goes out this long after its request.
+    void setDelay(std::chrono::milliseconds delay) { m_delay = delay; }
     // Sends a 200 answer without a length, then `size` bytes of body.
     void stream(const QString& path, qint64 size);
     // The paths asked for, in order.
@@ -41,4 +47,6 @@ private:
     QHash<QString, QByteArray> m_answers;
     QStringList m_requests;
     QByteArrayList m_heads;
+    QSet<QString> m_headRefused;
+    std::chrono::milliseconds m_delay{0};
 };

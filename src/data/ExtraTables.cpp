@@ -1,0 +1,44 @@
+#include "ExtraTables.h"
+
+#include "DbConnection.h"
+
+#include <QSqlQuery>
+
+const QList<ExtraTable>& ExtraTables() {
+    // Rows follow their site through explicit deletes, not foreign keys: those act only on connections that turn
+    // them on, and a restore replaces the sites' rows before it replaces these.
+    static const QList<ExtraTable> tables = {
+        {QStringLiteral("tab_siteChecks"),
+         QStringLiteral("CREATE TABLE IF NOT EXISTS tab_siteChecks (siteID INTEGER PRIMARY KEY, "
+                        "resultCode INTEGER NOT NULL, httpStatus INTEGER, newAddress TEXT, reason TEXT, "
+                        "checkDate TEXT NOT NULL)"),
+         {QStringLiteral("siteID"), QStringLiteral("resultCode"), QStringLiteral("httpStatus"),
+          QStringLiteral("newAddress"), QStringLiteral("reason"), QStringLiteral("checkDate")},
+         QStringLiteral("siteID")},
+    };
+    return tables;
+}
+
+void EnsureExtraTables(const DbConnection& db) {
+    for (const ExtraTable& table : ExtraTables())
+        db.execute(table.createStatement);
+}
+
+void EnsureExtraTables() {
+    const DbConnection db;
+    EnsureExtraTables(db);
+}
+
+void DeleteSiteRowsInExtraTables(const DbConnection& db, const QList<qint64>& siteIDs) {
+    // An archive that could not take a table (read-only at start) still deletes its sites.
+    QSqlQuery q = db.query(QStringLiteral("SELECT name FROM main.sqlite_master WHERE type = 'table'"));
+    QStringList present;
+    while (q.next())
+        present << q.value(0).toString();
+    q = QSqlQuery();
+    for (const ExtraTable& table : ExtraTables()) {
+        if (!table.siteColumn.isEmpty() && present.contains(table.name, Qt::CaseInsensitive))
+            db.execute(QStringLiteral("DELETE FROM %1 WHERE %2 IN (%3)")
+                           .arg(table.name, table.siteColumn, SqlIdList(siteIDs)));
+    }
+}
