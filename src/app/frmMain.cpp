@@ -344,6 +344,8 @@ void frmMain::buildMenus() {
     addItem(file, "miFileBackUp", QStringLiteral("Back up archive..."), [this] { BackUpArchiveToFile(); });
     addItem(file, "miFileRestore", QStringLiteral("Restore from backup..."), [this] { RestoreFromBackup(); });
     addItem(file, "miFileExportReport", QStringLiteral("Export report..."), [this] { ExportReport(); });
+    addItem(file, "miFileExportFormMaps", QStringLiteral("Export form maps..."), [this] { ExportFormMaps(); });
+    addItem(file, "miFileImportFormMaps", QStringLiteral("Import form maps..."), [this] { ImportFormMaps(); });
     file->addSeparator()->setObjectName(QStringLiteral("miFileSep1"));
     addItem(file, "miFileExit", QStringLiteral("Exit"), [this] { close(); });
 
@@ -374,6 +376,7 @@ void frmMain::buildMenus() {
         UndoFillAll();
     })->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
     addBrowserMenuCommands(browser);
+    addItem(browser, "miBrowserRememberForm", QStringLiteral("Remember this form"), [this] { RememberThisForm(); });
 
     QMenu* tools = addMenu("mnuTools", QStringLiteral("Tools"));
     addItem(tools, "miOptions", QStringLiteral("Options"), [this] {

@@ -103,6 +103,12 @@ public:
     void UndoFillAll();
     void ShowFillReport();
     void ExportReport();
+    // Learned form maps: a site's form read for what the author left in it (after a status change for a site filled
+    // in this visit, or on the menu's command), and the maps exported to or imported from a file.
+    void LearnShownForm(qint32 siteID, qint32 productID, bool announce);
+    void RememberThisForm();
+    void ExportFormMaps();
+    void ImportFormMaps();
     void VisitNextRemainingSite(qint32 changedSiteID, int position);
     void cmdPADurl_Click(int index);
     void cmdPaste_Click();
@@ -213,4 +219,6 @@ private:
     bool m_fillAllWhenLoaded = false;
     QPointer<frmSiteCheck> m_siteCheck;
     QString m_fillReport; // the last fill's whole report
+    // The site whose page Fill all filled in this visit; 0 when none. A status change for it teaches its form.
+    qint32 m_filledSiteID = 0;
 };

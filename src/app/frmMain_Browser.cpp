@@ -6,6 +6,8 @@
 #include "ExternalOpen.h"
 #include "FindBar.h"
 #include "FormFiller.h"
+#include "FormLearning.h"
+#include "FormReading.h"
 #include "LogInFill.h"
 #include "MessageBox.h"
 #include "ProductFields.h"
@@ -106,6 +108,7 @@ void frmMain::VisitPadSite(const QString& url) {
         LoadStaticHtml(QStringLiteral("Loading web pad site URL: ") + url);
         webSite->Navigate(url);
         m_fillAllWhenLoaded = gFillAllAfterVisit;
+        m_filledSiteID = 0;
     });
 }
 
@@ -233,8 +236,10 @@ void frmMain::cmdFillAll_Click() {
         if (!product)
             throw RecordGone(QStringLiteral("product"));
         const QVariantMap values = ProductColumnValues(*product);
+        const QTreeWidgetItem* site = SiteRow::SelectedItem(lvwSites);
+        const qint32 siteID = site ? SiteRow::IdOf(site) : 0;
         // A page that asks for nothing but a log-in gets the site's log-in, under Fill log-in's rule of hosts.
-        LocateLogInForm(*webSite, [this, values, noPage](const std::optional<LogInForm>& form) {
+        LocateLogInForm(*webSite, [this, values, noPage, siteID](const std::optional<LogInForm>& form) {
             if (form && form->found && form->onlyForm) {
                 FillLogIn();
                 return;
@@ -242,13 +247,16 @@ void frmMain::cmdFillAll_Click() {
             FormFiller::FillContext context;
             for (const ProductField& field : ProductFields())
                 context.captions.insert(field.column, field.caption);
+            context.siteMap = LearnedMapForPage(siteID, webSite->url());
             FormFiller::FillAll(
                 *webSite, values,
-                [this, noPage](const FormFiller::FillReport& r) {
+                [this, noPage, siteID](const FormFiller::FillReport& r) {
                     if (!r.reached) {
                         MsgBox(noPage, Msg::Buttons::Ok, Msg::Icon::Exclamation);
                         return;
                     }
+                    m_filledSiteID = siteID;
+                    WatchWorkedForm(*webSite);
                     StatusBar1Panel1->setText(FormFiller::FillReportText(r));
                     m_fillReport = FormFiller::FillReportDetails(r);
                     cmdFillReport->show();

@@ -40,6 +40,9 @@ void frmMain::ChangeSiteStatus(qint16 Status) {
         const int position = lvwSites->indexOfTopLevelItem(const_cast<QTreeWidgetItem*>(site));
         // The status and its log row are stored together or not at all; only a stored change is announced.
         const QString address = RecordStatusChange(siteID, productID, Status);
+        // Read while the message below is shown, before a next visit can take the page away.
+        if ((Status == 1 || Status == 2) && siteID == m_filledSiteID)
+            LearnShownForm(siteID, productID, false);
         const auto status = SubmitStatusOf(Status);
         MsgBox(QStringLiteral("New status set is: ") + (status ? WordsFor(*status).message : QString()) +
                    QStringLiteral(" for site URL: ") + address,

@@ -10,18 +10,16 @@
 
 namespace FormFiller {
 
-namespace {
-
-// The input types a person types a product value into; a missing or unknown type reads as text.
-const QStringList kTypedInputs{QStringLiteral("text"), QStringLiteral("email"), QStringLiteral("url"),
-                               QStringLiteral("tel"), QStringLiteral("number")};
-
-} // namespace
+const QStringList& TypedInputTypes() {
+    static const QStringList types{QStringLiteral("text"), QStringLiteral("email"), QStringLiteral("url"),
+                                   QStringLiteral("tel"), QStringLiteral("number")};
+    return types;
+}
 
 void FillAll(WebBrowser& browser, const QVariantMap& product, std::function<void(const FillReport&)> done,
              const FillContext& context) {
     browser.RunScript(PageScript(QStringLiteral("FillAll.js")),
-                      {FieldMeaningsForScript(), product, kTypedInputs, context.captions, context.siteMap},
+                      {FieldMeaningsForScript(), product, TypedInputTypes(), context.captions, context.siteMap},
                       [done = std::move(done)](const QVariant& result) {
                           if (!done)
                               return;

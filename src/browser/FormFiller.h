@@ -28,6 +28,9 @@ struct AutoFillValues {
 // field keeps its content. done gets the number of fields written, or nothing when the page ran no script.
 void AutoFill(WebBrowser& browser, const AutoFillValues& values, std::function<void(std::optional<int>)> done = {});
 
+// The input types a person types a product value into; a missing or unknown type reads as text.
+const QStringList& TypedInputTypes();
+
 // What Fill all did. Fields are named by their caption, else their name or id.
 struct FillReport {
     bool reached = false;     // the page ran the script

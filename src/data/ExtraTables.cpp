@@ -15,6 +15,14 @@ const QList<ExtraTable>& ExtraTables() {
          {QStringLiteral("siteID"), QStringLiteral("resultCode"), QStringLiteral("httpStatus"),
           QStringLiteral("newAddress"), QStringLiteral("reason"), QStringLiteral("checkDate")},
          QStringLiteral("siteID")},
+        // What Fill all learned of a site's forms (FormMaps); an empty productColumn leaves the field empty.
+        {QStringLiteral("tab_formMaps"),
+         QStringLiteral("CREATE TABLE IF NOT EXISTS tab_formMaps (siteID INTEGER NOT NULL, formPath TEXT NOT NULL, "
+                        "fieldKey TEXT NOT NULL, productColumn TEXT NOT NULL, learnDate TEXT NOT NULL, "
+                        "PRIMARY KEY (siteID, formPath, fieldKey))"),
+         {QStringLiteral("siteID"), QStringLiteral("formPath"), QStringLiteral("fieldKey"),
+          QStringLiteral("productColumn"), QStringLiteral("learnDate")},
+         QStringLiteral("siteID")},
     };
     return tables;
 }

@@ -3,7 +3,9 @@
 #include "BusyGuard.h"
 #include "EditorValues.h"
 #include "EditorWidgets.h"
+#include "FormMaps.h"
 #include "MessageBox.h"
+#include "ProductFields.h"
 #include "Trap.h"
 #include "cSite.h"
 
@@ -19,6 +21,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QToolButton>
+#include <QTreeWidget>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -144,6 +147,18 @@ void frmSite::buildControls() {
     lblUpdateDate = named(new QLabel(QStringLiteral("..."), this), QStringLiteral("lblUpdateDate"));
     lblInsertDateCaption = addRow(QStringLiteral("Insert date:"), lblInsertDate);
     lblUpdateDateCaption = addRow(QStringLiteral("Last mod. :"), lblUpdateDate);
+
+    lvwLearnedFields = named(new QTreeWidget(this), QStringLiteral("lvwLearnedFields"));
+    lvwLearnedFields->setRootIsDecorated(false);
+    lvwLearnedFields->setHeaderLabels(
+        {QStringLiteral("Form"), QStringLiteral("Field"), QStringLiteral("Takes"), QStringLiteral("Learned")});
+    lvwLearnedFields->setMinimumHeight(lvwLearnedFields->fontMetrics().lineSpacing() * 5);
+    cmdForgetLearned =
+        named(new QPushButton(QStringLiteral("Forget learned fields"), this), QStringLiteral("cmdForgetLearned"));
+    cmdForgetLearned->setAutoDefault(false);
+    addSection(QStringLiteral("Learned fields"), QStringLiteral("fraLearnedFields"), lvwLearnedFields);
+    grid->addWidget(lvwLearnedFields, row++, 0, 1, 3);
+    grid->addWidget(cmdForgetLearned, row++, 0, 1, 3, Qt::AlignLeft);
     grid->setColumnStretch(1, 1);
 
     auto* buttons = new QHBoxLayout;
@@ -173,6 +188,8 @@ void frmSite::buildControls() {
                         txtPassword,
                         cmdShowPwd,
                         txtNotes,
+                        lvwLearnedFields,
+                        cmdForgetLearned,
                         cmdOK,
                         cmdClose};
     for (size_t i = 1; i < std::size(order); ++i)
@@ -183,6 +200,7 @@ void frmSite::buildControls() {
     connect(cmdShowPwd, &QToolButton::clicked, this, &frmSite::cmdShowPwd_Click);
     connect(cmdVisitHomePage, &QToolButton::clicked, this, &frmSite::cmdVisitHomePage_Click);
     connect(cmdVisitSubmitUrl, &QToolButton::clicked, this, &frmSite::cmdVisitSubmitUrl_Click);
+    connect(cmdForgetLearned, &QPushButton::clicked, this, &frmSite::cmdForgetLearned_Click);
 }
 
 cSite& frmSite::site() const {
@@ -204,11 +222,36 @@ void frmSite::Form_Load() {
             // Saving what could not be read in full would overwrite the stored values with blanks.
             cmdOK->setEnabled(m_loaded);
             ShowFormValues();
+            ShowLearnedFields();
         } else {
             setWindowTitle(QStringLiteral("New Site"));
             site().SiteID = 0;
+            cmdForgetLearned->setEnabled(false);
         }
     });
+}
+
+void frmSite::ShowLearnedFields() {
+    Trap(QStringLiteral("Error in ShowLearnedFields: "), [&] {
+        lvwLearnedFields->clear();
+        for (const FormMapField& field : ReadFormMaps(m_links.editingModeSiteID)) {
+            const ProductField* column = ProductFieldOfColumn(field.column);
+            lvwLearnedFields->addTopLevelItem(new QTreeWidgetItem(
+                {field.formPath, field.fieldKey, column ? column->caption : QStringLiteral("leave empty"),
+                 field.learnDate.left(10)}));
+        }
+        cmdForgetLearned->setEnabled(lvwLearnedFields->topLevelItemCount() > 0);
+    });
+}
+
+void frmSite::cmdForgetLearned_Click() {
+    if (MsgBox(QStringLiteral("Forget every field learned of this site's forms? Fill all then judges them by their "
+                              "words again."),
+               Msg::Buttons::YesNo, Msg::Icon::Question, Msg::Answer::No,
+               QStringLiteral("Forget learned fields")) != Msg::Answer::Yes)
+        return;
+    Trap(QStringLiteral("Error in cmdForgetLearned_Click: "), [&] { ForgetFormMaps(m_links.editingModeSiteID); });
+    ShowLearnedFields();
 }
 
 void frmSite::ShowFormValues() {

@@ -13,6 +13,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 class QToolButton;
+class QTreeWidget;
 
 // What the site editor needs from the main window.
 struct SiteEditorLinks {
@@ -42,6 +43,9 @@ public:
     void cmdShowPwd_Click();
     void cmdVisitHomePage_Click();
     void cmdVisitSubmitUrl_Click();
+    // The fields Fill all learned of this site's forms, and forgetting them (asked first, stored at once).
+    void ShowLearnedFields();
+    void cmdForgetLearned_Click();
     // False when Load failed: the window then shows what it could read and cannot save over the row.
     bool Loaded() const { return m_loaded; }
 
@@ -61,6 +65,8 @@ public:
     QLabel* lblInsertDate = nullptr;
     QLabel* lblUpdateDateCaption = nullptr;
     QLabel* lblUpdateDate = nullptr;
+    QTreeWidget* lvwLearnedFields = nullptr;
+    QPushButton* cmdForgetLearned = nullptr;
     QPushButton* cmdOK = nullptr;
     QPushButton* cmdClose = nullptr;
 

@@ -58,7 +58,7 @@ frmSiteCheck::frmSiteCheck(const QString& userAgent, Links links, QWidget* paren
     lvwChecks->setSelectionMode(QAbstractItemView::ExtendedSelection);
     lvwChecks->setMinimumWidth(640);
     lvwChecks->setSortingEnabled(true); // before the widths: the sort mark takes room beside each caption
-    SetListColumns(lvwChecks, kColumns);
+    SetListColumns(lvwChecks, "frmSiteCheck", kColumns);
     layout->addWidget(lvwChecks, 1);
 
     auto* buttons = new QHBoxLayout;

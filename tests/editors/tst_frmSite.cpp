@@ -1,3 +1,4 @@
+#include "ExtraTables.h"
 #include "Spies.h"
 #include "TestMain.h"
 #include "TestProgramDir.h"
@@ -37,6 +38,7 @@ class tst_frmSite final : public QObject {
 private slots:
     void init() {
         m_dir.emplace();
+        EnsureExtraTables(); // as the program's start prepares the archive
         m_boxes.emplace();
         m_dir->sql("INSERT INTO tab_sites (name, submitUrl, rank, userID) VALUES ('first', 'old.example', 1, 'me')");
     }

@@ -8,10 +8,7 @@
 #include "frmSiteCheck.h"
 
 #include <QDir>
-#include <QFile>
 #include <QPushButton>
-#include <QSslKey>
-#include <QSslServer>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -71,14 +68,8 @@ private slots:
         web.respond("/gone", "HTTP/1.1 410 Gone\r\nContent-Length: 0\r\nConnection: close\r\n\r\n");
         web.respond("/broken", "HTTP/1.1 500 Internal Server Error\r\nContent-Length: 0\r\nConnection: close\r\n\r\n");
         silent.hang("/never");
-        QSslServer tls;
-        QSslConfiguration config = QSslConfiguration::defaultConfiguration();
-        QFile certificate(QFINDTESTDATA("tls/loopback.crt")), key(QFINDTESTDATA("tls/loopback.key"));
-        QVERIFY(certificate.open(QIODevice::ReadOnly) && key.open(QIODevice::ReadOnly));
-        config.setLocalCertificate(QSslCertificate(certificate.readAll()));
-        config.setPrivateKey(QSslKey(key.readAll(), QSsl::Rsa));
-        tls.setSslConfiguration(config);
-        QVERIFY(tls.listen(QHostAddress::LocalHost, 0));
+        LoopbackHttpServer tls(LoopbackHttpServer::Kind::SelfSignedHttps);
+        tls.ok("/", "x", "text/html");
 
         const QString ok = web.url("/ok").toString();
         // address, result code, HTTP status, new address
@@ -95,7 +86,7 @@ private slots:
             {web.url("/loop").toString(), 6, "-", {}},
             {silent.url("/never").toString(), 6, "-", {}},
             {QString("http://127.0.0.1:%1/").arg(closedPort()), 6, "-", {}},
-            {QString("https://127.0.0.1:%1/").arg(tls.serverPort()), 6, "-", {}},
+            {tls.url("/").toString(), 6, "-", {}},
             {"ftp://files.example/", 6, "-", {}},
         };
         QList<qint64> ids;
