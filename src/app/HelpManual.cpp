@@ -5,6 +5,7 @@
 #include "Trap.h"
 #include "modMain.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 QString ManualPath() {
@@ -15,8 +16,9 @@ void HelpManual() {
     Trap(QStringLiteral("Error in HelpManual: "), [] {
         const QString path = ManualPath();
         if (!QFileInfo(path).isFile()) {
-            MsgBox(QStringLiteral("The user manual was not found. It should be at ") + path, Msg::Buttons::Ok,
-                   Msg::Icon::Exclamation);
+            MsgBox(QCoreApplication::translate("HelpManual", "The user manual was not found. It should be at %1")
+                       .arg(path),
+                   Msg::Buttons::Ok, Msg::Icon::Exclamation);
             return;
         }
         ShellOpen(QStringLiteral("Open"), path);

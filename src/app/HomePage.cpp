@@ -6,6 +6,8 @@
 #include "Trap.h"
 #include "WholeFile.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 #include <numeric>
@@ -37,10 +39,12 @@ constexpr const char* kRemainingColour = "#c0504d";
 QString progressBar(qint32 published, qint32 submitted, qint32 remaining) {
     const double whole = std::max(1, published + submitted + remaining);
     QString bar = QStringLiteral("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"200\" height=\"14\" role=\"img\" "
-                                 "aria-label=\"%1 published, %2 submitted, %3 remaining\">")
-                      .arg(published)
-                      .arg(submitted)
-                      .arg(remaining);
+                                 "aria-label=\"%1\">")
+                      .arg(QCoreApplication::translate("HomePage", "%1 published, %2 submitted, %3 remaining")
+                               .arg(published)
+                               .arg(submitted)
+                               .arg(remaining)
+                               .toHtmlEscaped());
     double x = 0;
     for (const auto& [count, colour] : {std::pair{published, kPublishedColour}, std::pair{submitted, kSubmittedColour},
                                         std::pair{remaining, kRemainingColour}}) {
@@ -57,8 +61,9 @@ QString progressBar(qint32 published, qint32 submitted, qint32 remaining) {
 // Twelve columns, one per week, scaled to the busiest week of all products, so that products compare at a glance.
 QString weeklyChart(const WeeklyChanges& weeks, qint32 busiest) {
     QString chart = QStringLiteral("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%1\" height=\"30\" role=\"img\" "
-                                   "aria-label=\"status changes per week\">")
-                        .arg(kChartWeeks * 12);
+                                   "aria-label=\"%2\">")
+                        .arg(kChartWeeks * 12)
+                        .arg(QCoreApplication::translate("HomePage", "status changes per week").toHtmlEscaped());
     for (int week = 0; week < kChartWeeks; ++week) {
         const double height = busiest > 0 ? 28.0 * weeks[week] / busiest : 0;
         chart +=
@@ -76,8 +81,9 @@ QString weeklyTable(const QList<ProductCounts>& products, const QHash<qint32, We
     qint32 busiest = 0;
     for (const WeeklyChanges& weeks : weekly)
         busiest = std::max(busiest, *std::max_element(weeks.begin(), weeks.end()));
-    QString table =
-        QStringLiteral("<p>Status changes per week, the last %1 weeks:</p><table cellspacing=\"4\">").arg(kChartWeeks);
+    QString table = QStringLiteral("<p>%1</p><table cellspacing=\"4\">")
+                        .arg(QCoreApplication::translate("HomePage", "Status changes per week, the last %1 weeks:")
+                                 .arg(kChartWeeks));
     for (const ProductCounts& product : products) {
         const WeeklyChanges weeks = weekly.value(product.productID);
         table += QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td></tr>")
@@ -95,8 +101,9 @@ QString HomePageHtml(const QString& message) {
         "<CENTER><H1>Quillomar PAD Submitter</H1></CENTER></BODY></HTML>");
     page += QStringLiteral("<center><p><a href='%1' target='_blank'>%2</a></p></center>")
                 .arg(AppInfo::ProductWebPage.toHtmlEscaped(), makerAddressText().toHtmlEscaped());
-    page += QStringLiteral("<center><p><b>Version ") + AppInfo::Version + QStringLiteral("</b><br>Build ") +
-            AppInfo::Build + QStringLiteral("</p></center>");
+    page += QStringLiteral("<center><p><b>%1</b><br>%2</p></center>")
+                .arg(QCoreApplication::translate("HomePage", "Version %1").arg(AppInfo::Version),
+                     QCoreApplication::translate("HomePage", "Build %1").arg(AppInfo::Build));
     page += QStringLiteral("<center>") + message.toHtmlEscaped() + QStringLiteral("</center>");
 
     // An archive that cannot be opened fails the page, for its caller to report. A read that fails shows one box,
@@ -115,27 +122,41 @@ QString HomePageHtml(const QString& message) {
         weekly = archive.ReadWeeklyChanges(DbClockNow().date());
     });
     if (!totalPadSites || !totalProducts)
-        return page + QStringLiteral("<p>The archive's counts could not be read.</p></BODY></HTML>");
+        return page + QStringLiteral("<p>%1</p></BODY></HTML>")
+                          .arg(QCoreApplication::translate("HomePage", "The archive's counts could not be read."));
 
     if (last.isValid())
-        page += QStringLiteral("<P align='center'>Last operation date time: ") + DateTimeDisplayText(last) +
-                QStringLiteral("</p>");
-    page += QStringLiteral("<p>Total PAD sites in archive: %1</p><p>Products in archive: %2</p>")
-                .arg(*totalPadSites)
-                .arg(*totalProducts);
+        page += QStringLiteral("<P align='center'>%1</p>")
+                    .arg(QCoreApplication::translate("HomePage", "Last operation date time: %1")
+                             .arg(DateTimeDisplayText(last)));
+    page += QStringLiteral("<p>%1</p><p>%2</p>")
+                .arg(QCoreApplication::translate("HomePage", "Total PAD sites in archive: %1").arg(*totalPadSites),
+                     QCoreApplication::translate("HomePage", "Products in archive: %1").arg(*totalProducts));
     if (*totalPadSites == 0)
-        page += QStringLiteral("<p>No PAD sites in archive.  Use the menu item 'PAD Sites-> Import sites from a "
-                               "list...' to bring in a list, or 'PAD Sites-> New site' to add one. </p>");
+        page += QStringLiteral("<p>%1</p>")
+                    .arg(QCoreApplication::translate("HomePage",
+                                                     "No PAD sites in archive.  Use the menu item 'PAD Sites-> Import "
+                                                     "sites from a list...' to bring in a list, or 'PAD Sites-> New "
+                                                     "site' to add one. "));
 
     if (!products) {
-        page += QStringLiteral("<p>The per-product counts could not be read.</p>");
+        page += QStringLiteral("<p>%1</p>")
+                    .arg(QCoreApplication::translate("HomePage", "The per-product counts could not be read."));
     } else if (products->isEmpty()) {
-        page += QStringLiteral("<p>No products in archive.  Use the 'New' button below or the menu item "
-                               "'Products-> Add Product' to create them. </p>");
+        page += QStringLiteral("<p>%1</p>")
+                    .arg(QCoreApplication::translate("HomePage", "No products in archive.  Use the 'New' button below "
+                                                                 "or the menu item 'Products-> Add Product' to create "
+                                                                 "them. "));
     } else {
         page += QStringLiteral("<TABLE CELLSPACING=4 CELLPADDING=4 >"
-                               "<TR BGCOLOR='#000022'><TD>Product</TD><TD>Submitted</TD><TD>Published</TD>"
-                               "<TD>Remaining</TD><TD>With OLD version flag</TD><TD>Progress</TD></TR>");
+                               "<TR BGCOLOR='#000022'><TD>%1</TD><TD>%2</TD><TD>%3</TD><TD>%4</TD><TD>%5</TD>"
+                               "<TD>%6</TD></TR>")
+                    .arg(QCoreApplication::translate("HomePage", "Product"),
+                         QCoreApplication::translate("HomePage", "Submitted"),
+                         QCoreApplication::translate("HomePage", "Published"),
+                         QCoreApplication::translate("HomePage", "Remaining"),
+                         QCoreApplication::translate("HomePage", "With OLD version flag"),
+                         QCoreApplication::translate("HomePage", "Progress"));
         for (const ProductCounts& product : *products) {
             // Two status rows for one pair (never written by the program) must not make anything negative or
             // beyond the whole.

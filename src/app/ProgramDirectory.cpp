@@ -23,19 +23,24 @@ QString native(const QString& path) {
 QString copyAsNewFile(const QString& source, const QString& target) {
     QFile in(source);
     if (!in.open(QIODevice::ReadOnly))
-        return QStringLiteral("%1 cannot be read: %2").arg(native(source), in.errorString());
+        return QCoreApplication::translate("ProgramDirectory", "%1 cannot be read: %2")
+            .arg(native(source), in.errorString());
     QTemporaryFile out(target + QStringLiteral(".XXXXXX"));
     if (!out.open() || !out.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner))
-        return QStringLiteral("%1 cannot be created: %2").arg(native(target), out.errorString());
+        return QCoreApplication::translate("ProgramDirectory", "%1 cannot be created: %2")
+            .arg(native(target), out.errorString());
     while (!in.atEnd()) {
         const QByteArray chunk = in.read(1 << 16);
         if (chunk.isEmpty() && in.error() != QFileDevice::NoError)
-            return QStringLiteral("%1 cannot be read: %2").arg(native(source), in.errorString());
+            return QCoreApplication::translate("ProgramDirectory", "%1 cannot be read: %2")
+                .arg(native(source), in.errorString());
         if (out.write(chunk) != chunk.size())
-            return QStringLiteral("%1 cannot be written: %2").arg(native(target), out.errorString());
+            return QCoreApplication::translate("ProgramDirectory", "%1 cannot be written: %2")
+                .arg(native(target), out.errorString());
     }
     if (!out.flush() || !out.rename(target))
-        return QStringLiteral("%1 cannot be written: %2").arg(native(target), out.errorString());
+        return QCoreApplication::translate("ProgramDirectory", "%1 cannot be written: %2")
+            .arg(native(target), out.errorString());
     out.setAutoRemove(false);
     return {};
 }
@@ -59,12 +64,14 @@ QString SeedUserData(const ProgramLayout& layout) {
     if (!layout.installed)
         return {};
     if (layout.programDirectory.isEmpty())
-        return QStringLiteral("No data folder is known for this user, so the database cannot be set up. "
-                              "Check that the HOME variable names your home folder.");
-    const QString heading =
-        QStringLiteral("The data folder %1 could not be set up:").arg(native(layout.programDirectory));
+        return QCoreApplication::translate("ProgramDirectory",
+                                           "No data folder is known for this user, so the database cannot be set up. "
+                                           "Check that the HOME variable names your home folder.");
+    const QString heading = QCoreApplication::translate("ProgramDirectory", "The data folder %1 could not be set up:")
+                                .arg(native(layout.programDirectory));
     if (!QDir().mkpath(layout.programDirectory))
-        return heading + QStringLiteral("\r\nthe folder cannot be created.");
+        return heading + QStringLiteral("\r\n") +
+               QCoreApplication::translate("ProgramDirectory", "the folder cannot be created.");
     QStringList problems;
     for (const QString& name : kSeededFiles) {
         const QString target = QDir(layout.programDirectory).filePath(name);
@@ -72,8 +79,9 @@ QString SeedUserData(const ProgramLayout& layout) {
             continue;
         const QString source = QDir(layout.sharedDirectory).filePath(name);
         if (!QFileInfo(source).isFile()) {
-            problems
-                << QStringLiteral("%1 is missing from the installation; reinstall the program.").arg(native(source));
+            problems << QCoreApplication::translate("ProgramDirectory",
+                                                    "%1 is missing from the installation; reinstall the program.")
+                            .arg(native(source));
             continue;
         }
         if (const QString problem = copyAsNewFile(source, target); !problem.isEmpty())

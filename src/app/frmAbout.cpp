@@ -29,19 +29,19 @@ QString addressText(QString address) {
 
 frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("About Quillomar PAD Submitter"));
+    setWindowTitle(tr("About Quillomar PAD Submitter"));
 
     pic = new QLabel(this);
     pic->setObjectName(QStringLiteral("pic"));
     pic->setPixmap(QIcon(QStringLiteral(":/pictures/splash.svg")).pixmap(QSize(340, 236)));
     pic->setAlignment(Qt::AlignCenter);
     pic->setCursor(Qt::PointingHandCursor);
-    pic->setToolTip(QStringLiteral("Click to close"));
+    pic->setToolTip(tr("Click to close"));
     pic->installEventFilter(this);
 
-    lblVersion = new QLabel(QStringLiteral("Version ") + AppInfo::Version, this);
+    lblVersion = new QLabel(tr("Version %1").arg(AppInfo::Version), this);
     lblVersion->setObjectName(QStringLiteral("lblVersion"));
-    lblBuild = new QLabel(QStringLiteral("Build ") + AppInfo::Build, this);
+    lblBuild = new QLabel(tr("Build %1").arg(AppInfo::Build), this);
     lblBuild->setObjectName(QStringLiteral("lblBuild"));
     for (QLabel* label : {lblVersion, lblBuild})
         label->setAlignment(Qt::AlignCenter);

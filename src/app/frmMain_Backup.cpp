@@ -13,12 +13,11 @@ void frmMain::BackUpArchiveToFile() {
     Trap(QStringLiteral("Error in BackUpArchiveToFile: "), [&] {
         const QString suggested = QDir::homePath() + QStringLiteral("/kwz-") +
                                   DbClockNow().date().toString(Qt::ISODate) + QStringLiteral(".db");
-        const QString path =
-            GetSaveFileName(this, QStringLiteral("Back up archive"), suggested, QStringLiteral("Archive (*.db)"));
+        const QString path = GetSaveFileName(this, tr("Back up archive"), suggested, tr("Archive (*.db)"));
         if (path.isEmpty())
             return;
         CopyArchiveTo(path);
-        MsgBox(QStringLiteral("The archive was backed up to %1").arg(QDir::toNativeSeparators(path)), Msg::Buttons::Ok,
+        MsgBox(tr("The archive was backed up to %1").arg(QDir::toNativeSeparators(path)), Msg::Buttons::Ok,
                Msg::Icon::Information);
     });
 }
@@ -31,7 +30,7 @@ void frmMain::RestoreFromBackup() {
         LoadComboProducts();
         cboProducts_Click();
         LoadStaticHtml(QString());
-        MsgBox(QStringLiteral("The archive was restored from %1").arg(QDir::toNativeSeparators(window.RestoredFile())),
+        MsgBox(tr("The archive was restored from %1").arg(QDir::toNativeSeparators(window.RestoredFile())),
                Msg::Buttons::Ok, Msg::Icon::Information);
     });
 }

@@ -33,8 +33,9 @@
 
 namespace {
 
-const QString kSelectTextbox = QStringLiteral("Please, select the textbox where you want to paste information");
-const QString kNoLogInForm = QStringLiteral("No log-in form on this page.");
+constexpr const char* kSelectTextbox =
+    QT_TRANSLATE_NOOP("frmMain", "Please, select the textbox where you want to paste information");
+constexpr const char* kNoLogInForm = QT_TRANSLATE_NOOP("frmMain", "No log-in form on this page.");
 
 // A stored value of blanks counts as none, as on the paste buttons.
 QString storedText(const QVariant& value) {
@@ -71,29 +72,28 @@ void frmMain::addBrowserMenuCommands(QMenu* browser) {
         connect(action, &QAction::triggered, this, handler);
         return action;
     };
-    add("miBrowserFillLogIn", QStringLiteral("Fill log-in"), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L)},
+    add("miBrowserFillLogIn", tr("Fill log-in"), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L)},
         [this] { FillLogIn(); });
     browser->addSeparator();
-    add("miBrowserReload", QStringLiteral("Reload"), {QKeySequence(Qt::Key_F5)}, [this] { webSite->reload(); });
+    add("miBrowserReload", tr("Reload"), {QKeySequence(Qt::Key_F5)}, [this] { webSite->reload(); });
     // Only while a page loads, so that Escape stays free for everything else.
-    QAction* stop =
-        add("miBrowserStop", QStringLiteral("Stop"), {QKeySequence(Qt::Key_Escape)}, [this] { webSite->stop(); });
+    QAction* stop = add("miBrowserStop", tr("Stop"), {QKeySequence(Qt::Key_Escape)}, [this] { webSite->stop(); });
     stop->setEnabled(false);
     connect(webSite, &QWebEngineView::loadStarted, stop, [stop] { stop->setEnabled(true); });
     connect(webSite, &QWebEngineView::loadFinished, stop, [stop] { stop->setEnabled(false); });
-    add("miBrowserFind", QStringLiteral("Find in page..."), {QKeySequence::Find}, [this] { findBar->Open(); });
+    add("miBrowserFind", tr("Find in page..."), {QKeySequence::Find}, [this] { findBar->Open(); });
     browser->addSeparator();
-    add("miBrowserZoomIn", QStringLiteral("Zoom in"), {QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)},
+    add("miBrowserZoomIn", tr("Zoom in"), {QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)},
         [this] { webSite->ZoomIn(); });
-    add("miBrowserZoomOut", QStringLiteral("Zoom out"), {QKeySequence::ZoomOut}, [this] { webSite->ZoomOut(); });
-    add("miBrowserZoomReset", QStringLiteral("Actual size"), {QKeySequence(Qt::CTRL | Qt::Key_0)},
+    add("miBrowserZoomOut", tr("Zoom out"), {QKeySequence::ZoomOut}, [this] { webSite->ZoomOut(); });
+    add("miBrowserZoomReset", tr("Actual size"), {QKeySequence(Qt::CTRL | Qt::Key_0)},
         [this] { webSite->ZoomReset(); });
     browser->addSeparator();
-    add("miBrowserOpenExternal", QStringLiteral("Open this page in the external browser"), {}, [this] {
+    add("miBrowserOpenExternal", tr("Open this page in the external browser"), {}, [this] {
         if (!ShowsStartPage() && !webSite->url().isEmpty())
             ShellOpen(QStringLiteral("Open"), webSite->url().toString());
     });
-    add("miBrowserCopyAddress", QStringLiteral("Copy page address"), {}, [this] {
+    add("miBrowserCopyAddress", tr("Copy page address"), {}, [this] {
         if (!ShowsStartPage() && !webSite->url().isEmpty())
             PutOnClipboard(webSite->url().toString());
     });
@@ -102,10 +102,10 @@ void frmMain::addBrowserMenuCommands(QMenu* browser) {
 void frmMain::VisitPadSite(const QString& url) {
     Trap(QStringLiteral("Error in VisitPadSite: "), [&] {
         if (url.trimmed().isEmpty()) {
-            MsgBox(QStringLiteral("PAD site url not found!"), Msg::Buttons::Ok, Msg::Icon::Exclamation);
+            MsgBox(tr("PAD site url not found!"), Msg::Buttons::Ok, Msg::Icon::Exclamation);
             return;
         }
-        LoadStaticHtml(QStringLiteral("Loading web pad site URL: ") + url);
+        LoadStaticHtml(tr("Loading web pad site URL: %1").arg(url));
         webSite->Navigate(url);
         m_fillAllWhenLoaded = gFillAllAfterVisit;
         m_filledSiteID = 0;
@@ -136,10 +136,9 @@ void frmMain::OpenSiteHome() {
             return;
         const auto homePage = ReadSiteHomePage(SiteRow::IdOf(row));
         if (!homePage)
-            MsgBox(QStringLiteral("Error: no record found"), Msg::Buttons::Ok, Msg::Icon::Exclamation);
+            MsgBox(tr("Error: no record found"), Msg::Buttons::Ok, Msg::Icon::Exclamation);
         else if (homePage->isNull())
-            MsgBox(QStringLiteral("No home page specified for this pad site"), Msg::Buttons::Ok,
-                   Msg::Icon::Exclamation);
+            MsgBox(tr("No home page specified for this pad site"), Msg::Buttons::Ok, Msg::Icon::Exclamation);
         else
             VisitPadSite(homePage->toString());
     });
@@ -152,10 +151,9 @@ void frmMain::VisitSiteHomeInExternal() {
             return;
         const auto homePage = ReadSiteHomePage(SiteRow::IdOf(row));
         if (!homePage) {
-            MsgBox(QStringLiteral("Error: no record found"), Msg::Buttons::Ok, Msg::Icon::Exclamation);
+            MsgBox(tr("Error: no record found"), Msg::Buttons::Ok, Msg::Icon::Exclamation);
         } else if (homePage->isNull()) {
-            MsgBox(QStringLiteral("No home page specified for this pad site"), Msg::Buttons::Ok,
-                   Msg::Icon::Exclamation);
+            MsgBox(tr("No home page specified for this pad site"), Msg::Buttons::Ok, Msg::Icon::Exclamation);
         } else {
             QString address = homePage->toString();
             VisitSite(address);
@@ -190,11 +188,11 @@ void frmMain::webSite_ProgressChange(int progress, int progressMax) {
         if (percent <= 100.0)
             ProgressBar1->setValue(int(percent));
         const int whole = percent >= 100.0 ? 100 : int(percent);
-        lblProgress->setText(QStringLiteral("Loading %1%").arg(whole));
+        lblProgress->setText(tr("Loading %1%").arg(whole));
     }
     if (ProgressBar1->value() == 100) {
         ProgressBar1->setVisible(false);
-        lblProgress->setText(QStringLiteral("Done"));
+        lblProgress->setText(tr("Done"));
     }
 }
 
@@ -205,12 +203,11 @@ void frmMain::webSite_StatusTextChange(const QString& text) {
 void frmMain::webSite_NewWindow2(bool& cancel) {
     if (gPopUpBlock == 0) {
         cancel = true;
-        MsgBox(QStringLiteral("Quillomar Pad Submitter has blocked a PopUp window!"), Msg::Buttons::Ok,
-               Msg::Icon::Exclamation);
+        MsgBox(tr("Quillomar Pad Submitter has blocked a PopUp window!"), Msg::Buttons::Ok, Msg::Icon::Exclamation);
         return;
     }
-    cancel = MsgBox(QStringLiteral("This site is trying to open a POPUP window. Block it?"), Msg::Buttons::YesNo,
-                    Msg::Icon::Exclamation, Msg::Answer::None, QStringLiteral("Pop Up warning")) == Msg::Answer::Yes;
+    cancel = MsgBox(tr("This site is trying to open a POPUP window. Block it?"), Msg::Buttons::YesNo,
+                    Msg::Icon::Exclamation, Msg::Answer::None, tr("Pop Up warning")) == Msg::Answer::Yes;
 }
 
 void frmMain::cmdMagic_Click() {
@@ -223,11 +220,11 @@ void frmMain::cmdFillAll_Click() {
     Trap(prefix, [&] {
         const qint32 productID = SelectedProductID();
         if (productID == 0) {
-            MsgBox(QStringLiteral("Please choose a product: Fill all writes the chosen product's data."),
-                   Msg::Buttons::Ok, Msg::Icon::Exclamation);
+            MsgBox(tr("Please choose a product: Fill all writes the chosen product's data."), Msg::Buttons::Ok,
+                   Msg::Icon::Exclamation);
             return;
         }
-        const QString noPage = QStringLiteral("No site's page is shown: visit a site, then fill its form.");
+        const QString noPage = tr("No site's page is shown: visit a site, then fill its form.");
         if (webSite->url().isEmpty() || webSite->url() == QUrl(QStringLiteral("about:blank"))) {
             MsgBox(noPage, Msg::Buttons::Ok, Msg::Icon::Exclamation);
             return;
@@ -269,16 +266,15 @@ void frmMain::cmdFillAll_Click() {
 void frmMain::UndoFillAll() {
     FormFiller::UndoFill(*webSite, [this](std::optional<int> restored) {
         if (!restored)
-            StatusBar1Panel1->setText(
-                QStringLiteral("Nothing to undo: this page has not been filled since it was opened"));
+            StatusBar1Panel1->setText(tr("Nothing to undo: this page has not been filled since it was opened"));
         else
-            StatusBar1Panel1->setText(restored == 1 ? QStringLiteral("Undid the fill of 1 field")
-                                                    : QStringLiteral("Undid the fill of %1 fields").arg(*restored));
+            StatusBar1Panel1->setText(restored == 1 ? tr("Undid the fill of 1 field")
+                                                    : tr("Undid the fill of %1 fields").arg(*restored));
     });
 }
 
 void frmMain::ShowFillReport() {
-    MsgBox(m_fillReport, Msg::Buttons::Ok, Msg::Icon::Information, Msg::Answer::None, QStringLiteral("Fill report"));
+    MsgBox(m_fillReport, Msg::Buttons::Ok, Msg::Icon::Information, Msg::Answer::None, tr("Fill report"));
 }
 
 void frmMain::cmdPADurl_Click(int index) {
@@ -290,7 +286,7 @@ void frmMain::cmdPADurl_Click(int index) {
                                   [value, secret](const FormFiller::FocusedField& field) {
                                       using Outcome = FormFiller::FocusedField::Outcome;
                                       if (field.outcome == Outcome::NoPage || field.outcome == Outcome::NotATextbox) {
-                                          MsgBox(kSelectTextbox, Msg::Buttons::Ok, Msg::Icon::Exclamation);
+                                          MsgBox(tr(kSelectTextbox), Msg::Buttons::Ok, Msg::Icon::Exclamation);
                                           return;
                                       }
                                       if (secret)
@@ -305,19 +301,19 @@ void frmMain::cmdPaste_Click() {
     Trap(prefix, [&] {
         const QString chosen = cboPad->currentText();
         if (chosen.isEmpty()) {
-            MsgBox(QStringLiteral("Nothing selected"), Msg::Buttons::Ok, Msg::Icon::Exclamation);
+            MsgBox(tr("Nothing selected"), Msg::Buttons::Ok, Msg::Icon::Exclamation);
             return;
         }
         const ProductField* field = ProductFieldOfPasteName(chosen);
         if (!field)
-            throw Failure(QStringLiteral("'%1' is not a product field that can be pasted").arg(chosen));
+            throw Failure(tr("'%1' is not a product field that can be pasted").arg(chosen));
         const auto stored = ReadProductColumn(SelectedProductID(), field->column);
         if (!stored)
             return;
         // Nothing to paste: the page and the clipboard stay as they are.
         if (stored->toString().isEmpty()) {
-            MsgBox(QStringLiteral("%1 is empty for this product: there is nothing to paste.").arg(chosen),
-                   Msg::Buttons::Ok, Msg::Icon::Exclamation);
+            MsgBox(tr("%1 is empty for this product: there is nothing to paste.").arg(chosen), Msg::Buttons::Ok,
+                   Msg::Icon::Exclamation);
             return;
         }
         const QString value = stored->toString();
@@ -327,9 +323,9 @@ void frmMain::cmdPaste_Click() {
                                           Trap(prefix, [&] {
                                               switch (field.outcome) {
                                               case Outcome::NoPage:
-                                                  throw Failure(QStringLiteral("the page shown cannot be reached"));
+                                                  throw Failure(tr("the page shown cannot be reached"));
                                               case Outcome::NotATextbox:
-                                                  MsgBox(kSelectTextbox, Msg::Buttons::Ok, Msg::Icon::Exclamation);
+                                                  MsgBox(tr(kSelectTextbox), Msg::Buttons::Ok, Msg::Icon::Exclamation);
                                                   return;
                                               case Outcome::WriteRefused:
                                                   PutOnClipboard(value);
@@ -344,8 +340,8 @@ void frmMain::cmdPaste_Click() {
 }
 
 void frmMain::cmdResetForm_Click() {
-    if (MsgBox(QStringLiteral("Are you sure you want to clear form text? "), Msg::Buttons::YesNo, Msg::Icon::Question,
-               Msg::Answer::No, QStringLiteral("Clear form text")) != Msg::Answer::Yes)
+    if (MsgBox(tr("Are you sure you want to clear form text? "), Msg::Buttons::YesNo, Msg::Icon::Question,
+               Msg::Answer::No, tr("Clear form text")) != Msg::Answer::Yes)
         return;
     FormFiller::ClearTextInputs(*webSite);
 }
@@ -354,7 +350,7 @@ void frmMain::FillLogIn() {
     Trap(QStringLiteral("Error in FillLogIn: "), [&] {
         const QTreeWidgetItem* row = SiteRow::SelectedItem(lvwSites);
         if (!row) {
-            StatusBar1Panel1->setText(QStringLiteral("Select the site whose log-in to fill in the list."));
+            StatusBar1Panel1->setText(tr("Select the site whose log-in to fill in the list."));
             return;
         }
         const auto login = ReadSiteLogin(SiteRow::IdOf(row));
@@ -366,33 +362,31 @@ void frmMain::FillLogIn() {
         const QString whose = storedText(login->name).isEmpty() ? hosts.value(0, login->submitUrl.toString().trimmed())
                                                                 : login->name.toString().trimmed();
         if (user.isEmpty() && password.isEmpty()) {
-            StatusBar1Panel1->setText(QStringLiteral("No log-in is stored for %1.").arg(whose));
+            StatusBar1Panel1->setText(tr("No log-in is stored for %1.").arg(whose));
             return;
         }
         const QUrl shown = webSite->url();
         LocateLogInForm(*webSite, [this, user, password, hosts, whose, shown](const std::optional<LogInForm>& form) {
             if (!form || !form->found) {
-                StatusBar1Panel1->setText(kNoLogInForm);
+                StatusBar1Panel1->setText(tr(kNoLogInForm));
                 return;
             }
             // The page's answer is the page's word; its address, which the engine knows, must pass too.
             const QString pageHost = HostMayHaveLogIn(shown.host(), hosts) ? form->host : shown.host();
             if (!HostMayHaveLogIn(pageHost, hosts)) {
                 StatusBar1Panel1->setText(
-                    QStringLiteral(
-                        "The log-in of %1 was withheld: this page is on %2, not on the site's own host (%3).")
-                        .arg(whose, pageHost.isEmpty() ? QStringLiteral("no host") : pageHost,
-                             hosts.isEmpty() ? QStringLiteral("none stored") : hosts.join(QStringLiteral(", "))));
+                    tr("The log-in of %1 was withheld: this page is on %2, not on the site's own host (%3).")
+                        .arg(whose, pageHost.isEmpty() ? tr("no host") : pageHost,
+                             hosts.isEmpty() ? tr("none stored") : hosts.join(QStringLiteral(", "))));
                 return;
             }
             // The page may have moved on while it was asked; the log-in goes only where the form was found.
             if (webSite->url() != shown) {
-                StatusBar1Panel1->setText(QStringLiteral("The page changed: fill the log-in again."));
+                StatusBar1Panel1->setText(tr("The page changed: fill the log-in again."));
                 return;
             }
             FillLogInForm(*webSite, user, password, [this, whose](bool filled) {
-                StatusBar1Panel1->setText(filled ? QStringLiteral("Filled the log-in of %1.").arg(whose)
-                                                 : kNoLogInForm);
+                StatusBar1Panel1->setText(filled ? tr("Filled the log-in of %1.").arg(whose) : tr(kNoLogInForm));
             });
         });
     });
@@ -400,15 +394,15 @@ void frmMain::FillLogIn() {
 
 void frmMain::ForgetSiteLogIns() {
     Trap(QStringLiteral("Error in ForgetSiteLogIns: "), [&] {
-        if (MsgBox(QStringLiteral("Forget the log-ins of all sites? The browser's cookies, site storage and cache are "
-                                  "cleared, and you log in to each site again."),
+        if (MsgBox(tr("Forget the log-ins of all sites? The browser's cookies, site storage and cache are "
+                      "cleared, and you log in to each site again."),
                    Msg::Buttons::YesNo, Msg::Icon::Question, Msg::Answer::No,
-                   QStringLiteral("Forget site log-ins")) != Msg::Answer::Yes)
+                   tr("Forget site log-ins")) != Msg::Answer::Yes)
             return;
         if (gBrowserProfile)
             gBrowserProfile->ForgetLogIns();
         else
             webSite->page()->profile()->cookieStore()->deleteAllCookies();
-        StatusBar1Panel1->setText(QStringLiteral("Site log-ins forgotten."));
+        StatusBar1Panel1->setText(tr("Site log-ins forgotten."));
     });
 }

@@ -29,7 +29,7 @@ void frmMain::SiteProperty() {
     Trap(QStringLiteral("Error in SiteProperty: "), [&] {
         const QTreeWidgetItem* row = SiteRow::SelectedItem(lvwSites);
         if (!row) {
-            MsgBox(QStringLiteral("Select web site to modify"), Msg::Buttons::Ok, Msg::Icon::Exclamation);
+            MsgBox(tr("Select web site to modify"), Msg::Buttons::Ok, Msg::Icon::Exclamation);
             return;
         }
         gViewFilter->EditingModeSiteID = SiteRow::IdOf(row);

@@ -10,13 +10,14 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 
 namespace {
 
 std::optional<cProduct> chosenProduct(qint32 productID) {
     if (productID == 0) {
-        MsgBox(QStringLiteral("Select in the combo box the program to update"), Msg::Buttons::Ok,
-               Msg::Icon::Exclamation);
+        MsgBox(QCoreApplication::translate("frmMain", "Select in the combo box the program to update"),
+               Msg::Buttons::Ok, Msg::Icon::Exclamation);
         return std::nullopt;
     }
     std::optional<cProduct> product = cProduct::Read(productID);
@@ -43,8 +44,8 @@ void frmMain::ProductUpdateFromPad() {
             if (change.field->column == QLatin1String("version"))
                 newVersion = change.inFile;
         }
-        MsgBox(QStringLiteral("Stored from the PAD file: %1.").arg(captions.join(QLatin1String(", "))),
-               Msg::Buttons::Ok, Msg::Icon::Information);
+        MsgBox(tr("Stored from the PAD file: %1.").arg(captions.join(QLatin1String(", "))), Msg::Buttons::Ok,
+               Msg::Icon::Information);
         AfterNewVersion(productID, product->Version, newVersion);
     });
 }
@@ -55,8 +56,8 @@ void frmMain::ProductNewVersion() {
         const std::optional<cProduct> product = chosenProduct(productID);
         if (!product)
             return;
-        const std::optional<QString> typed = InputBox(QStringLiteral("New version of %1:").arg(product->Name),
-                                                      product->Version, QStringLiteral("New version"));
+        const std::optional<QString> typed =
+            InputBox(tr("New version of %1:").arg(product->Name), product->Version, tr("New version"));
         if (!typed || typed->trimmed().isEmpty() || typed->trimmed() == product->Version)
             return;
         StoreProductVersion(productID, typed->trimmed());
@@ -68,12 +69,11 @@ void frmMain::AfterNewVersion(qint32 productID, const QString& oldVersion, const
     const int sites = newVersion.isEmpty() ? 0 : CountSitesShowingOldVersion(productID);
     bool marked = false;
     if (sites > 0 &&
-        MsgBox(QStringLiteral("Version changed from %1 to %2. Mark the %3 sites where this product is submitted or "
-                              "published, and which do not update from the PAD address themselves, as showing an old "
-                              "version?")
+        MsgBox(tr("Version changed from %1 to %2. Mark the %3 sites where this product is submitted or "
+                  "published, and which do not update from the PAD address themselves, as showing an old "
+                  "version?")
                    .arg(oldVersion, newVersion, QString::number(sites)),
-               Msg::Buttons::YesNo, Msg::Icon::Question, Msg::Answer::Yes,
-               QStringLiteral("New version")) == Msg::Answer::Yes)
+               Msg::Buttons::YesNo, Msg::Icon::Question, Msg::Answer::Yes, tr("New version")) == Msg::Answer::Yes)
         marked = MarkSitesShowingOldVersion(productID) > 0;
     // The name may have changed too; the product stays chosen by its key.
     LoadComboProducts();

@@ -28,7 +28,7 @@ void frmMain::LoadComboProducts() {
         const QList<ProductName> products = ReadProductNames();
         const QSignalBlocker quiet(cboProducts);
         cboProducts->clear();
-        cboProducts->addItem(QStringLiteral("Select one"), -1);
+        cboProducts->addItem(tr("Select one"), -1);
         for (const ProductName& product : products)
             cboProducts->addItem(product.name, product.productID);
         cboProducts->setCurrentIndex(-1);
@@ -39,7 +39,7 @@ void frmMain::cboProducts_Click() {
     Trap(QStringLiteral("Error in cboProducts_Click: "), [&] {
         const qint32 productID = SelectedProductID();
         if (productID == 0) {
-            lblFolderName->setText(QStringLiteral(" Quillomar Pad Submitter"));
+            lblFolderName->setText(tr(" Quillomar Pad Submitter"));
             cboPad->clear();
             MakeLvwSitesContents(-1);
             EnableSubmitButtons(false);
@@ -58,7 +58,7 @@ void frmMain::cboProducts_Click() {
         cboPad->clear();
         if (const auto product = cProduct::Read(productID)) {
             if (!product->Name.isNull())
-                lblFolderName->setText(QStringLiteral(" Quillomar Pad Submitter - ") + product->Name);
+                lblFolderName->setText(tr(" Quillomar Pad Submitter - %1").arg(product->Name));
             m_pasteValues[PadButton] = product->PADurl;
             m_pasteValues[EmailButton] = product->EmailAuthor;
             m_pasteValues[AuthorButton] = product->Author;
@@ -97,8 +97,7 @@ void frmMain::ProductAdd() {
 void frmMain::ProductProperty() {
     Trap(QStringLiteral("Error in ProductProperty: "), [&] {
         if (SelectedProductID() == 0) {
-            MsgBox(QStringLiteral("Select in the combo box the program to modify"), Msg::Buttons::Ok,
-                   Msg::Icon::Exclamation);
+            MsgBox(tr("Select in the combo box the program to modify"), Msg::Buttons::Ok, Msg::Icon::Exclamation);
             return;
         }
         gViewFilter->EditingModeProductID = SelectedProductID();
@@ -108,14 +107,12 @@ void frmMain::ProductProperty() {
 
 void frmMain::ProductDeleteCommand() {
     if (SelectedProductID() == 0) {
-        MsgBox(QStringLiteral("Select in the combo box the program to delete"), Msg::Buttons::Ok,
-               Msg::Icon::Exclamation);
+        MsgBox(tr("Select in the combo box the program to delete"), Msg::Buttons::Ok, Msg::Icon::Exclamation);
         return;
     }
     const QString name = cboProducts->currentText();
-    if (MsgBox(QStringLiteral("Are you sure you want to delete product '") + name + QStringLiteral("' ? "),
-               Msg::Buttons::YesNo, Msg::Icon::Question, Msg::Answer::No,
-               QStringLiteral("Deleting Product '") + name + QStringLiteral("'")) != Msg::Answer::Yes)
+    if (MsgBox(tr("Are you sure you want to delete product '%1' ? ").arg(name), Msg::Buttons::YesNo,
+               Msg::Icon::Question, Msg::Answer::No, tr("Deleting Product '%1'").arg(name)) != Msg::Answer::Yes)
         return;
     if (!BackUpBeforeChange())
         return;

@@ -14,16 +14,16 @@ void frmMain::ExportReport() {
     Trap(QStringLiteral("Error in ExportReport: "), [&] {
         const qint32 productID = SelectedProductID();
         if (productID == 0) {
-            MsgBox(QStringLiteral("Please choose a product: the report shows its standing on every site."),
-                   Msg::Buttons::Ok, Msg::Icon::Exclamation);
+            MsgBox(tr("Please choose a product: the report shows its standing on every site."), Msg::Buttons::Ok,
+                   Msg::Icon::Exclamation);
             return;
         }
         const QString product = cboProducts->currentText();
         const QString path =
-            GetSaveFileName(this, QStringLiteral("Export report"),
+            GetSaveFileName(this, tr("Export report"),
                             QDir::homePath() + QLatin1Char('/') +
                                 SuggestedFileName(product, QStringLiteral("report"), QStringLiteral(".csv")),
-                            QStringLiteral("Spreadsheet (*.csv);;Printable page (*.html *.htm)"));
+                            tr("Spreadsheet (*.csv);;Printable page (*.html *.htm)"));
         if (path.isEmpty())
             return;
         // The sites the list shows come first, in its order; the ones a filter hides follow.
@@ -31,7 +31,7 @@ void frmMain::ExportReport() {
         for (int i = 0; i < lvwSites->topLevelItemCount(); ++i)
             order << SiteRow::IdOf(lvwSites->topLevelItem(i));
         WriteSubmissionReport(path, product, ReadSubmissionReport(productID, order));
-        MsgBox(QStringLiteral("The report was written to %1.").arg(QDir::toNativeSeparators(path)), Msg::Buttons::Ok,
+        MsgBox(tr("The report was written to %1.").arg(QDir::toNativeSeparators(path)), Msg::Buttons::Ok,
                Msg::Icon::Information);
     });
 }

@@ -23,7 +23,7 @@ void frmMain::CheckSites() {
                     lvwSites->clearSelection();
                     SiteRow::SelectAndShow(lvwSites, row);
                 } else
-                    MsgBox(QStringLiteral("The site is not in the list as it is shown now."), Msg::Buttons::Ok,
+                    MsgBox(tr("The site is not in the list as it is shown now."), Msg::Buttons::Ok,
                            Msg::Icon::Information);
             };
             links.sitesChanged = [this] { cboProducts_Click(); };

@@ -33,46 +33,40 @@ void frmMain::buildSiteListMenu() {
         return menu;
     };
 
-    item(mnuLvwSites, "miLvwSitesOpenSite", QStringLiteral("Open PAD Site Submit URL"), &frmMain::lvwSites_DblClick);
-    item(mnuLvwSites, "miLvwSitesOpenSiteHome", QStringLiteral("Open PAD Site HomePage"), &frmMain::OpenSiteHome);
-    item(mnuLvwSites, "miLvwSitesVisitSiteHomeInExternal", QStringLiteral("Visit Site HomePage in External Browser"),
+    item(mnuLvwSites, "miLvwSitesOpenSite", tr("Open PAD Site Submit URL"), &frmMain::lvwSites_DblClick);
+    item(mnuLvwSites, "miLvwSitesOpenSiteHome", tr("Open PAD Site HomePage"), &frmMain::OpenSiteHome);
+    item(mnuLvwSites, "miLvwSitesVisitSiteHomeInExternal", tr("Visit Site HomePage in External Browser"),
          &frmMain::VisitSiteHomeInExternal);
     separator(mnuLvwSites, "miLvwSitesSep0");
 
-    QMenu* bookmark = submenu("miLvwSitesBookmark", QStringLiteral("Bookmark"));
-    item(bookmark, "miLvwSitesToggleBookmark", QStringLiteral("Toggle bookmark"),
-         &frmMain::miLvwSitesToggleBookmark_Click);
-    item(bookmark, "miLvwSitesGoToNextBookmark", QStringLiteral("Go to Next Bookmark"),
-         &frmMain::miLvwSitesGoToNextBookmark_Click);
+    QMenu* bookmark = submenu("miLvwSitesBookmark", tr("Bookmark"));
+    item(bookmark, "miLvwSitesToggleBookmark", tr("Toggle bookmark"), &frmMain::miLvwSitesToggleBookmark_Click);
+    item(bookmark, "miLvwSitesGoToNextBookmark", tr("Go to Next Bookmark"), &frmMain::miLvwSitesGoToNextBookmark_Click);
     separator(bookmark, "miLvwSitesSep2");
-    item(bookmark, "miLvwSitesClearAllBookmark", QStringLiteral("Clear all bookmark"),
-         &frmMain::miLvwSitesClearAllBookmark_Click);
+    item(bookmark, "miLvwSitesClearAllBookmark", tr("Clear all bookmark"), &frmMain::miLvwSitesClearAllBookmark_Click);
     separator(mnuLvwSites, "miLvwSitesSep");
 
-    item(mnuLvwSites, "miLvwSitesSelectAll", QStringLiteral("Select all"), &frmMain::SelectAllSites);
-    item(mnuLvwSites, "miLvwSitesSelectNone", QStringLiteral("Select none"), &frmMain::SelectNoSites);
-    QMenu* status = submenu("miLvwSitesModifySiteStatus", QStringLiteral("Status"));
-    item(status, "miLvwSitesModifySiteNotSubmitted", QStringLiteral("Not Submitted"),
+    item(mnuLvwSites, "miLvwSitesSelectAll", tr("Select all"), &frmMain::SelectAllSites);
+    item(mnuLvwSites, "miLvwSitesSelectNone", tr("Select none"), &frmMain::SelectNoSites);
+    QMenu* status = submenu("miLvwSitesModifySiteStatus", tr("Status"));
+    item(status, "miLvwSitesModifySiteNotSubmitted", tr("Not Submitted"),
          &frmMain::miLvwSitesModifySiteNotSubmitted_Click);
-    item(status, "miLvwSitesModifySiteSubmitted", QStringLiteral("Submitted"),
-         &frmMain::miLvwSitesModifySiteSubmitted_Click);
-    item(status, "miLvwSitesModifySitePublished", QStringLiteral("Published"),
-         &frmMain::miLvwSitesModifySitePublished_Click);
+    item(status, "miLvwSitesModifySiteSubmitted", tr("Submitted"), &frmMain::miLvwSitesModifySiteSubmitted_Click);
+    item(status, "miLvwSitesModifySitePublished", tr("Published"), &frmMain::miLvwSitesModifySitePublished_Click);
     separator(status, "miLvwSitesStatusSep1");
-    item(status, "miLvwSitesModifySiteOldVersion", QStringLiteral("Set \"Old Version\" on selected elements"),
+    item(status, "miLvwSitesModifySiteOldVersion", tr("Set \"Old Version\" on selected elements"),
          &frmMain::miLvwSitesModifySiteOldVersion_Click);
-    item(status, "miLvwSitesModifySiteOldVersionAll", QStringLiteral("Set \"Old Version\" on ALL elements"),
+    item(status, "miLvwSitesModifySiteOldVersionAll", tr("Set \"Old Version\" on ALL elements"),
          &frmMain::miLvwSitesModifySiteOldVersionAll_Click);
-    item(status, "miLvwSitesModifySiteActualVersion", QStringLiteral("Set \"Actual Version\""),
+    item(status, "miLvwSitesModifySiteActualVersion", tr("Set \"Actual Version\""),
          &frmMain::miLvwSitesModifySiteActualVersion_Click);
     separator(status, "miLvwSitesStatusSep2");
-    item(status, "miLvwSitesModifySiteShowStatus", QStringLiteral("Show history"),
-         &frmMain::miLvwSitesModifySiteShowStatus_Click);
+    item(status, "miLvwSitesModifySiteShowStatus", tr("Show history"), &frmMain::miLvwSitesModifySiteShowStatus_Click);
     separator(mnuLvwSites, "miLvwSitesSep3");
 
-    item(mnuLvwSites, "miLvwSitesModifySite", QStringLiteral("Web Site property..."), &frmMain::SiteProperty);
-    item(mnuLvwSites, "miLvwSitesAddSite", QStringLiteral("Add new site..."), &frmMain::SiteNew);
-    item(mnuLvwSites, "miLvwSitesDelete", QStringLiteral("Delete site"), &frmMain::SiteDelete);
+    item(mnuLvwSites, "miLvwSitesModifySite", tr("Web Site property..."), &frmMain::SiteProperty);
+    item(mnuLvwSites, "miLvwSitesAddSite", tr("Add new site..."), &frmMain::SiteNew);
+    item(mnuLvwSites, "miLvwSitesDelete", tr("Delete site"), &frmMain::SiteDelete);
 }
 
 void frmMain::lvwSites_MouseUp(Qt::MouseButton button, const QPoint& position) {
@@ -118,7 +112,7 @@ void frmMain::miLvwSitesGoToNextBookmark_Click() {
             return;
         const int start = lvwSites->indexOfTopLevelItem(selected) + 1;
         if (start >= lvwSites->topLevelItemCount())
-            MsgBox(QStringLiteral("End of the list"));
+            MsgBox(tr("End of the list"));
         selected->setSelected(false);
         for (int i = start; i < lvwSites->topLevelItemCount(); ++i) {
             QTreeWidgetItem* row = lvwSites->topLevelItem(i);
@@ -132,12 +126,12 @@ void frmMain::miLvwSitesGoToNextBookmark_Click() {
 
 void frmMain::miLvwSitesClearAllBookmark_Click() {
     Trap(QStringLiteral("Error in miLvwSitesClearAllBookmark_Click: "), [&] {
-        if (MsgBox(QStringLiteral("Are you sure you want to clear all bookmarks? "), Msg::Buttons::YesNo,
-                   Msg::Icon::Question, Msg::Answer::No, QStringLiteral("Clear all bookmarks")) != Msg::Answer::Yes)
+        if (MsgBox(tr("Are you sure you want to clear all bookmarks? "), Msg::Buttons::YesNo, Msg::Icon::Question,
+                   Msg::Answer::No, tr("Clear all bookmarks")) != Msg::Answer::Yes)
             return;
         ClearAllBookmark();
         cboFilterStatus_Click();
-        MsgBox(QStringLiteral("Bookmarks cleared"), Msg::Buttons::Ok, Msg::Icon::Information);
+        MsgBox(tr("Bookmarks cleared"), Msg::Buttons::Ok, Msg::Icon::Information);
     });
 }
 
@@ -157,8 +151,8 @@ void frmMain::SiteDelete() {
         // A focused row that is not selected counts as nothing selected.
         if (!SiteRow::SelectedItem(lvwSites))
             return;
-        if (MsgBox(QStringLiteral("Are you sure you want to delete selected sites? "), Msg::Buttons::YesNo,
-                   Msg::Icon::Question, Msg::Answer::No, QStringLiteral("Deleting")) != Msg::Answer::Yes)
+        if (MsgBox(tr("Are you sure you want to delete selected sites? "), Msg::Buttons::YesNo, Msg::Icon::Question,
+                   Msg::Answer::No, tr("Deleting")) != Msg::Answer::Yes)
             return;
         if (!BackUpBeforeChange())
             return;

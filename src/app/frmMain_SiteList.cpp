@@ -15,7 +15,7 @@ void frmMain::LoadComboFilterStatus() {
     Trap(QStringLiteral("Error in LoadComboFilterStatus: "), [&] {
         const QSignalBlocker quiet(cboFilterStatus);
         cboFilterStatus->clear();
-        cboFilterStatus->addItem(QStringLiteral("All"), -1);
+        cboFilterStatus->addItem(tr("All"), -1);
         for (const SubmitStatus status : kSubmitStatuses)
             cboFilterStatus->addItem(WordsFor(status).filter, int(status));
         cboFilterStatus->setCurrentIndex(-1);

@@ -19,8 +19,10 @@ void exclaim(const QString& text) {
     MsgBox(text, Msg::Buttons::Ok, Msg::Icon::Exclamation);
 }
 
-const QString kSelectProductToChange = QStringLiteral("You must select a product to change pad site status!");
-const QString kSelectSiteToChange = QStringLiteral("You must select a site to change pad site status!");
+constexpr const char* kSelectProductToChange =
+    QT_TRANSLATE_NOOP("frmMain", "You must select a product to change pad site status!");
+constexpr const char* kSelectSiteToChange =
+    QT_TRANSLATE_NOOP("frmMain", "You must select a site to change pad site status!");
 
 } // namespace
 
@@ -28,12 +30,12 @@ void frmMain::ChangeSiteStatus(qint16 Status) {
     Trap(QStringLiteral("Error in ChangeSiteStatus: "), [&] {
         const qint32 productID = SelectedProductID();
         if (productID == 0) {
-            exclaim(kSelectProductToChange);
+            exclaim(tr(kSelectProductToChange));
             return;
         }
         const QTreeWidgetItem* site = SiteRow::SelectedItem(lvwSites);
         if (!site) {
-            exclaim(kSelectSiteToChange);
+            exclaim(tr(kSelectSiteToChange));
             return;
         }
         const qint32 siteID = SiteRow::IdOf(site);
@@ -44,9 +46,9 @@ void frmMain::ChangeSiteStatus(qint16 Status) {
         if ((Status == 1 || Status == 2) && siteID == m_filledSiteID)
             LearnShownForm(siteID, productID, false);
         const auto status = SubmitStatusOf(Status);
-        MsgBox(QStringLiteral("New status set is: ") + (status ? WordsFor(*status).message : QString()) +
-                   QStringLiteral(" for site URL: ") + address,
-               Msg::Buttons::Ok, Msg::Icon::Information);
+        MsgBox(
+            tr("New status set is: %1 for site URL: %2").arg(status ? WordsFor(*status).message : QString(), address),
+            Msg::Buttons::Ok, Msg::Icon::Information);
         cboProducts_Click();
         // The changed site is selected again only where the rebuilt list can still show it.
         const qint32 filter = CurrentFilter();
@@ -75,24 +77,22 @@ void frmMain::ChangeSiteOldVersion(bool IsOld) {
     Trap(QStringLiteral("Error in ChangeSiteOldVersion: "), [&] {
         const qint32 productID = SelectedProductID();
         if (productID == 0) {
-            exclaim(kSelectProductToChange);
+            exclaim(tr(kSelectProductToChange));
             return;
         }
         const QList<qint64> siteIDs = SiteRow::SelectedIds(lvwSites);
         if (siteIDs.isEmpty()) {
-            exclaim(kSelectSiteToChange);
+            exclaim(tr(kSelectSiteToChange));
             return;
         }
-        if (MsgBox(QStringLiteral("Are you sure you want to update status version information? "), Msg::Buttons::YesNo,
-                   Msg::Icon::Question, Msg::Answer::No,
-                   QStringLiteral("update status version information")) != Msg::Answer::Yes)
+        if (MsgBox(tr("Are you sure you want to update status version information? "), Msg::Buttons::YesNo,
+                   Msg::Icon::Question, Msg::Answer::No, tr("update status version information")) != Msg::Answer::Yes)
             return;
         const int changed = WriteOldVersionFlag(siteIDs, productID, IsOld);
         if (changed < 1)
-            exclaim(QStringLiteral("No status updated"));
+            exclaim(tr("No status updated"));
         else
-            MsgBox(QStringLiteral("Status updated for %1 elements!").arg(changed), Msg::Buttons::Ok,
-                   Msg::Icon::Information);
+            MsgBox(tr("Status updated for %1 elements!").arg(changed), Msg::Buttons::Ok, Msg::Icon::Information);
         cboProducts_Click();
     });
 }
@@ -101,12 +101,12 @@ void frmMain::ShowSiteHistory() {
     Trap(QStringLiteral("Error in ShowSiteShowSiteHistory: "), [&] {
         const qint32 productID = SelectedProductID();
         if (productID == 0) {
-            exclaim(QStringLiteral("You must select a product to show pad site status!"));
+            exclaim(tr("You must select a product to show pad site status!"));
             return;
         }
         const QTreeWidgetItem* site = SiteRow::SelectedItem(lvwSites);
         if (!site) {
-            exclaim(QStringLiteral("You must select a site to show pad site status!"));
+            exclaim(tr("You must select a site to show pad site status!"));
             return;
         }
         frmProductHistory history(this);

@@ -17,13 +17,13 @@
 
 namespace {
 
-QGroupBox* choiceGroup(QWidget* parent, const char* heading, const char* lead, const QString& first,
+QGroupBox* choiceGroup(QWidget* parent, const QString& heading, const QString& lead, const QString& first,
                        const QString& second, QRadioButton* (&options)[2], const char* headingName,
                        const char* leadName, const char* optionName) {
-    auto* group = new QGroupBox(QString::fromLatin1(heading), parent);
+    auto* group = new QGroupBox(heading, parent);
     group->setObjectName(QString::fromLatin1(headingName));
     auto* layout = new QVBoxLayout(group);
-    auto* label = new QLabel(QString::fromLatin1(lead), group);
+    auto* label = new QLabel(lead, group);
     label->setObjectName(QString::fromLatin1(leadName));
     layout->addWidget(label);
     auto* row = new QHBoxLayout;
@@ -63,7 +63,7 @@ QLayout* frmOptions::languageRow() {
 
 frmOptions::frmOptions(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmOptions"));
-    setWindowTitle(QStringLiteral("Options"));
+    setWindowTitle(tr("Options"));
 
     auto* image = new QLabel(this);
     image->setObjectName(QStringLiteral("Image1"));
@@ -71,23 +71,22 @@ frmOptions::frmOptions(QWidget* parent) : QDialog(parent) {
     image->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
 
     auto* groups = new QVBoxLayout;
-    groups->addWidget(choiceGroup(this, "Pop up windows",
-                                  "When finding a pop window: ", QStringLiteral("&Always block"),
-                                  QStringLiteral("As&k"), optPopUp, "Label1", "Label2", "optPopUp"));
-    groups->addWidget(choiceGroup(this, "Default pad site ordering", "Default ordering method in pad site listview",
-                                  QStringLiteral("&Rank"), QStringLiteral("&PAD site name"), optOrder, "lblDefaultDb",
-                                  "Label5", "optOrder"));
-    chkOpenHomeAtStart = new QCheckBox(QStringLiteral("Open the program's &web site at start"), this);
+    groups->addWidget(choiceGroup(this, tr("Pop up windows"), tr("When finding a pop window: "), tr("&Always block"),
+                                  tr("As&k"), optPopUp, "Label1", "Label2", "optPopUp"));
+    groups->addWidget(choiceGroup(this, tr("Default pad site ordering"),
+                                  tr("Default ordering method in pad site listview"), tr("&Rank"), tr("&PAD site name"),
+                                  optOrder, "lblDefaultDb", "Label5", "optOrder"));
+    chkOpenHomeAtStart = new QCheckBox(tr("Open the program's &web site at start"), this);
     chkOpenHomeAtStart->setObjectName(QStringLiteral("chkOpenHomeAtStart"));
     groups->addWidget(chkOpenHomeAtStart);
-    auto* run = new QGroupBox(QStringLiteral("Submission run"), this);
+    auto* run = new QGroupBox(tr("Submission run"), this);
     run->setObjectName(QStringLiteral("fraSubmissionRun"));
     auto* runLayout = new QVBoxLayout(run);
-    chkNextRemainingSite = new QCheckBox(QStringLiteral("After a status change, open the &next remaining site"), run);
+    chkNextRemainingSite = new QCheckBox(tr("After a status change, open the &next remaining site"), run);
     chkNextRemainingSite->setObjectName(QStringLiteral("chkNextRemainingSite"));
-    chkFillAllAfterVisit = new QCheckBox(QStringLiteral("&Fill all after a site is visited"), run);
+    chkFillAllAfterVisit = new QCheckBox(tr("&Fill all after a site is visited"), run);
     chkFillAllAfterVisit->setObjectName(QStringLiteral("chkFillAllAfterVisit"));
-    chkNextOldVersionSite = new QCheckBox(QStringLiteral("... or the next site marked &old version"), run);
+    chkNextOldVersionSite = new QCheckBox(tr("... or the next site marked &old version"), run);
     chkNextOldVersionSite->setObjectName(QStringLiteral("chkNextOldVersionSite"));
     for (auto [one, other] :
          {std::pair{chkNextRemainingSite, chkNextOldVersionSite}, {chkNextOldVersionSite, chkNextRemainingSite}})
@@ -102,10 +101,10 @@ frmOptions::frmOptions(QWidget* parent) : QDialog(parent) {
     groups->addLayout(languageRow());
 
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    QPushButton* ok = buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole);
     ok->setObjectName(QStringLiteral("cmdOK"));
     ok->setDefault(true);
-    QPushButton* close = buttons->addButton(QStringLiteral("Close"), QDialogButtonBox::RejectRole);
+    QPushButton* close = buttons->addButton(tr("Close"), QDialogButtonBox::RejectRole);
     close->setObjectName(QStringLiteral("cmdClose"));
     connect(ok, &QPushButton::clicked, this, &frmOptions::cmdOK_Click);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
@@ -159,8 +158,7 @@ void frmOptions::cmdOK_Click() {
             IniWrite(gIniFile, section, QStringLiteral("Language"),
                      QLatin1String(kLanguageCodes[cboLanguage->currentIndex()]));
         } catch (const Failure& e) {
-            MsgBox(QStringLiteral("The options could not be saved. ") + e.description() +
-                       QStringLiteral("\nThey apply until the program ends."),
+            MsgBox(tr("The options could not be saved. %1\nThey apply until the program ends.").arg(e.description()),
                    Msg::Buttons::Ok, Msg::Icon::Exclamation);
         }
     });

@@ -15,7 +15,7 @@
 
 namespace {
 
-const QString kTitle = QStringLiteral("Restore from backup");
+const char* const kTitle = QT_TRANSLATE_NOOP("frmRestoreBackup", "Restore from backup");
 
 template <class Widget> Widget* named(Widget* widget, const char* name) {
     widget->setObjectName(QString::fromLatin1(name));
@@ -26,21 +26,21 @@ template <class Widget> Widget* named(Widget* widget, const char* name) {
 
 frmRestoreBackup::frmRestoreBackup(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmRestoreBackup"));
-    setWindowTitle(kTitle);
+    setWindowTitle(tr(kTitle));
     setModal(true);
     auto* layout = new QVBoxLayout(this);
     lvwBackups = named(new QTreeWidget(this), "lvwBackups");
     lvwBackups->setRootIsDecorated(false);
-    lvwBackups->setHeaderLabels({QStringLiteral("Made"), QStringLiteral("Sites"), QStringLiteral("Products")});
+    lvwBackups->setHeaderLabels({tr("Made"), tr("Sites"), tr("Products")});
     lvwBackups->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     layout->addWidget(lvwBackups, 1);
 
     auto* buttons = new QHBoxLayout;
-    cmdRestore = named(new QPushButton(QStringLiteral("Restore"), this), "cmdRestore");
+    cmdRestore = named(new QPushButton(tr("Restore"), this), "cmdRestore");
     cmdRestore->setDefault(true);
-    cmdOtherFile = named(new QPushButton(QStringLiteral("Other file..."), this), "cmdOtherFile");
+    cmdOtherFile = named(new QPushButton(tr("Other file..."), this), "cmdOtherFile");
     cmdOtherFile->setAutoDefault(false);
-    cmdClose = named(new QPushButton(QStringLiteral("Close"), this), "cmdClose");
+    cmdClose = named(new QPushButton(tr("Close"), this), "cmdClose");
     cmdClose->setAutoDefault(false);
     buttons->addWidget(cmdOtherFile);
     buttons->addStretch(1);
@@ -68,7 +68,7 @@ void frmRestoreBackup::LoadBackups() {
                 row->setText(1, QString::number(counts.sites));
                 row->setText(2, QString::number(counts.products));
             } catch (const std::exception& e) {
-                row->setText(1, QStringLiteral("cannot be read"));
+                row->setText(1, tr("cannot be read"));
                 row->setToolTip(1, FailureText(e));
             }
         }
@@ -83,8 +83,8 @@ void frmRestoreBackup::cmdRestore_Click() {
 }
 
 void frmRestoreBackup::cmdOtherFile_Click() {
-    const QString path = GetOpenFileName(this, QStringLiteral("Restore from file"), BackupFolder(),
-                                         QStringLiteral("Archive (*.db);;All files (*)"));
+    const QString path =
+        GetOpenFileName(this, tr("Restore from file"), BackupFolder(), tr("Archive (*.db);;All files (*)"));
     if (!path.isEmpty())
         RestoreFrom(path);
 }
@@ -96,17 +96,16 @@ void frmRestoreBackup::RestoreFrom(const QString& path) {
         try {
             counts = CheckArchiveFile(path);
         } catch (const Failure& e) {
-            MsgBox(QStringLiteral("%1 cannot be restored: %2.\r\n\r\nThe archive was not changed.")
-                       .arg(shown, e.description()),
-                   Msg::Buttons::Ok, Msg::Icon::Exclamation, Msg::Answer::None, kTitle);
+            MsgBox(tr("%1 cannot be restored: %2.\r\n\r\nThe archive was not changed.").arg(shown, e.description()),
+                   Msg::Buttons::Ok, Msg::Icon::Exclamation, Msg::Answer::None, tr(kTitle));
             return;
         }
-        if (MsgBox(QStringLiteral("Replace everything in the archive with the contents of %1 (%2 sites, %3 "
-                                  "products)?\r\n\r\nThe archive is backed up first.")
+        if (MsgBox(tr("Replace everything in the archive with the contents of %1 (%2 sites, %3 "
+                      "products)?\r\n\r\nThe archive is backed up first.")
                        .arg(shown)
                        .arg(counts.sites)
                        .arg(counts.products),
-                   Msg::Buttons::YesNo, Msg::Icon::Question, Msg::Answer::No, kTitle) != Msg::Answer::Yes)
+                   Msg::Buttons::YesNo, Msg::Icon::Question, Msg::Answer::No, tr(kTitle)) != Msg::Answer::Yes)
             return;
         if (!BackUpBeforeChange(path))
             return;

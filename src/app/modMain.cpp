@@ -67,8 +67,8 @@ void backUpOncePerDay() {
         if (!BackedUpToday())
             BackUpArchive();
     } catch (const std::exception& e) {
-        MsgBox(QStringLiteral("The archive could not be backed up: ") + FailureText(e), Msg::Buttons::Ok,
-               Msg::Icon::Exclamation);
+        MsgBox(QCoreApplication::translate("modMain", "The archive could not be backed up: %1").arg(FailureText(e)),
+               Msg::Buttons::Ok, Msg::Icon::Exclamation);
     }
 }
 
@@ -108,8 +108,9 @@ void openBrowserProfile() {
     try {
         gBrowserProfile = std::make_unique<BrowserProfile>(QDir(gAppPath).filePath(QStringLiteral("browser")));
     } catch (const std::exception& e) {
-        MsgBox(FailureText(e) + QStringLiteral(" The browser keeps no log-in beyond this run."), Msg::Buttons::Ok,
-               Msg::Icon::Exclamation);
+        MsgBox(QCoreApplication::translate("modMain", "%1 The browser keeps no log-in beyond this run.")
+                   .arg(FailureText(e)),
+               Msg::Buttons::Ok, Msg::Icon::Exclamation);
     }
 }
 
@@ -127,8 +128,8 @@ QString languageSetting() {
 
 bool ReadSettings(const QString& programDirectory, const QString& sharedDirectory) {
     if (programDirectory.isEmpty()) {
-        MsgBox(QStringLiteral("Error n° 1 The program directory is unknown\r in ReadSettings"), Msg::Buttons::Ok,
-               Msg::Icon::Critical);
+        MsgBox(QCoreApplication::translate("modMain", "Error n° 1 The program directory is unknown\r in ReadSettings"),
+               Msg::Buttons::Ok, Msg::Icon::Critical);
         return false;
     }
     gAppPath = programDirectory;
@@ -137,12 +138,14 @@ bool ReadSettings(const QString& programDirectory, const QString& sharedDirector
     InstallTranslations(languageSetting());
     gArchiveFile = gAppPath + QStringLiteral("/kwz.db");
     if (!QFileInfo(gArchiveFile).isFile())
-        MsgBox(QStringLiteral("Specified archive file does not exist. Check menu tools->options"), Msg::Buttons::Ok,
-               Msg::Icon::Critical);
+        MsgBox(
+            QCoreApplication::translate("modMain", "Specified archive file does not exist. Check menu tools->options"),
+            Msg::Buttons::Ok, Msg::Icon::Critical);
 
     gConnectionString = ConnectionStringFor(gArchiveFile);
     if (!QFileInfo(gIniFile).isFile()) {
-        MsgBox(QStringLiteral("I cannot read ini file.\r\nCheck presence of file .ini in program directory!"),
+        MsgBox(QCoreApplication::translate(
+                   "modMain", "I cannot read ini file.\r\nCheck presence of file .ini in program directory!"),
                Msg::Buttons::Ok, Msg::Icon::Critical);
         gSitesOrder = 1;
         gPopUpBlock = 0;
@@ -160,7 +163,8 @@ bool ReadSettings(const QString& programDirectory, const QString& sharedDirector
 bool Main(const QString& programDirectory, const QString& sharedDirectory) {
     Trap(QStringLiteral("Error in Main: "), [&] {
         if (!ReadSettings(programDirectory, sharedDirectory)) {
-            MsgBox(QStringLiteral("Error in Sub Main reading settings"), Msg::Buttons::Ok, Msg::Icon::Critical);
+            MsgBox(QCoreApplication::translate("modMain", "Error in Sub Main reading settings"), Msg::Buttons::Ok,
+                   Msg::Icon::Critical);
             return;
         }
         backUpOncePerDay();
@@ -206,9 +210,10 @@ bool StartProgram(const ProgramLayout& layout) {
     if (const QString problem = SeedUserData(layout); !problem.isEmpty()) {
         const bool hasDatabase = !layout.programDirectory.isEmpty() &&
                                  QFileInfo(QDir(layout.programDirectory).filePath(QStringLiteral("kwz.db"))).isFile();
-        MsgBox(hasDatabase
-                   ? problem
-                   : problem + QStringLiteral("\r\n\r\nThe program cannot work without its database and ends now."),
+        MsgBox(hasDatabase ? problem
+                           : QCoreApplication::translate(
+                                 "modMain", "%1\r\n\r\nThe program cannot work without its database and ends now.")
+                                 .arg(problem),
                Msg::Buttons::Ok, Msg::Icon::Critical);
         if (!hasDatabase)
             return false;

@@ -42,7 +42,7 @@ BrowserProfile::BrowserProfile(const QString& folder, QObject* parent)
     : QWebEngineProfile(QStringLiteral("browser"), parent), m_folder(folder) {
     QDir dir(folder);
     if (!dir.exists() && !QDir().mkdir(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner))
-        throw Failure(QStringLiteral("The folder %1 cannot be made.").arg(QDir::toNativeSeparators(folder)));
+        throw Failure(tr("The folder %1 cannot be made.").arg(QDir::toNativeSeparators(folder)));
     if (dir.exists(kForgetMark)) {
         for (const QString& name : kForgotten)
             QDir(dir.filePath(name)).removeRecursively();
@@ -63,8 +63,8 @@ void BrowserProfile::ForgetLogIns() {
     clearAllVisitedLinks();
     QFile mark(QDir(m_folder).filePath(kForgetMark));
     if (!mark.open(QIODevice::WriteOnly))
-        throw Failure(QStringLiteral("%1 cannot be written: %2")
-                          .arg(QDir::toNativeSeparators(mark.fileName()), mark.errorString()));
+        throw Failure(
+            tr("%1 cannot be written: %2").arg(QDir::toNativeSeparators(mark.fileName()), mark.errorString()));
 }
 
 double BrowserProfile::ZoomFor(const QString& host) const {

@@ -4,6 +4,7 @@
 #include "PageScripts.h"
 #include "WebBrowser.h"
 
+#include <QCoreApplication>
 #include <QVariantMap>
 
 #include <utility>
@@ -47,13 +48,15 @@ void UndoFill(WebBrowser& browser, std::function<void(std::optional<int>)> done)
 }
 
 QString FillReportText(const FillReport& report) {
-    QString text =
-        report.filled == 1 ? QStringLiteral("Filled 1 field") : QStringLiteral("Filled %1 fields").arg(report.filled);
+    QString text = report.filled == 1
+                       ? QCoreApplication::translate("FormFiller", "Filled 1 field")
+                       : QCoreApplication::translate("FormFiller", "Filled %1 fields").arg(report.filled);
     const QStringList empty = report.leftEmpty + report.undecided;
     if (!empty.isEmpty())
-        text += QStringLiteral(". Left empty: ") + empty.join(QLatin1String(", "));
+        text += QCoreApplication::translate("FormFiller", ". Left empty: %1").arg(empty.join(QLatin1String(", ")));
     if (!report.shortened.isEmpty())
-        text += QStringLiteral(". Shortened to fit: ") + report.shortened.join(QLatin1String(", "));
+        text += QCoreApplication::translate("FormFiller", ". Shortened to fit: %1")
+                    .arg(report.shortened.join(QLatin1String(", ")));
     return text;
 }
 
@@ -61,19 +64,23 @@ QString FillReportDetails(const FillReport& report) {
     const auto section = [](const QString& title, const QStringList& lines) {
         return lines.isEmpty() ? QString() : title + QLatin1Char('\n') + lines.join(QLatin1Char('\n')) + "\n\n";
     };
-    QString text =
-        report.filled == 1 ? QStringLiteral("Filled 1 field") : QStringLiteral("Filled %1 fields").arg(report.filled);
+    QString text = report.filled == 1
+                       ? QCoreApplication::translate("FormFiller", "Filled 1 field")
+                       : QCoreApplication::translate("FormFiller", "Filled %1 fields").arg(report.filled);
     if (report.fromSiteMap > 0)
-        text += QStringLiteral(" (%1 from this site's form, %2 by their words)")
+        text += QCoreApplication::translate("FormFiller", " (%1 from this site's form, %2 by their words)")
                     .arg(report.fromSiteMap)
                     .arg(report.filled - report.fromSiteMap);
     text += QStringLiteral(":\n") + report.filledFields.join(QLatin1Char('\n'));
     if (report.filled > report.filledFields.size())
-        text += QStringLiteral("\n... and %1 more").arg(report.filled - report.filledFields.size());
+        text += QCoreApplication::translate("FormFiller", "\n... and %1 more")
+                    .arg(report.filled - report.filledFields.size());
     text += "\n\n";
-    text += section(QStringLiteral("Left empty, for you to fill or choose:"), report.leftEmpty);
-    text += section(QStringLiteral("Left empty, as two meanings fit equally well:"), report.undecided);
-    text += section(QStringLiteral("Shortened to fit:"), report.shortened);
+    text +=
+        section(QCoreApplication::translate("FormFiller", "Left empty, for you to fill or choose:"), report.leftEmpty);
+    text += section(QCoreApplication::translate("FormFiller", "Left empty, as two meanings fit equally well:"),
+                    report.undecided);
+    text += section(QCoreApplication::translate("FormFiller", "Shortened to fit:"), report.shortened);
     return text.trimmed();
 }
 

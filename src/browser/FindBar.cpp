@@ -16,21 +16,21 @@ FindBar::FindBar(WebBrowser* browser, QWidget* parent) : QWidget(parent), m_brow
     setObjectName(QStringLiteral("FindBar"));
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 2, 0, 2);
-    auto* caption = new QLabel(QStringLiteral("Find:"), this);
+    auto* caption = new QLabel(tr("Find:"), this);
     txtFind = new QLineEdit(this);
     txtFind->setObjectName(QStringLiteral("txtFind"));
     caption->setBuddy(txtFind);
     cmdFindPrevious = new QToolButton(this);
     cmdFindPrevious->setObjectName(QStringLiteral("cmdFindPrevious"));
-    cmdFindPrevious->setText(QStringLiteral("Previous"));
+    cmdFindPrevious->setText(tr("Previous"));
     cmdFindNext = new QToolButton(this);
     cmdFindNext->setObjectName(QStringLiteral("cmdFindNext"));
-    cmdFindNext->setText(QStringLiteral("Next"));
+    cmdFindNext->setText(tr("Next"));
     lblFindMatches = new QLabel(this);
     lblFindMatches->setObjectName(QStringLiteral("lblFindMatches"));
     auto* cmdFindClose = new QToolButton(this);
     cmdFindClose->setObjectName(QStringLiteral("cmdFindClose"));
-    cmdFindClose->setText(QStringLiteral("Close"));
+    cmdFindClose->setText(tr("Close"));
     layout->addWidget(caption);
     layout->addWidget(txtFind, 1);
     layout->addWidget(cmdFindPrevious);
@@ -51,9 +51,9 @@ FindBar::FindBar(WebBrowser* browser, QWidget* parent) : QWidget(parent), m_brow
         if (txtFind->text().isEmpty())
             lblFindMatches->clear();
         else if (r.numberOfMatches() == 0)
-            lblFindMatches->setText(QStringLiteral("No matches"));
+            lblFindMatches->setText(tr("No matches"));
         else
-            lblFindMatches->setText(QStringLiteral("%1 of %2").arg(r.activeMatch()).arg(r.numberOfMatches()));
+            lblFindMatches->setText(tr("%1 of %2").arg(r.activeMatch()).arg(r.numberOfMatches()));
     });
 }
 

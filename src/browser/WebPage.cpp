@@ -26,8 +26,8 @@ void WebPage::askAboutCertificate(const QWebEngineCertificateError& error) {
     QMetaObject::invokeMethod(
         this,
         [this, deferred, host]() mutable {
-            const QString text = QStringLiteral("The certificate of %1 is not valid:\r\n%2\r\n\r\nContinue to this "
-                                                "site anyway?")
+            const QString text = tr("The certificate of %1 is not valid:\r\n%2\r\n\r\nContinue to this "
+                                    "site anyway?")
                                      .arg(host, deferred.description());
             const bool yes =
                 MsgBox(text, Msg::Buttons::YesNo, Msg::Icon::Exclamation, Msg::Answer::No, host) == Msg::Answer::Yes;

@@ -5,6 +5,7 @@
 #include "ProductFields.h"
 #include "SiteAddress.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -27,7 +28,8 @@ FormMapFileFault faultAt(const QByteArray& json, int offset, const QString& what
     const QByteArray before = json.left(offset);
     const int line = int(before.count('\n')) + 1;
     const int column = int(before.size() - before.lastIndexOf('\n'));
-    return FormMapFileFault(QStringLiteral("line %1, column %2: %3").arg(line).arg(column).arg(what));
+    return FormMapFileFault(
+        QCoreApplication::translate("FormMapFile", "line %1, column %2: %3").arg(line).arg(column).arg(what));
 }
 
 QList<Entry> entriesOf(const QByteArray& json) {
@@ -36,27 +38,28 @@ QList<Entry> entriesOf(const QByteArray& json) {
     if (error.error != QJsonParseError::NoError)
         throw faultAt(json, error.offset, error.errorString());
     if (!document.isObject() || !document.object().value(kList).isArray())
-        throw FormMapFileFault(QStringLiteral("the file holds no \"%1\" list").arg(kList));
+        throw FormMapFileFault(QCoreApplication::translate("FormMapFile", "the file holds no \"%1\" list").arg(kList));
     const QJsonArray list = document.object().value(kList).toArray();
     QList<Entry> entries;
     for (qsizetype i = 0; i < list.size(); ++i) {
         const auto fault = [i](const QString& what) {
-            return FormMapFileFault(QStringLiteral("entry %1: %2").arg(i + 1).arg(what));
+            return FormMapFileFault(QCoreApplication::translate("FormMapFile", "entry %1: %2").arg(i + 1).arg(what));
         };
         if (!list[i].isObject())
-            throw fault(QStringLiteral("not an object"));
+            throw fault(QCoreApplication::translate("FormMapFile", "not an object"));
         const QJsonObject object = list[i].toObject();
         for (const QString& key : {kSite, kPath, kField, kColumn}) {
             if (!object.value(key).isString())
-                throw fault(QStringLiteral("\"%1\" is missing or not a text").arg(key));
+                throw fault(QCoreApplication::translate("FormMapFile", "\"%1\" is missing or not a text").arg(key));
         }
         Entry entry{
             object.value(kSite).toString(),
             {object.value(kPath).toString(), object.value(kField).toString(), object.value(kColumn).toString()}};
         if (entry.site.trimmed().isEmpty() || entry.field.fieldKey.isEmpty())
-            throw fault(QStringLiteral("\"%1\" or \"%2\" is empty").arg(kSite, kField));
+            throw fault(QCoreApplication::translate("FormMapFile", "\"%1\" or \"%2\" is empty").arg(kSite, kField));
         if (!entry.field.column.isEmpty() && !ProductFieldOfColumn(entry.field.column))
-            throw fault(QStringLiteral("\"%1\" is no product column").arg(entry.field.column));
+            throw fault(
+                QCoreApplication::translate("FormMapFile", "\"%1\" is no product column").arg(entry.field.column));
         entries.append(entry);
     }
     return entries;

@@ -4,8 +4,10 @@
 #include "DbConnection.h"
 #include "DbError.h"
 
+#include <QCoreApplication>
+
 QString PadFieldChange::Text() const {
-    return field->caption + QStringLiteral(": ") + stored + QStringLiteral(" → ") + inFile;
+    return QCoreApplication::translate("PadUpdate", "%1: %2 → %3").arg(field->caption, stored, inFile);
 }
 
 QList<PadFieldChange> PadChanges(const cProduct& product, const PadProduct& pad) {

@@ -3,22 +3,23 @@
 #include "DateText.h"
 #include "DbConnection.h"
 
+#include <QCoreApplication>
 #include <QHash>
 
 QString CheckResultWord(CheckResult result) {
     switch (result) {
     case CheckResult::Ok:
-        return QStringLiteral("OK");
+        return QCoreApplication::translate("SiteChecks", "OK");
     case CheckResult::Moved:
-        return QStringLiteral("Moved");
+        return QCoreApplication::translate("SiteChecks", "Moved");
     case CheckResult::Redirected:
-        return QStringLiteral("Redirected");
+        return QCoreApplication::translate("SiteChecks", "Redirected");
     case CheckResult::Gone:
-        return QStringLiteral("Gone");
+        return QCoreApplication::translate("SiteChecks", "Gone");
     case CheckResult::ServerError:
-        return QStringLiteral("Server error");
+        return QCoreApplication::translate("SiteChecks", "Server error");
     case CheckResult::Unreachable:
-        return QStringLiteral("Unreachable");
+        return QCoreApplication::translate("SiteChecks", "Unreachable");
     }
     return {};
 }

@@ -2,6 +2,7 @@
 
 #include "Failure.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 #include <cmath>
@@ -66,7 +67,7 @@ qint16 RankFromText(const QString& text) {
     const double rounded = std::nearbyint(LeadingNumber(text)); // the default rounding mode rounds halves to even
     if (!std::isfinite(rounded) || rounded < std::numeric_limits<qint16>::min() ||
         rounded > std::numeric_limits<qint16>::max())
-        throw Failure(QStringLiteral("Overflow"));
+        throw Failure(QCoreApplication::translate("EditorValues", "Overflow"));
     return static_cast<qint16>(rounded);
 }
 

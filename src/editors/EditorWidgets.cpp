@@ -41,8 +41,8 @@ CheckableDateEdit::CheckableDateEdit(QWidget* parent) : QWidget(parent) {
     layout->setContentsMargins(0, 0, 0, 0);
     m_check = new QCheckBox(this);
     m_check->setObjectName(QStringLiteral("check"));
-    m_check->setToolTip(QStringLiteral("Check to give a date"));
-    m_check->setAccessibleName(QStringLiteral("Has a date"));
+    m_check->setToolTip(tr("Check to give a date"));
+    m_check->setAccessibleName(tr("Has a date"));
     m_date = new QDateEdit(this);
     m_date->setObjectName(QStringLiteral("date"));
     m_date->setCalendarPopup(true);

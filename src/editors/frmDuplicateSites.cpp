@@ -21,22 +21,21 @@ constexpr int SiteIdRole = Qt::UserRole;
 frmDuplicateSites::frmDuplicateSites(std::function<void()> rebuildSiteList, QWidget* parent)
     : QDialog(parent), m_rebuildSiteList(std::move(rebuildSiteList)) {
     setObjectName(QStringLiteral("frmDuplicateSites"));
-    setWindowTitle(QStringLiteral("Find duplicate sites"));
+    setWindowTitle(tr("Find duplicate sites"));
     setModal(true);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("Sites whose submit addresses are the same. Select the site to keep "
-                                                "and merge its group into it: the statuses and history of the others "
-                                                "move to it, then they are deleted."),
+    layout->addWidget(new QLabel(tr("Sites whose submit addresses are the same. Select the site to keep "
+                                    "and merge its group into it: the statuses and history of the others "
+                                    "move to it, then they are deleted."),
                                  this));
     lvwGroups = new QTreeWidget(this);
     lvwGroups->setObjectName(QStringLiteral("lvwGroups"));
-    lvwGroups->setHeaderLabels(
-        {QStringLiteral("Site"), QStringLiteral("Submit URL"), QStringLiteral("Statuses"), QStringLiteral("History")});
+    lvwGroups->setHeaderLabels({tr("Site"), tr("Submit URL"), tr("Statuses"), tr("History")});
     layout->addWidget(lvwGroups, 1);
     auto* buttons = new QHBoxLayout;
-    cmdMerge = new QPushButton(QStringLiteral("Keep this site, merge the group"), this);
+    cmdMerge = new QPushButton(tr("Keep this site, merge the group"), this);
     cmdMerge->setObjectName(QStringLiteral("cmdMerge"));
-    cmdClose = new QPushButton(QStringLiteral("Close"), this);
+    cmdClose = new QPushButton(tr("Close"), this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
     cmdClose->setAutoDefault(false);
     buttons->addStretch(1);
@@ -56,8 +55,7 @@ void frmDuplicateSites::ShowGroups() {
     cmdMerge->setEnabled(false);
     Trap(QStringLiteral("Error in ShowGroups: "), [&] {
         for (const DuplicateGroup& group : FindDuplicateSites()) {
-            auto* groupRow =
-                new QTreeWidgetItem(lvwGroups, {QStringLiteral("%1 sites").arg(group.sites.size()), group.address});
+            auto* groupRow = new QTreeWidgetItem(lvwGroups, {tr("%1 sites").arg(group.sites.size()), group.address});
             for (const DuplicateSite& site : group.sites) {
                 auto* row = new QTreeWidgetItem(groupRow, {site.name, site.submitUrl, QString::number(site.statusRows),
                                                            QString::number(site.historyRows)});
@@ -69,7 +67,7 @@ void frmDuplicateSites::ShowGroups() {
     for (int column = 0; column < lvwGroups->columnCount(); ++column)
         lvwGroups->resizeColumnToContents(column);
     if (lvwGroups->topLevelItemCount() == 0)
-        new QTreeWidgetItem(lvwGroups, {QStringLiteral("No duplicate sites.")});
+        new QTreeWidgetItem(lvwGroups, {tr("No duplicate sites.")});
 }
 
 void frmDuplicateSites::cmdMerge_Click() {
@@ -81,9 +79,9 @@ void frmDuplicateSites::cmdMerge_Click() {
     for (int i = 0; i < kept->parent()->childCount(); ++i)
         if (kept->parent()->child(i) != kept)
             others << kept->parent()->child(i)->data(0, SiteIdRole).toInt();
-    if (MsgBox(QStringLiteral("Merge %1 sites into \"%2\" and delete them?").arg(others.size()).arg(kept->text(0)),
+    if (MsgBox(tr("Merge %1 sites into \"%2\" and delete them?").arg(others.size()).arg(kept->text(0)),
                Msg::Buttons::YesNo, Msg::Icon::Question, Msg::Answer::No,
-               QStringLiteral("Find duplicate sites")) != Msg::Answer::Yes)
+               tr("Find duplicate sites")) != Msg::Answer::Yes)
         return;
     if (!BackUpBeforeChange())
         return;

@@ -18,14 +18,14 @@
 frmPadSource::frmPadSource(const QString& address, QWidget* parent)
     : QDialog(parent), m_download(new PadDownload(this)) {
     setObjectName(QStringLiteral("frmPadSource"));
-    setWindowTitle(QStringLiteral("Import PAD file"));
+    setWindowTitle(tr("Import PAD file"));
     setModal(true);
 
     txtPadSource = new QLineEdit(address, this);
     txtPadSource->setObjectName(QStringLiteral("txtPadSource"));
-    txtPadSource->setPlaceholderText(QStringLiteral("https://www.example.com/pad.xml or a file on this computer"));
+    txtPadSource->setPlaceholderText(tr("https://www.example.com/pad.xml or a file on this computer"));
     txtPadSource->setMinimumWidth(txtPadSource->fontMetrics().horizontalAdvance(QString(60, QLatin1Char('x'))));
-    cmdBrowse = new QPushButton(QStringLiteral("&Browse..."), this);
+    cmdBrowse = new QPushButton(tr("&Browse..."), this);
     cmdBrowse->setObjectName(QStringLiteral("cmdBrowse"));
     cmdBrowse->setAutoDefault(false);
     prgDownload = new QProgressBar(this);
@@ -37,15 +37,15 @@ frmPadSource::frmPadSource(const QString& address, QWidget* parent)
     lblPadStatus->setObjectName(QStringLiteral("lblPadStatus"));
     lblPadStatus->setTextFormat(Qt::PlainText);
     lblPadStatus->setWordWrap(true);
-    cmdImport = new QPushButton(QStringLiteral("Import"), this);
+    cmdImport = new QPushButton(tr("Import"), this);
     cmdImport->setObjectName(QStringLiteral("cmdImport"));
     cmdImport->setDefault(true);
-    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cmdCancel = new QPushButton(tr("Cancel"), this);
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     cmdCancel->setAutoDefault(false);
 
     auto* layout = new QGridLayout(this);
-    layout->addWidget(Caption(QStringLiteral("PAD file or web &address:"), txtPadSource, this), 0, 0, 1, 2);
+    layout->addWidget(Caption(tr("PAD file or web &address:"), txtPadSource, this), 0, 0, 1, 2);
     layout->addWidget(txtPadSource, 1, 0);
     layout->addWidget(cmdBrowse, 1, 1);
     layout->addWidget(prgDownload, 2, 0, 1, 2);
@@ -73,12 +73,12 @@ void frmPadSource::cmdImport_Click() {
         const PadSource source = ClassifyPadSource(typed);
         switch (source.kind) {
         case PadSource::Kind::None:
-            MsgBox(QStringLiteral("Please type the address of a PAD file, or choose a file with Browse."),
-                   Msg::Buttons::Ok, Msg::Icon::Information);
+            MsgBox(tr("Please type the address of a PAD file, or choose a file with Browse."), Msg::Buttons::Ok,
+                   Msg::Icon::Information);
             txtPadSource->setFocus();
             return;
         case PadSource::Kind::Unsupported:
-            refuse(typed, QStringLiteral("Only http and https addresses and files on this computer can be read."));
+            refuse(typed, tr("Only http and https addresses and files on this computer can be read."));
             return;
         case PadSource::Kind::File: {
             const PadBytes file = ReadPadFile(source.path);
@@ -92,7 +92,7 @@ void frmPadSource::cmdImport_Click() {
         }
         case PadSource::Kind::Web:
             m_downloadSource = source.url.toString();
-            setDownloading(true, QStringLiteral("Reading %1 ...").arg(m_downloadSource));
+            setDownloading(true, tr("Reading %1 ...").arg(m_downloadSource));
             m_download->Start(source.url);
             return;
         }
@@ -103,8 +103,8 @@ void frmPadSource::cmdBrowse_Click() {
     Trap(QStringLiteral("Error in cmdBrowse_Click: "), [&] {
         const PadSource typed = ClassifyPadSource(txtPadSource->text());
         const QString folder = typed.kind == PadSource::Kind::File ? QFileInfo(typed.path).absolutePath() : QString();
-        const QString chosen = GetOpenFileName(this, QStringLiteral("Import PAD file"), folder,
-                                               QStringLiteral("PAD files (*.xml);;All files (*)"));
+        const QString chosen =
+            GetOpenFileName(this, tr("Import PAD file"), folder, tr("PAD files (*.xml);;All files (*)"));
         if (chosen.isEmpty())
             return;
         txtPadSource->setText(QDir::toNativeSeparators(chosen));
@@ -129,7 +129,7 @@ void frmPadSource::reject() {
 void frmPadSource::downloadFinished() {
     Trap(QStringLiteral("Error in downloadFinished: "), [&] {
         const PadDownload::Result& result = m_download->LastResult();
-        setDownloading(false, result.cancelled ? QStringLiteral("The download was cancelled.") : QString());
+        setDownloading(false, result.cancelled ? tr("The download was cancelled.") : QString());
         if (result.cancelled || !isVisible())
             return;
         if (!result.error.isEmpty()) {
@@ -152,8 +152,7 @@ void frmPadSource::take(const QByteArray& bytes, const QString& source) {
 }
 
 void frmPadSource::refuse(const QString& source, const QString& reason) {
-    MsgBox(QStringLiteral("Nothing was imported from %1:\n%2").arg(source, reason), Msg::Buttons::Ok,
-           Msg::Icon::Exclamation);
+    MsgBox(tr("Nothing was imported from %1:\n%2").arg(source, reason), Msg::Buttons::Ok, Msg::Icon::Exclamation);
     txtPadSource->setFocus();
 }
 

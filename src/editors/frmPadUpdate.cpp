@@ -17,7 +17,7 @@
 frmPadUpdate::frmPadUpdate(const cProduct& product, QWidget* parent)
     : QDialog(parent), m_product(product), m_download(new PadDownload(this)) {
     setObjectName(QStringLiteral("frmPadUpdate"));
-    setWindowTitle(QStringLiteral("Update from PAD file"));
+    setWindowTitle(tr("Update from PAD file"));
     setModal(true);
 
     lblPadStatus = new QLabel(this);
@@ -31,11 +31,11 @@ frmPadUpdate::frmPadUpdate(const cProduct& product, QWidget* parent)
     lstChanges = new QListWidget(this);
     lstChanges->setObjectName(QStringLiteral("lstChanges"));
     lstChanges->setMinimumWidth(lstChanges->fontMetrics().horizontalAdvance(QString(70, QLatin1Char('x'))));
-    cmdStore = new QPushButton(QStringLiteral("&Store"), this);
+    cmdStore = new QPushButton(tr("&Store"), this);
     cmdStore->setObjectName(QStringLiteral("cmdStore"));
     cmdStore->setEnabled(false);
     cmdStore->setDefault(true);
-    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cmdCancel = new QPushButton(tr("Cancel"), this);
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     cmdCancel->setAutoDefault(false);
 
@@ -63,10 +63,10 @@ void frmPadUpdate::start() {
         const PadSource source = ClassifyPadSource(m_product.PADurl);
         switch (source.kind) {
         case PadSource::Kind::None:
-            fail(QStringLiteral("The product has no PAD address; set its PAD location in the product's properties."));
+            fail(tr("The product has no PAD address; set its PAD location in the product's properties."));
             return;
         case PadSource::Kind::Unsupported:
-            fail(QStringLiteral("Only http and https addresses and files on this computer can be read."));
+            fail(tr("Only http and https addresses and files on this computer can be read."));
             return;
         case PadSource::Kind::File: {
             const PadBytes file = ReadPadFile(source.path);
@@ -77,7 +77,7 @@ void frmPadUpdate::start() {
             return;
         }
         case PadSource::Kind::Web:
-            lblPadStatus->setText(QStringLiteral("Reading %1 ...").arg(source.url.toString()));
+            lblPadStatus->setText(tr("Reading %1 ...").arg(source.url.toString()));
             m_download->Start(source.url);
             return;
         }
@@ -107,8 +107,7 @@ void frmPadUpdate::take(const QByteArray& bytes) {
         pad.SizeKB = KBTextForBytes(*pad.SizeBytes);
     m_changes = PadChanges(m_product, pad);
     if (m_changes.isEmpty()) {
-        MsgBox(QStringLiteral("The PAD file holds the stored values: nothing differs."), Msg::Buttons::Ok,
-               Msg::Icon::Information);
+        MsgBox(tr("The PAD file holds the stored values: nothing differs."), Msg::Buttons::Ok, Msg::Icon::Information);
         QDialog::reject();
         return;
     }
@@ -117,8 +116,8 @@ void frmPadUpdate::take(const QByteArray& bytes) {
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
         item->setCheckState(Qt::Checked);
     }
-    QStringList notes{QStringLiteral("Checked fields are stored from the PAD file %1.")
-                          .arg(QDir::toNativeSeparators(m_product.PADurl))};
+    QStringList notes{
+        tr("Checked fields are stored from the PAD file %1.").arg(QDir::toNativeSeparators(m_product.PADurl))};
     notes << read.repairs << read.problems;
     lblPadStatus->setText(notes.join(QLatin1Char('\n')));
     cmdStore->setEnabled(true);
@@ -126,7 +125,7 @@ void frmPadUpdate::take(const QByteArray& bytes) {
 }
 
 void frmPadUpdate::fail(const QString& reason) {
-    MsgBox(QStringLiteral("Nothing was updated from %1:\n%2").arg(m_product.PADurl, reason), Msg::Buttons::Ok,
+    MsgBox(tr("Nothing was updated from %1:\n%2").arg(m_product.PADurl, reason), Msg::Buttons::Ok,
            Msg::Icon::Exclamation);
     QDialog::reject();
 }

@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QDateEdit>
 #include <QDir>
 #include <QEvent>
@@ -29,7 +30,7 @@
 
 namespace {
 
-const QString kVerifyToolTip = QStringLiteral("Click to launch browser to verify the link");
+const char* const kVerifyToolTip = QT_TRANSLATE_NOOP("frmProduct", "Click to launch browser to verify the link");
 
 // A section holding one multi-line box, with its character count under it when it has one.
 QWidget* frameOfText(const QString& title, const QString& name, QWidget* parent, TextBox* box, QLabel* count) {
@@ -43,7 +44,7 @@ QWidget* frameOfText(const QString& title, const QString& name, QWidget* parent,
     if (count) {
         auto* countRow = new QHBoxLayout;
         countRow->addStretch(1);
-        countRow->addWidget(new QLabel(QStringLiteral("Characters:"), frame));
+        countRow->addWidget(new QLabel(QCoreApplication::translate("frmProduct", "Characters:"), frame));
         count->setParent(frame);
         count->setMinimumWidth(count->fontMetrics().horizontalAdvance(QStringLiteral("000000")));
         count->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -83,9 +84,9 @@ frmProduct::frmProduct(ProductEditorLinks links, QWidget* parent) : QDialog(pare
     auto* layout = new QVBoxLayout(this);
     SSTab1 = new QTabWidget(this);
     SSTab1->setObjectName(QStringLiteral("SSTab1"));
-    SSTab1->addTab(buildGeneralTab(), QStringLiteral("&General"));
-    SSTab1->addTab(buildDescriptionTab(), QStringLiteral("Descrip&tion"));
-    SSTab1->addTab(buildChangelogTab(), QStringLiteral("&Changelog"));
+    SSTab1->addTab(buildGeneralTab(), tr("&General"));
+    SSTab1->addTab(buildDescriptionTab(), tr("Descrip&tion"));
+    SSTab1->addTab(buildChangelogTab(), tr("&Changelog"));
     layout->addWidget(SSTab1, 1);
 
     auto* buttons = new QHBoxLayout;
@@ -93,20 +94,20 @@ frmProduct::frmProduct(ProductEditorLinks links, QWidget* parent) : QDialog(pare
     cmdCopy->setObjectName(QStringLiteral("cmdCopy"));
     cmdCopy->setIcon(QIcon(QStringLiteral(":/editors/copy.svg")));
     cmdCopy->setIconSize(QSize(24, 24));
-    cmdCopy->setToolTip(QStringLiteral("Copy selected element text in clipboard"));
+    cmdCopy->setToolTip(tr("Copy selected element text in clipboard"));
     cmdCopy->setAccessibleName(cmdCopy->toolTip());
-    cmdImportPad = new QPushButton(QStringLiteral("Imp&ort PAD..."), this);
+    cmdImportPad = new QPushButton(tr("Imp&ort PAD..."), this);
     cmdImportPad->setObjectName(QStringLiteral("cmdImportPad"));
     cmdImportPad->setAutoDefault(false);
-    cmdImportPad->setToolTip(QStringLiteral("Fill the boxes from a PAD file or its web address"));
-    cmdExportPad = new QPushButton(QStringLiteral("E&xport PAD..."), this);
+    cmdImportPad->setToolTip(tr("Fill the boxes from a PAD file or its web address"));
+    cmdExportPad = new QPushButton(tr("E&xport PAD..."), this);
     cmdExportPad->setObjectName(QStringLiteral("cmdExportPad"));
     cmdExportPad->setAutoDefault(false);
-    cmdExportPad->setToolTip(QStringLiteral("Save the values in the boxes as a PAD file"));
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdExportPad->setToolTip(tr("Save the values in the boxes as a PAD file"));
+    cmdOK = new QPushButton(tr("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setDefault(true);
-    cmdClose = new QPushButton(QStringLiteral("Close"), this);
+    cmdClose = new QPushButton(tr("Close"), this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
     cmdClose->setAutoDefault(false);
     buttons->addWidget(cmdCopy);
@@ -160,8 +161,8 @@ QToolButton* frmProduct::verifyButton(const QString& name, QLineEdit* box, QWidg
     auto* button = new QToolButton(parent);
     button->setObjectName(name);
     button->setIcon(QIcon(QStringLiteral(":/editors/verify-link.svg")));
-    button->setToolTip(kVerifyToolTip);
-    button->setAccessibleName(kVerifyToolTip);
+    button->setToolTip(tr(kVerifyToolTip));
+    button->setAccessibleName(tr(kVerifyToolTip));
     connect(button, &QToolButton::clicked, this, [this, box] {
         if (!box->text().isEmpty())
             VisitUrl(box->text());
@@ -195,22 +196,22 @@ QWidget* frmProduct::buildGeneralTab() {
     txtName = lineBox(QStringLiteral("txtName"), page);
     txtVersion = lineBox(QStringLiteral("txtVersion"), page);
     txtVersion->setMaxLength(64);
-    put(QStringLiteral("&Name:"), txtName, row, LeftCaption);
-    put(QStringLiteral("&Version:"), txtVersion, row++, RightCaption);
+    put(tr("&Name:"), txtName, row, LeftCaption);
+    put(tr("&Version:"), txtVersion, row++, RightCaption);
     txtPadUrl = lineBox(QStringLiteral("txtPadUrl"), page);
-    put(QStringLiteral("PAD &location:"), txtPadUrl, row, LeftCaption, 3);
+    put(tr("PAD &location:"), txtPadUrl, row, LeftCaption, 3);
     grid->addWidget(verifyButton(QStringLiteral("cmdVerifyPad"), txtPadUrl, page), row++, Verify);
 
-    heading(QStringLiteral("Author"), QStringLiteral("fraAuthor"), row, LeftCaption);
-    heading(QStringLiteral("Size"), QStringLiteral("fraSize"), row++, RightCaption);
+    heading(tr("Author"), QStringLiteral("fraAuthor"), row, LeftCaption);
+    heading(tr("Size"), QStringLiteral("fraSize"), row++, RightCaption);
     txtAuthor = lineBox(QStringLiteral("txtAuthor"), page);
     txtSizeKB = lineBox(QStringLiteral("txtSizeKB"), page);
-    put(QStringLiteral("N&ame:"), txtAuthor, row, LeftCaption);
-    put(QStringLiteral("&KB:"), txtSizeKB, row++, RightCaption);
+    put(tr("N&ame:"), txtAuthor, row, LeftCaption);
+    put(tr("&KB:"), txtSizeKB, row++, RightCaption);
     txtEmailAuthor = lineBox(QStringLiteral("txtEmailAuthor"), page);
     txtSizeBytes = lineBox(QStringLiteral("txtSizeBytes"), page);
-    put(QStringLiteral("&Email:"), txtEmailAuthor, row, LeftCaption);
-    put(QStringLiteral("B&ytes:"), txtSizeBytes, row++, RightCaption);
+    put(tr("&Email:"), txtEmailAuthor, row, LeftCaption);
+    put(tr("B&ytes:"), txtSizeBytes, row++, RightCaption);
 
     const struct {
         QLineEdit** box;
@@ -218,18 +219,17 @@ QWidget* frmProduct::buildGeneralTab() {
         const char* caption;
         const char* verify;
     } links[] = {
-        {&txtScreenshot, "txtScreenshot", "&Screenshot:", "cmdVerifyScreenshot"},
-        {&txtIcoURL, "txtIcoURL", "&Icon file:", "cmdVerifyIcoURL"},
-        {&txtProgramURL, "txtProgramURL", "&Program URL:", "cmdVerifyProgramURL"},
-        {&txtExeDownload_1, "txtExeDownload_1", "Download &1:", "cmdVerifyExeDownload_1"},
-        {&txtExeDownload_2, "txtExeDownload_2", "Download &2:", "cmdVerifyExeDownload_2"},
-        {&txtLinkBack, "txtLinkBack", "Link &back:", "cmdVerifyLinkBack"},
+        {&txtScreenshot, "txtScreenshot", QT_TR_NOOP("&Screenshot:"), "cmdVerifyScreenshot"},
+        {&txtIcoURL, "txtIcoURL", QT_TR_NOOP("&Icon file:"), "cmdVerifyIcoURL"},
+        {&txtProgramURL, "txtProgramURL", QT_TR_NOOP("&Program URL:"), "cmdVerifyProgramURL"},
+        {&txtExeDownload_1, "txtExeDownload_1", QT_TR_NOOP("Download &1:"), "cmdVerifyExeDownload_1"},
+        {&txtExeDownload_2, "txtExeDownload_2", QT_TR_NOOP("Download &2:"), "cmdVerifyExeDownload_2"},
+        {&txtLinkBack, "txtLinkBack", QT_TR_NOOP("Link &back:"), "cmdVerifyLinkBack"},
     };
-    grid->addWidget(SectionHeading(QStringLiteral("Links"), QStringLiteral("fraLinks"), page), row++, LeftCaption, 1,
-                    5);
+    grid->addWidget(SectionHeading(tr("Links"), QStringLiteral("fraLinks"), page), row++, LeftCaption, 1, 5);
     for (const auto& link : links) {
         *link.box = lineBox(QString::fromLatin1(link.name), page);
-        put(QString::fromLatin1(link.caption), *link.box, row, LeftCaption, 3);
+        put(tr(link.caption), *link.box, row, LeftCaption, 3);
         grid->addWidget(verifyButton(QString::fromLatin1(link.verify), *link.box, page), row++, Verify);
     }
 
@@ -239,12 +239,12 @@ QWidget* frmProduct::buildGeneralTab() {
     dtpReleaseDate = new CheckableDateEdit(page);
     dtpReleaseDate->setObjectName(QStringLiteral("dtpReleaseDate"));
     dtpReleaseDate->setContentsMargins(12, 0, 0, 0);
-    heading(QStringLiteral("Payment"), QStringLiteral("fraPayment"), row, LeftCaption);
-    heading(QStringLiteral("Release &date"), QStringLiteral("fraReleaseDate"), row++, RightCaption, dtpReleaseDate);
-    put(QStringLiteral("B&uy URL:"), txtBuyURL, row, LeftCaption);
+    heading(tr("Payment"), QStringLiteral("fraPayment"), row, LeftCaption);
+    heading(tr("Release &date"), QStringLiteral("fraReleaseDate"), row++, RightCaption, dtpReleaseDate);
+    put(tr("B&uy URL:"), txtBuyURL, row, LeftCaption);
     grid->addWidget(dtpReleaseDate, row++, RightCaption, 1, 2);
-    put(QStringLiteral("&RegNow:"), txtPaymentRegNow, row++, LeftCaption);
-    put(QStringLiteral("S&hare-it:"), txtPaymentShareIt, row++, LeftCaption);
+    put(tr("&RegNow:"), txtPaymentRegNow, row++, LeftCaption);
+    put(tr("S&hare-it:"), txtPaymentShareIt, row++, LeftCaption);
     grid->setColumnStretch(LeftBox, 3);
     grid->setColumnStretch(RightBox, 2);
     grid->setRowStretch(row, 1);
@@ -275,18 +275,16 @@ QWidget* frmProduct::buildDescriptionTab() {
     lblLongDescriptionCount = new QLabel(QStringLiteral("0"), page);
     lblLongDescriptionCount->setObjectName(QStringLiteral("lblLongDescriptionCount"));
     txtLimitations = textBox(QStringLiteral("txtLimitations"), page);
-    layout->addWidget(
-        frameOfText(QStringLiteral("&Keywords"), QStringLiteral("fraKeywords"), page, txtKeywords, lblKeywordsCount),
-        2);
-    layout->addWidget(frameOfText(QStringLiteral("&Short description"), QStringLiteral("fraShortDescription"), page,
+    layout->addWidget(frameOfText(tr("&Keywords"), QStringLiteral("fraKeywords"), page, txtKeywords, lblKeywordsCount),
+                      2);
+    layout->addWidget(frameOfText(tr("&Short description"), QStringLiteral("fraShortDescription"), page,
                                   txtShortDescription, lblShortDescriptionCount),
                       2);
-    layout->addWidget(frameOfText(QStringLiteral("&Long description"), QStringLiteral("fraLongDescription"), page,
+    layout->addWidget(frameOfText(tr("&Long description"), QStringLiteral("fraLongDescription"), page,
                                   txtLongDescription, lblLongDescriptionCount),
                       4);
-    layout->addWidget(
-        frameOfText(QStringLiteral("L&imitations"), QStringLiteral("fraLimitations"), page, txtLimitations, nullptr),
-        2);
+    layout->addWidget(frameOfText(tr("L&imitations"), QStringLiteral("fraLimitations"), page, txtLimitations, nullptr),
+                      2);
     setTabOrder(txtKeywords, txtShortDescription);
     setTabOrder(txtShortDescription, txtLongDescription);
     setTabOrder(txtLongDescription, txtLimitations);
@@ -299,19 +297,17 @@ QWidget* frmProduct::buildChangelogTab() {
     auto* layout = new QVBoxLayout(page);
     txtRecentChanges = textBox(QStringLiteral("txtRecentChanges"), page);
     txtFullChangeLog = textBox(QStringLiteral("txtFullChangeLog"), page);
-    layout->addWidget(frameOfText(QStringLiteral("&Recent changes"), QStringLiteral("fraRecentChanges"), page,
-                                  txtRecentChanges, nullptr),
-                      1);
-    layout->addWidget(frameOfText(QStringLiteral("&Full changelog"), QStringLiteral("fraFullChangeLog"), page,
-                                  txtFullChangeLog, nullptr),
-                      2);
+    layout->addWidget(
+        frameOfText(tr("&Recent changes"), QStringLiteral("fraRecentChanges"), page, txtRecentChanges, nullptr), 1);
+    layout->addWidget(
+        frameOfText(tr("&Full changelog"), QStringLiteral("fraFullChangeLog"), page, txtFullChangeLog, nullptr), 2);
     setTabOrder(txtRecentChanges, txtFullChangeLog);
     return page;
 }
 
 cProduct& frmProduct::product() const {
     if (!m_links.product)
-        throw Failure(QStringLiteral("Object variable not set"));
+        throw Failure(tr("Object variable not set"));
     return *m_links.product;
 }
 
@@ -322,14 +318,14 @@ void frmProduct::Form_Load() {
         dtpReleaseDate->SetValue(QDate());
         m_links.product = std::make_unique<cProduct>();
         if (m_links.editingModeProductID != 0) {
-            setWindowTitle(QStringLiteral("Modify product"));
+            setWindowTitle(tr("Modify product"));
             product().ProductID = m_links.editingModeProductID;
             m_loaded = product().Load();
             // Saving what could not be read in full would overwrite the stored values with blanks.
             cmdOK->setEnabled(m_loaded);
             ShowFormValues();
         } else {
-            setWindowTitle(QStringLiteral("New product"));
+            setWindowTitle(tr("New product"));
             product().ProductID = 0;
         }
     });
@@ -351,14 +347,13 @@ bool frmProduct::Validate() {
     bool valid = false;
     Trap(QStringLiteral("Error in Validate: "), [&] {
         if (txtName->text().trimmed().isEmpty()) {
-            MsgBox(QStringLiteral("Please choose a product name!"), Msg::Buttons::Ok, Msg::Icon::Information);
+            MsgBox(tr("Please choose a product name!"), Msg::Buttons::Ok, Msg::Icon::Information);
             SSTab1->setCurrentIndex(0);
             txtName->setFocus();
             return;
         }
         if (!dtpReleaseDate->Value().isValid()) {
-            MsgBox(QStringLiteral("Please choose the release date of your product!"), Msg::Buttons::Ok,
-                   Msg::Icon::Information);
+            MsgBox(tr("Please choose the release date of your product!"), Msg::Buttons::Ok, Msg::Icon::Information);
             SSTab1->setCurrentIndex(0);
             dtpReleaseDate->setFocus();
             return;
@@ -448,25 +443,23 @@ void frmProduct::FillFromPad(const PadReadResult& read, const QString& webAddres
                 continue;
             if (auto* line = qobject_cast<QLineEdit*>(box); line && value->size() > line->maxLength()) {
                 // A box would cut a longer text silently.
-                problems
-                    << QStringLiteral("%1: longer than the box's %2 characters.").arg(f.caption).arg(line->maxLength());
+                problems << tr("%1: longer than the box's %2 characters.").arg(f.caption).arg(line->maxLength());
                 continue;
             }
             setTextOf(box, *value);
             filled << f.caption;
         }
 
-        QString text = filled.isEmpty()
-                           ? QStringLiteral("The PAD file filled no box.")
-                           : QStringLiteral("Filled from the PAD file: %1.\nNothing is stored until you press OK.")
-                                 .arg(filled.join(QLatin1String(", ")));
+        QString text = filled.isEmpty() ? tr("The PAD file filled no box.")
+                                        : tr("Filled from the PAD file: %1.\nNothing is stored until you press OK.")
+                                              .arg(filled.join(QLatin1String(", ")));
         if (!read.repairs.isEmpty())
-            text += QStringLiteral("\n\nThe file is not well-formed; mended before reading:\n") +
-                    read.repairs.join(QLatin1Char('\n'));
+            text +=
+                tr("\n\nThe file is not well-formed; mended before reading:\n") + read.repairs.join(QLatin1Char('\n'));
         if (!problems.isEmpty())
-            text += QStringLiteral("\n\nNot filled:\n") + problems.join(QLatin1Char('\n'));
+            text += tr("\n\nNot filled:\n") + problems.join(QLatin1Char('\n'));
         else if (filled.isEmpty())
-            text += QStringLiteral(" It holds none of the product's fields.");
+            text += tr(" It holds none of the product's fields.");
         MsgBox(text, Msg::Buttons::Ok,
                problems.isEmpty() && read.repairs.isEmpty() ? Msg::Icon::Information : Msg::Icon::Exclamation);
     });
@@ -487,9 +480,9 @@ PadProduct frmProduct::PadFromForm() const {
 void frmProduct::cmdExportPad_Click() {
     Trap(QStringLiteral("Error in cmdExportPad_Click: "), [&] {
         const QString path =
-            GetSaveFileName(this, QStringLiteral("Export PAD file"),
+            GetSaveFileName(this, tr("Export PAD file"),
                             SuggestedFileName(txtName->text(), QStringLiteral("pad"), QStringLiteral(".xml")),
-                            QStringLiteral("PAD files (*.xml);;All files (*)"));
+                            tr("PAD files (*.xml);;All files (*)"));
         if (path.isEmpty())
             return;
         try {
@@ -498,7 +491,7 @@ void frmProduct::cmdExportPad_Click() {
             MsgBox(e.description(), Msg::Buttons::Ok, Msg::Icon::Exclamation);
             return;
         }
-        MsgBox(QStringLiteral("The PAD file was written to %1.").arg(QDir::toNativeSeparators(path)), Msg::Buttons::Ok,
+        MsgBox(tr("The PAD file was written to %1.").arg(QDir::toNativeSeparators(path)), Msg::Buttons::Ok,
                Msg::Icon::Information);
     });
 }

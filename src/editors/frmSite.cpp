@@ -28,8 +28,6 @@
 
 namespace {
 
-const QString kVisitToolTip = QStringLiteral("Open Link in your default browser");
-
 template <class Widget> Widget* named(Widget* widget, const QString& name) {
     widget->setObjectName(name);
     return widget;
@@ -101,8 +99,8 @@ void frmSite::buildControls() {
         boxLayout->setContentsMargins(0, 0, 0, 0);
         group = new QButtonGroup(this);
         for (const int id : ids) {
-            auto* option = named(new QRadioButton(id ? QStringLiteral("Yes") : QStringLiteral("No"), box),
-                                 QStringLiteral("opt%1_%2").arg(name).arg(id));
+            auto* option =
+                named(new QRadioButton(id ? tr("Yes") : tr("No"), box), QStringLiteral("opt%1_%2").arg(name).arg(id));
             group->addButton(option, id);
             boxLayout->addWidget(option);
         }
@@ -111,60 +109,59 @@ void frmSite::buildControls() {
     };
 
     txtName = named(new QLineEdit(this), QStringLiteral("txtName"));
+    const QString visitToolTip = tr("Open Link in your default browser");
     txtHomePage = named(new QLineEdit(this), QStringLiteral("txtHomePage"));
-    cmdVisitHomePage = sideButton(QStringLiteral("->"), QStringLiteral("cmdVisitHomePage"), kVisitToolTip, this);
+    cmdVisitHomePage = sideButton(QStringLiteral("->"), QStringLiteral("cmdVisitHomePage"), visitToolTip, this);
     txtSubmitUrl = named(new QLineEdit(this), QStringLiteral("txtSubmitUrl"));
-    cmdVisitSubmitUrl = sideButton(QStringLiteral("->"), QStringLiteral("cmdVisitSubmitUrl"), kVisitToolTip, this);
-    addRow(QStringLiteral("&Name:"), txtName);
-    addRow(QStringLiteral("&Home page:"), txtHomePage, cmdVisitHomePage);
-    addRow(QStringLiteral("&Submit URL:"), txtSubmitUrl, cmdVisitSubmitUrl);
+    cmdVisitSubmitUrl = sideButton(QStringLiteral("->"), QStringLiteral("cmdVisitSubmitUrl"), visitToolTip, this);
+    addRow(tr("&Name:"), txtName);
+    addRow(tr("&Home page:"), txtHomePage, cmdVisitHomePage);
+    addRow(tr("&Submit URL:"), txtSubmitUrl, cmdVisitSubmitUrl);
 
     QWidget* autoUpdate = optionPair(optAutoUpdate, QStringLiteral("AutoUpdate"), {0, 1});
-    addRow(QStringLiteral("&Auto Update PAD URL:"), autoUpdate)->setBuddy(optAutoUpdate->button(0));
+    addRow(tr("&Auto Update PAD URL:"), autoUpdate)->setBuddy(optAutoUpdate->button(0));
     txtRank = named(new QLineEdit(this), QStringLiteral("txtRank"));
     txtRank->setFixedWidth(txtRank->fontMetrics().horizontalAdvance(QStringLiteral("0000000000")));
     txtRank->installEventFilter(this);
-    addRow(QStringLiteral("&Rank:"), txtRank);
+    addRow(tr("&Rank:"), txtRank);
 
-    addSection(QStringLiteral("Access Information"), QStringLiteral("fraAccessInformation"));
+    addSection(tr("Access Information"), QStringLiteral("fraAccessInformation"));
     QWidget* authRequired = optionPair(optAuthRequired, QStringLiteral("AuthRequired"), {1, 0});
-    addRow(QStringLiteral("Require a&uthentication:"), authRequired)->setBuddy(optAuthRequired->button(1));
+    addRow(tr("Require a&uthentication:"), authRequired)->setBuddy(optAuthRequired->button(1));
     txtUserID = named(new QLineEdit(this), QStringLiteral("txtUserID"));
     txtPassword = named(new QLineEdit(this), QStringLiteral("txtPassword"));
-    cmdShowPwd = sideButton(QStringLiteral("*"), QStringLiteral("cmdShowPwd"), QStringLiteral("Show/Hide"), this);
-    addRow(QStringLiteral("User&ID:"), txtUserID);
-    addRow(QStringLiteral("&Password:"), txtPassword, cmdShowPwd);
+    cmdShowPwd = sideButton(QStringLiteral("*"), QStringLiteral("cmdShowPwd"), tr("Show/Hide"), this);
+    addRow(tr("User&ID:"), txtUserID);
+    addRow(tr("&Password:"), txtPassword, cmdShowPwd);
 
     txtNotes = named(new QPlainTextEdit(this), QStringLiteral("txtNotes"));
     txtNotes->setTabChangesFocus(true);
     txtNotes->setMinimumHeight(txtNotes->fontMetrics().lineSpacing() * 4 + 12);
-    addSection(QStringLiteral("No&tes"), QStringLiteral("fraNotes"), txtNotes);
+    addSection(tr("No&tes"), QStringLiteral("fraNotes"), txtNotes);
     grid->addWidget(txtNotes, row, 0, 1, 3);
     grid->setRowStretch(row++, 1);
 
-    addSection(QStringLiteral("Dates"), QStringLiteral("fraDates"));
+    addSection(tr("Dates"), QStringLiteral("fraDates"));
     lblInsertDate = named(new QLabel(QStringLiteral("..."), this), QStringLiteral("lblInsertDate"));
     lblUpdateDate = named(new QLabel(QStringLiteral("..."), this), QStringLiteral("lblUpdateDate"));
-    lblInsertDateCaption = addRow(QStringLiteral("Insert date:"), lblInsertDate);
-    lblUpdateDateCaption = addRow(QStringLiteral("Last mod. :"), lblUpdateDate);
+    lblInsertDateCaption = addRow(tr("Insert date:"), lblInsertDate);
+    lblUpdateDateCaption = addRow(tr("Last mod. :"), lblUpdateDate);
 
     lvwLearnedFields = named(new QTreeWidget(this), QStringLiteral("lvwLearnedFields"));
     lvwLearnedFields->setRootIsDecorated(false);
-    lvwLearnedFields->setHeaderLabels(
-        {QStringLiteral("Form"), QStringLiteral("Field"), QStringLiteral("Takes"), QStringLiteral("Learned")});
+    lvwLearnedFields->setHeaderLabels({tr("Form"), tr("Field"), tr("Takes"), tr("Learned")});
     lvwLearnedFields->setMinimumHeight(lvwLearnedFields->fontMetrics().lineSpacing() * 5);
-    cmdForgetLearned =
-        named(new QPushButton(QStringLiteral("Forget learned fields"), this), QStringLiteral("cmdForgetLearned"));
+    cmdForgetLearned = named(new QPushButton(tr("Forget learned fields"), this), QStringLiteral("cmdForgetLearned"));
     cmdForgetLearned->setAutoDefault(false);
-    addSection(QStringLiteral("Learned fields"), QStringLiteral("fraLearnedFields"), lvwLearnedFields);
+    addSection(tr("Learned fields"), QStringLiteral("fraLearnedFields"), lvwLearnedFields);
     grid->addWidget(lvwLearnedFields, row++, 0, 1, 3);
     grid->addWidget(cmdForgetLearned, row++, 0, 1, 3, Qt::AlignLeft);
     grid->setColumnStretch(1, 1);
 
     auto* buttons = new QHBoxLayout;
-    cmdOK = named(new QPushButton(QStringLiteral("OK"), this), QStringLiteral("cmdOK"));
+    cmdOK = named(new QPushButton(tr("OK"), this), QStringLiteral("cmdOK"));
     cmdOK->setDefault(true);
-    cmdClose = named(new QPushButton(QStringLiteral("Close"), this), QStringLiteral("cmdClose"));
+    cmdClose = named(new QPushButton(tr("Close"), this), QStringLiteral("cmdClose"));
     cmdClose->setAutoDefault(false);
     buttons->addStretch(1);
     buttons->addWidget(cmdOK);
@@ -205,7 +202,7 @@ void frmSite::buildControls() {
 
 cSite& frmSite::site() const {
     if (!m_links.site)
-        throw Failure(QStringLiteral("Object variable not set"));
+        throw Failure(tr("Object variable not set"));
     return *m_links.site;
 }
 
@@ -216,7 +213,7 @@ void frmSite::Form_Load() {
         optAuthRequired->button(0)->setChecked(true);
         m_links.site = std::make_unique<cSite>();
         if (m_links.editingModeSiteID != 0) {
-            setWindowTitle(QStringLiteral("Modify Site Properties"));
+            setWindowTitle(tr("Modify Site Properties"));
             site().SiteID = m_links.editingModeSiteID;
             m_loaded = site().Load();
             // Saving what could not be read in full would overwrite the stored values with blanks.
@@ -224,7 +221,7 @@ void frmSite::Form_Load() {
             ShowFormValues();
             ShowLearnedFields();
         } else {
-            setWindowTitle(QStringLiteral("New Site"));
+            setWindowTitle(tr("New Site"));
             site().SiteID = 0;
             cmdForgetLearned->setEnabled(false);
         }
@@ -236,19 +233,19 @@ void frmSite::ShowLearnedFields() {
         lvwLearnedFields->clear();
         for (const FormMapField& field : ReadFormMaps(m_links.editingModeSiteID)) {
             const ProductField* column = ProductFieldOfColumn(field.column);
-            lvwLearnedFields->addTopLevelItem(new QTreeWidgetItem(
-                {field.formPath, field.fieldKey, column ? column->caption : QStringLiteral("leave empty"),
-                 field.learnDate.left(10)}));
+            lvwLearnedFields->addTopLevelItem(
+                new QTreeWidgetItem({field.formPath, field.fieldKey, column ? column->caption : tr("leave empty"),
+                                     field.learnDate.left(10)}));
         }
         cmdForgetLearned->setEnabled(lvwLearnedFields->topLevelItemCount() > 0);
     });
 }
 
 void frmSite::cmdForgetLearned_Click() {
-    if (MsgBox(QStringLiteral("Forget every field learned of this site's forms? Fill all then judges them by their "
-                              "words again."),
+    if (MsgBox(tr("Forget every field learned of this site's forms? Fill all then judges them by their "
+                  "words again."),
                Msg::Buttons::YesNo, Msg::Icon::Question, Msg::Answer::No,
-               QStringLiteral("Forget learned fields")) != Msg::Answer::Yes)
+               tr("Forget learned fields")) != Msg::Answer::Yes)
         return;
     Trap(QStringLiteral("Error in cmdForgetLearned_Click: "), [&] { ForgetFormMaps(m_links.editingModeSiteID); });
     ShowLearnedFields();
@@ -278,7 +275,7 @@ bool frmSite::Validate() {
         s.Name = txtName->text();
         s.HomePage = txtHomePage->text();
         if (txtSubmitUrl->text().trimmed().isEmpty()) {
-            MsgBox(QStringLiteral("Please insert submit url for Site!"), Msg::Buttons::Ok, Msg::Icon::Information);
+            MsgBox(tr("Please insert submit url for Site!"), Msg::Buttons::Ok, Msg::Icon::Information);
             txtSubmitUrl->setFocus();
             return;
         }

@@ -49,7 +49,7 @@ QChar separatorFor(int option) {
 frmSiteImport::frmSiteImport(std::function<void()> rebuildSiteList, QWidget* parent)
     : QDialog(parent), m_rebuildSiteList(std::move(rebuildSiteList)) {
     setObjectName(QStringLiteral("frmSiteImport"));
-    setWindowTitle(QStringLiteral("Import PAD sites"));
+    setWindowTitle(tr("Import PAD sites"));
     setModal(true);
     buildControls();
 }
@@ -58,26 +58,25 @@ frmSiteImport::~frmSiteImport() = default;
 
 void frmSiteImport::buildControls() {
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(named(new QLabel(tr("This procedure will import a  list of PAD sites from a text file."), this),
+                            QStringLiteral("Label1")));
     layout->addWidget(
-        named(new QLabel(QStringLiteral("This procedure will import a  list of PAD sites from a text file."), this),
-              QStringLiteral("Label1")));
-    layout->addWidget(
-        named(new QLabel(QStringLiteral("Please note  that input file must be formatted as follows: NAME, URL."), this),
+        named(new QLabel(tr("Please note  that input file must be formatted as follows: NAME, URL."), this),
               QStringLiteral("Label2")));
 
     auto* fileRow = new QHBoxLayout;
     txtFileName = named(new QLineEdit(this), QStringLiteral("txtFileName"));
-    cmdBrowse = named(new QPushButton(QStringLiteral("Browse..."), this), QStringLiteral("cmdBrowse"));
+    cmdBrowse = named(new QPushButton(tr("Browse..."), this), QStringLiteral("cmdBrowse"));
     cmdBrowse->setAutoDefault(false);
-    fileRow->addWidget(named(Caption(QStringLiteral("Input file :"), txtFileName, this), QStringLiteral("Label3")));
+    fileRow->addWidget(named(Caption(tr("Input file :"), txtFileName, this), QStringLiteral("Label3")));
     fileRow->addWidget(txtFileName, 1);
     fileRow->addWidget(cmdBrowse);
     layout->addLayout(fileRow);
 
-    auto* fraFileType = named(new QGroupBox(QStringLiteral("Field separator"), this), QStringLiteral("fraFileType"));
+    auto* fraFileType = named(new QGroupBox(tr("Field separator"), this), QStringLiteral("fraFileType"));
     auto* typeRow = new QHBoxLayout(fraFileType);
     optFileType = new QButtonGroup(this);
-    const QString captions[] = {QStringLiteral("Tab"), QStringLiteral("';' Semi-colon "), QStringLiteral("',' Comma")};
+    const QString captions[] = {tr("Tab"), tr("';' Semi-colon "), tr("',' Comma")};
     for (int i = 0; i < 3; ++i) {
         auto* option = named(new QRadioButton(captions[i], fraFileType), QStringLiteral("optFileType_%1").arg(i));
         optFileType->addButton(option, i);
@@ -86,8 +85,8 @@ void frmSiteImport::buildControls() {
     typeRow->addStretch(1);
     optFileType->button(0)->setChecked(true);
     layout->addWidget(fraFileType);
-    chkSkipDuplicates = named(new QCheckBox(QStringLiteral("Skip lines that duplicate a site"), this),
-                              QStringLiteral("chkSkipDuplicates"));
+    chkSkipDuplicates =
+        named(new QCheckBox(tr("Skip lines that duplicate a site"), this), QStringLiteral("chkSkipDuplicates"));
     layout->addWidget(chkSkipDuplicates);
 
     lblProgress = named(new QLabel(QStringLiteral("---"), this), QStringLiteral("lblProgress"));
@@ -98,9 +97,9 @@ void frmSiteImport::buildControls() {
     layout->addWidget(ProgressBar1);
 
     auto* buttons = new QHBoxLayout;
-    cmdImport = named(new QPushButton(QStringLiteral("Import"), this), QStringLiteral("cmdImport"));
+    cmdImport = named(new QPushButton(tr("Import"), this), QStringLiteral("cmdImport"));
     cmdImport->setDefault(true);
-    cmdClose = named(new QPushButton(QStringLiteral("Close"), this), QStringLiteral("cmdClose"));
+    cmdClose = named(new QPushButton(tr("Close"), this), QStringLiteral("cmdClose"));
     cmdClose->setAutoDefault(false);
     buttons->addStretch(1);
     buttons->addWidget(cmdImport);
@@ -117,9 +116,9 @@ void frmSiteImport::buildControls() {
 
 void frmSiteImport::cmdBrowse_Click() {
     const QString typed = txtFileName->text().trimmed();
-    const QString chosen = GetOpenFileName(this, QStringLiteral("Browse input file..."),
-                                           typed.isEmpty() ? QString() : QFileInfo(typed).absolutePath(),
-                                           QStringLiteral("Input file (*.txt *.csv *.tab *.asc)"));
+    const QString chosen =
+        GetOpenFileName(this, tr("Browse input file..."), typed.isEmpty() ? QString() : QFileInfo(typed).absolutePath(),
+                        tr("Input file (*.txt *.csv *.tab *.asc)"));
     // A cancel keeps what the box holds, also a path typed after an earlier choice.
     if (!chosen.isEmpty())
         txtFileName->setText(chosen);
@@ -130,25 +129,25 @@ void frmSiteImport::cmdImport_Click() {
         return;
     Trap(QStringLiteral("Error in cmdImport_Click: "), [&] {
         if (txtFileName->text().trimmed().isEmpty()) {
-            MsgBox(QStringLiteral("Please, choose a file to import from!"), Msg::Buttons::Ok, Msg::Icon::Exclamation);
+            MsgBox(tr("Please, choose a file to import from!"), Msg::Buttons::Ok, Msg::Icon::Exclamation);
             return;
         }
         const QString path = txtFileName->text();
         m_separator = separatorFor(optFileType->checkedId());
         if (!CheckFirstRow(path, m_separator)) {
-            MsgBox(QStringLiteral("Separator character was not found in the first row of your input file. Please "
-                                  "check your input file and choose the right separator."),
+            MsgBox(tr("Separator character was not found in the first row of your input file. Please "
+                      "check your input file and choose the right separator."),
                    Msg::Buttons::Ok, Msg::Icon::Exclamation);
             return;
         }
         const qint32 count = FileLineCount(path);
         if (count == 0) {
-            MsgBox(QStringLiteral("File is empty!"), Msg::Buttons::Ok, Msg::Icon::Exclamation);
+            MsgBox(tr("File is empty!"), Msg::Buttons::Ok, Msg::Icon::Exclamation);
             return;
         }
-        if (MsgBox(QStringLiteral("File  to import contains %1 lines (sites). Do you want to proceed?").arg(count),
+        if (MsgBox(tr("File  to import contains %1 lines (sites). Do you want to proceed?").arg(count),
                    Msg::Buttons::YesNo, Msg::Icon::Exclamation, Msg::Answer::None,
-                   QStringLiteral("Importing PAD site list")) != Msg::Answer::Yes)
+                   tr("Importing PAD site list")) != Msg::Answer::Yes)
             return;
         if (!BackUpBeforeChange())
             return;
@@ -165,14 +164,13 @@ void frmSiteImport::cmdImport_Click() {
             m_inserter = std::make_unique<SiteImport::Inserter>();
             finished = ImportLines(lines, inserted);
         }
-        const QString skipped = chkSkipDuplicates->isChecked()
-                                    ? QStringLiteral(" Skipped %1 lines that duplicate a site.").arg(m_skipped)
-                                    : QString();
+        const QString skipped =
+            chkSkipDuplicates->isChecked() ? tr(" Skipped %1 lines that duplicate a site.").arg(m_skipped) : QString();
         // A run whose every line was refused imported nothing and must not read like an import.
         if (finished && inserted > 0)
-            MsgBox(QStringLiteral("Imported %1 PAD sites.").arg(inserted) + skipped);
+            MsgBox(tr("Imported %1 PAD sites.").arg(inserted) + skipped);
         else if (finished)
-            MsgBox(QStringLiteral("No PAD sites were imported.") + skipped, Msg::Buttons::Ok, Msg::Icon::Exclamation);
+            MsgBox(tr("No PAD sites were imported.") + skipped, Msg::Buttons::Ok, Msg::Icon::Exclamation);
         // Also after a stop: the rows inserted until then are in the database and should show.
         if (m_rebuildSiteList)
             m_rebuildSiteList();
@@ -193,13 +191,13 @@ bool frmSiteImport::ImportLines(const QStringList& lines, qint32& inserted) {
         if (m_closeRequested)
             return false;
         ++lineNumber;
-        lblProgress->setText(QStringLiteral("Importing: ") + QString::number(lineNumber));
+        lblProgress->setText(tr("Importing: %1").arg(lineNumber));
         if (DuplicatesASite(line))
             ++m_skipped;
         else if (ParseAndInsert(line, lineNumber))
             ++inserted;
-        else if (MsgBox(QStringLiteral("An error occured. Stop importing?"), Msg::Buttons::YesNo, Msg::Icon::Question,
-                        Msg::Answer::None, QStringLiteral("Error during import")) == Msg::Answer::Yes)
+        else if (MsgBox(tr("An error occured. Stop importing?"), Msg::Buttons::YesNo, Msg::Icon::Question,
+                        Msg::Answer::None, tr("Error during import")) == Msg::Answer::Yes)
             return false;
         const int percent = static_cast<int>(qint64(lineNumber) * 100 / lines.size());
         if (percent != shownPercent || sinceYield.elapsed() >= kYieldIntervalMs) {
@@ -217,7 +215,7 @@ bool frmSiteImport::CheckFirstRow(const QString& path, QChar separator) {
     Trap(QStringLiteral("Error in CheckFirstRow: "), [&] {
         const QStringList lines = SiteImport::ReadLines(path);
         if (lines.isEmpty())
-            throw Failure(QStringLiteral("The file %1 holds no lines.").arg(path));
+            throw Failure(tr("The file %1 holds no lines.").arg(path));
         found = SiteImport::FirstRowHasSeparator(lines.first(), separator);
     });
     return found;
@@ -238,8 +236,8 @@ bool frmSiteImport::ParseAndInsert(const QString& line, qint32 lineNumber) {
         return true;
     } catch (const std::exception& e) {
         // A failure here has no number; the line's number tells the user which line to mend.
-        MsgBox(QStringLiteral("Error in ParseAndInsert: ") + FailureText(e) + QStringLiteral(" Line: ") +
-                   QString::number(lineNumber),
+        MsgBox(TranslatedTrapPrefix(QStringLiteral("Error in ParseAndInsert: ")) + FailureText(e) +
+                   tr(" Line: %1").arg(lineNumber),
                Msg::Buttons::Ok, Msg::Icon::Critical);
         return false;
     }

@@ -35,7 +35,7 @@ template <class Widget> Widget* named(Widget* widget, const QString& name) {
 frmSiteListImport::frmSiteListImport(std::function<void()> rebuildSiteList, QWidget* parent)
     : QDialog(parent), m_rebuildSiteList(std::move(rebuildSiteList)) {
     setObjectName(QStringLiteral("frmSiteListImport"));
-    setWindowTitle(QStringLiteral("Import sites from a list"));
+    setWindowTitle(tr("Import sites from a list"));
     setModal(true);
     buildControls();
     resize(sizeHint().expandedTo(QSize(720, 480)));
@@ -43,14 +43,14 @@ frmSiteListImport::frmSiteListImport(std::function<void()> rebuildSiteList, QWid
 
 void frmSiteListImport::buildControls() {
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("A CSV or TSV file, a markdown file, an HTML page, exported bookmarks "
-                                                "or a list of addresses, one a line."),
+    layout->addWidget(new QLabel(tr("A CSV or TSV file, a markdown file, an HTML page, exported bookmarks "
+                                    "or a list of addresses, one a line."),
                                  this));
     auto* fileRow = new QHBoxLayout;
     txtFileName = named(new QLineEdit(this), QStringLiteral("txtFileName"));
-    cmdBrowse = named(new QPushButton(QStringLiteral("Browse..."), this), QStringLiteral("cmdBrowse"));
+    cmdBrowse = named(new QPushButton(tr("Browse..."), this), QStringLiteral("cmdBrowse"));
     cmdBrowse->setAutoDefault(false);
-    fileRow->addWidget(Caption(QStringLiteral("&File:"), txtFileName, this));
+    fileRow->addWidget(Caption(tr("&File:"), txtFileName, this));
     fileRow->addWidget(txtFileName, 1);
     fileRow->addWidget(cmdBrowse);
     layout->addLayout(fileRow);
@@ -59,10 +59,10 @@ void frmSiteListImport::buildControls() {
     lblFormat = named(new QLabel(this), QStringLiteral("lblFormat"));
     cboNameColumn = named(new QComboBox(this), QStringLiteral("cboNameColumn"));
     cboAddressColumn = named(new QComboBox(this), QStringLiteral("cboAddressColumn"));
-    chkHeader = named(new QCheckBox(QStringLiteral("First row holds column names"), this), QStringLiteral("chkHeader"));
-    columns->addWidget(Caption(QStringLiteral("&Name column:"), cboNameColumn, this), 0, 0);
+    chkHeader = named(new QCheckBox(tr("First row holds column names"), this), QStringLiteral("chkHeader"));
+    columns->addWidget(Caption(tr("&Name column:"), cboNameColumn, this), 0, 0);
     columns->addWidget(cboNameColumn, 0, 1);
-    columns->addWidget(Caption(QStringLiteral("&Address column:"), cboAddressColumn, this), 1, 0);
+    columns->addWidget(Caption(tr("&Address column:"), cboAddressColumn, this), 1, 0);
     columns->addWidget(cboAddressColumn, 1, 1);
     columns->addWidget(chkHeader, 0, 2);
     columns->addWidget(lblFormat, 1, 2);
@@ -72,16 +72,16 @@ void frmSiteListImport::buildControls() {
     lvwPreview = named(new QTreeWidget(this), QStringLiteral("lvwPreview"));
     lvwPreview->setRootIsDecorated(false);
     lvwPreview->setUniformRowHeights(true);
-    lvwPreview->setHeaderLabels({QStringLiteral("Name"), QStringLiteral("Address"), QStringLiteral("Note")});
+    lvwPreview->setHeaderLabels({tr("Name"), tr("Address"), tr("Note")});
     layout->addWidget(lvwPreview, 1);
     lblCounts = named(new QLabel(this), QStringLiteral("lblCounts"));
     layout->addWidget(lblCounts);
 
     auto* buttons = new QHBoxLayout;
-    cmdImport = named(new QPushButton(QStringLiteral("Import"), this), QStringLiteral("cmdImport"));
+    cmdImport = named(new QPushButton(tr("Import"), this), QStringLiteral("cmdImport"));
     cmdImport->setEnabled(false);
     cmdImport->setAutoDefault(false); // Enter in the file box reads the file; it must not import it as well
-    cmdClose = named(new QPushButton(QStringLiteral("Close"), this), QStringLiteral("cmdClose"));
+    cmdClose = named(new QPushButton(tr("Close"), this), QStringLiteral("cmdClose"));
     cmdClose->setAutoDefault(false);
     buttons->addStretch(1);
     buttons->addWidget(cmdImport);
@@ -108,9 +108,9 @@ void frmSiteListImport::buildControls() {
 
 void frmSiteListImport::cmdBrowse_Click() {
     const QString typed = txtFileName->text().trimmed();
-    const QString chosen = GetOpenFileName(
-        this, QStringLiteral("Browse site list..."), typed.isEmpty() ? QString() : QFileInfo(typed).absolutePath(),
-        QStringLiteral("Site lists (*.csv *.tsv *.tab *.txt *.md *.markdown *.html *.htm);;All files (*)"));
+    const QString chosen =
+        GetOpenFileName(this, tr("Browse site list..."), typed.isEmpty() ? QString() : QFileInfo(typed).absolutePath(),
+                        tr("Site lists (*.csv *.tsv *.tab *.txt *.md *.markdown *.html *.htm);;All files (*)"));
     if (chosen.isEmpty())
         return;
     txtFileName->setText(chosen);
@@ -120,10 +120,10 @@ void frmSiteListImport::cmdBrowse_Click() {
 void frmSiteListImport::LoadFile() {
     m_table = {};
     if (txtFileName->text().trimmed().isEmpty())
-        MsgBox(QStringLiteral("Please, choose a file to import from!"), Msg::Buttons::Ok, Msg::Icon::Exclamation);
+        MsgBox(tr("Please, choose a file to import from!"), Msg::Buttons::Ok, Msg::Icon::Exclamation);
     else
         Trap(QStringLiteral("Error in LoadFile: "), [&] { m_table = ReadFile(txtFileName->text().trimmed()); });
-    lblFormat->setText(m_table.format.isEmpty() ? QString() : QStringLiteral("Read as: ") + m_table.format);
+    lblFormat->setText(m_table.format.isEmpty() ? QString() : tr("Read as: %1").arg(m_table.format));
     const QSignalBlocker block(chkHeader);
     chkHeader->setChecked(m_table.hasHeader);
     showColumns();
@@ -136,7 +136,7 @@ void frmSiteListImport::showColumns() {
     cboNameColumn->clear();
     cboAddressColumn->clear();
     const QStringList captions = m_table.captions();
-    cboNameColumn->addItem(QStringLiteral("(the address's host)"));
+    cboNameColumn->addItem(tr("(the address's host)"));
     cboNameColumn->addItems(captions);
     cboAddressColumn->addItems(captions);
     cboNameColumn->setCurrentIndex(m_table.nameColumn + 1);
@@ -155,7 +155,7 @@ void frmSiteListImport::showPreview() {
         items << new QTreeWidgetItem(QStringList{row.name, row.address, VerdictText(row.verdict)});
     }
     lvwPreview->addTopLevelItems(items);
-    lblCounts->setText(QStringLiteral("%1 sites to import, %2 already in the list, %3 not web addresses.")
+    lblCounts->setText(tr("%1 sites to import, %2 already in the list, %3 not web addresses.")
                            .arg(counts[int(Verdict::Import)])
                            .arg(counts[int(Verdict::AlreadyInList)])
                            .arg(counts[int(Verdict::NotWebAddress)]));
@@ -176,7 +176,7 @@ void frmSiteListImport::cmdImport_Click() {
     });
     if (!stored)
         return;
-    MsgBox(QStringLiteral("Imported %1 PAD sites.").arg(sites.size()));
+    MsgBox(tr("Imported %1 PAD sites.").arg(sites.size()));
     if (m_rebuildSiteList)
         m_rebuildSiteList();
     showPreview();

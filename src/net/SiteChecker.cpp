@@ -1,5 +1,6 @@
 #include "SiteChecker.h"
 
+#include <QCoreApplication>
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QTimer>
@@ -18,13 +19,13 @@ bool isRedirect(int status) {
 QString unreachableReason(QNetworkReply::NetworkError error, const QString& text) {
     switch (error) {
     case QNetworkReply::HostNotFoundError:
-        return QStringLiteral("The server's name was not found.");
+        return QCoreApplication::translate("SiteChecker", "The server's name was not found.");
     case QNetworkReply::ConnectionRefusedError:
-        return QStringLiteral("The server refused the connection.");
+        return QCoreApplication::translate("SiteChecker", "The server refused the connection.");
     case QNetworkReply::RemoteHostClosedError:
-        return QStringLiteral("The server closed the connection without answering.");
+        return QCoreApplication::translate("SiteChecker", "The server closed the connection without answering.");
     case QNetworkReply::SslHandshakeFailedError:
-        return QStringLiteral("The secure connection failed (TLS): %1").arg(text);
+        return QCoreApplication::translate("SiteChecker", "The secure connection failed (TLS): %1").arg(text);
     default:
         return text;
     }
@@ -87,7 +88,7 @@ void SiteChecker::launchMore() {
             m_pending.erase(it);
             SiteCheck check;
             check.siteID = job->site.siteID;
-            check.reason = QStringLiteral("Not a web address.");
+            check.reason = tr("Not a web address.");
             complete(job, check);
             it = m_pending.begin(); // whoever took the result may have cancelled or started a run
             continue;
@@ -150,7 +151,7 @@ void SiteChecker::answered(Job* job, QNetworkReply* reply) {
     SiteCheck check;
     check.siteID = job->site.siteID;
     if (status == 0) {
-        check.reason = job->timedOut ? QStringLiteral("No answer within %1 s.").arg(double(m_timeout.count()) / 1000)
+        check.reason = job->timedOut ? tr("No answer within %1 s.").arg(double(m_timeout.count()) / 1000)
                                      : unreachableReason(error, errorText);
         if (job->redirects > 0)
             check.newAddress = job->url.toString();
@@ -170,7 +171,7 @@ void SiteChecker::answered(Job* job, QNetworkReply* reply) {
         }
         job->url = job->url.resolved(QUrl::fromEncoded(location));
         if (++job->redirects > kMaxRedirects) {
-            check.reason = QStringLiteral("More than %1 redirects.").arg(kMaxRedirects);
+            check.reason = tr("More than %1 redirects.").arg(kMaxRedirects);
             complete(job, check);
             launchMore();
             return;
@@ -183,7 +184,7 @@ void SiteChecker::answered(Job* job, QNetworkReply* reply) {
     }
     const bool redirected = job->redirects > 0;
     check.httpStatus = status;
-    check.reason = redirected ? QStringLiteral("%1, then %2").arg(job->firstReason, answer) : answer;
+    check.reason = redirected ? tr("%1, then %2").arg(job->firstReason, answer) : answer;
     if (redirected)
         check.newAddress = job->url.toString();
     if (status == 404 || status == 410) {

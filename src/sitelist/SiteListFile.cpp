@@ -4,9 +4,10 @@
 #include "SiteAddress.h"
 #include "SiteImport.h"
 
+#include <QCoreApplication>
 #include <QFile>
-#include <QHash>
 #include <QFileInfo>
+#include <QHash>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QUrl>
@@ -134,7 +135,7 @@ Table textTable(const QString& text) {
     const std::optional<QChar> separator = detectSeparator(text);
     Table table;
     if (!separator) {
-        table.format = QStringLiteral("List of addresses");
+        table.format = QCoreApplication::translate("SiteListFile", "List of addresses");
         for (const QString& line : SiteImport::SplitLines(text))
             if (!line.trimmed().isEmpty())
                 table.rows.append({line});
@@ -161,7 +162,8 @@ QStringList Table::captions() const {
     QStringList names;
     for (int column = 0; column < columnCount(); ++column) {
         const QString caption = hasHeader ? rows.first().value(column).simplified() : QString();
-        names << (caption.isEmpty() ? QStringLiteral("Column %1").arg(column + 1) : caption);
+        names << (caption.isEmpty() ? QCoreApplication::translate("SiteListFile", "Column %1").arg(column + 1)
+                                    : caption);
     }
     return names;
 }
@@ -222,19 +224,19 @@ Table ReadText(const QString& text, const QString& fileName) {
     if (start.contains(QLatin1String("NETSCAPE-Bookmark-file-1"), Qt::CaseInsensitive)) {
         QTextDocument document;
         document.setHtml(text);
-        return linksTable(QStringLiteral("Bookmarks"), document);
+        return linksTable(QCoreApplication::translate("SiteListFile", "Bookmarks"), document);
     }
     if (suffix == QLatin1String("html") || suffix == QLatin1String("htm") || suffix == QLatin1String("xhtml") ||
         start.startsWith(QLatin1Char('<'))) {
         QTextDocument document;
         document.setHtml(text);
-        return linksTable(QStringLiteral("HTML links"), document);
+        return linksTable(QCoreApplication::translate("SiteListFile", "HTML links"), document);
     }
     if (suffix == QLatin1String("md") || suffix == QLatin1String("markdown") || suffix == QLatin1String("mdown") ||
         suffix == QLatin1String("mkd")) {
         QTextDocument document;
         document.setMarkdown(text, QTextDocument::MarkdownDialectGitHub);
-        return linksTable(QStringLiteral("Markdown links"), document);
+        return linksTable(QCoreApplication::translate("SiteListFile", "Markdown links"), document);
     }
     return textTable(text);
 }
@@ -242,7 +244,7 @@ Table ReadText(const QString& text, const QString& fileName) {
 Table ReadFile(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw Failure(QStringLiteral("Cannot read %1: %2").arg(path, file.errorString()));
+        throw Failure(QCoreApplication::translate("SiteListFile", "Cannot read %1: %2").arg(path, file.errorString()));
     return ReadText(SiteImport::Decode(file.readAll()), path);
 }
 
@@ -274,9 +276,9 @@ QList<PreviewRow> Preview(const Table& table, QSet<QString> known) {
 QString VerdictText(Verdict verdict) {
     switch (verdict) {
     case Verdict::AlreadyInList:
-        return QStringLiteral("already in the list");
+        return QCoreApplication::translate("SiteListFile", "already in the list");
     case Verdict::NotWebAddress:
-        return QStringLiteral("not a web address");
+        return QCoreApplication::translate("SiteListFile", "not a web address");
     case Verdict::Import:
         break;
     }

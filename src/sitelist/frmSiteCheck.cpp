@@ -19,13 +19,15 @@
 
 namespace {
 
-const QString kTitle = QStringLiteral("Site check");
-
 enum { ColSite, ColSubmitUrl, ColResult, ColStatus, ColNewAddress, ColReason, ColDate };
 constexpr ListColumn kColumns[] = {
-    {"Site", 14, "STRING"},          {"Submit address", 22, "STRING"}, {"Result", 10, "STRING"},
-    {"HTTP status", 8, "NUMBER"},    {"New address", 18, "STRING"},    {"Reason", 16, "STRING"},
-    {"Date of check", 12, "STRING"},
+    {QT_TRANSLATE_NOOP("frmSiteCheck", "Site"), 14, "STRING"},
+    {QT_TRANSLATE_NOOP("frmSiteCheck", "Submit address"), 22, "STRING"},
+    {QT_TRANSLATE_NOOP("frmSiteCheck", "Result"), 10, "STRING"},
+    {QT_TRANSLATE_NOOP("frmSiteCheck", "HTTP status"), 8, "NUMBER"},
+    {QT_TRANSLATE_NOOP("frmSiteCheck", "New address"), 18, "STRING"},
+    {QT_TRANSLATE_NOOP("frmSiteCheck", "Reason"), 16, "STRING"},
+    {QT_TRANSLATE_NOOP("frmSiteCheck", "Date of check"), 12, "STRING"},
 };
 constexpr int ResultRole = SiteRow::TagRole;
 
@@ -39,13 +41,13 @@ template <class Widget> Widget* named(Widget* widget, const char* name) {
 frmSiteCheck::frmSiteCheck(const QString& userAgent, Links links, QWidget* parent)
     : QWidget(parent, Qt::Window), m_checker(userAgent), m_links(std::move(links)) {
     setObjectName(QStringLiteral("frmSiteCheck"));
-    setWindowTitle(kTitle);
+    setWindowTitle(tr("Site check"));
     setAttribute(Qt::WA_DeleteOnClose);
     auto* layout = new QVBoxLayout(this);
     auto* top = new QHBoxLayout;
     lblSites = named(new QLabel(this), "lblSites");
-    cmdStart = named(new QPushButton(QStringLiteral("Check"), this), "cmdStart");
-    cmdCancel = named(new QPushButton(QStringLiteral("Cancel"), this), "cmdCancel");
+    cmdStart = named(new QPushButton(tr("Check"), this), "cmdStart");
+    cmdCancel = named(new QPushButton(tr("Cancel"), this), "cmdCancel");
     prgCheck = named(new QProgressBar(this), "prgCheck");
     top->addWidget(lblSites);
     top->addWidget(prgCheck, 1);
@@ -62,9 +64,9 @@ frmSiteCheck::frmSiteCheck(const QString& userAgent, Links links, QWidget* paren
     layout->addWidget(lvwChecks, 1);
 
     auto* buttons = new QHBoxLayout;
-    cmdUseNewAddress = named(new QPushButton(QStringLiteral("Use new address"), this), "cmdUseNewAddress");
-    cmdDeleteFailed = named(new QPushButton(QStringLiteral("Delete failed sites..."), this), "cmdDeleteFailed");
-    cmdClose = named(new QPushButton(QStringLiteral("Close"), this), "cmdClose");
+    cmdUseNewAddress = named(new QPushButton(tr("Use new address"), this), "cmdUseNewAddress");
+    cmdDeleteFailed = named(new QPushButton(tr("Delete failed sites..."), this), "cmdDeleteFailed");
+    cmdClose = named(new QPushButton(tr("Close"), this), "cmdClose");
     buttons->addWidget(cmdUseNewAddress);
     buttons->addWidget(cmdDeleteFailed);
     buttons->addStretch(1);
@@ -105,8 +107,8 @@ void frmSiteCheck::SetSitesToCheck(const QList<qint64>& siteIDs) {
 
 void frmSiteCheck::ShowRunning() {
     const bool running = m_checker.Running();
-    lblSites->setText(running ? QStringLiteral("Checking %1 sites").arg(m_checker.Total())
-                              : QStringLiteral("%1 sites to check").arg(m_toCheck.size()));
+    lblSites->setText(running ? tr("Checking %1 sites").arg(m_checker.Total())
+                              : tr("%1 sites to check").arg(m_toCheck.size()));
     cmdStart->setEnabled(!running && !m_toCheck.isEmpty());
     cmdCancel->setEnabled(running);
     cmdUseNewAddress->setEnabled(!running);
@@ -189,16 +191,16 @@ void frmSiteCheck::cmdUseNewAddress_Click() {
     Trap(QStringLiteral("Error in cmdUseNewAddress_Click: "), [&] {
         const QList<qint64> moved = IdsWhere([](CheckResult result) { return result == CheckResult::Moved; });
         if (moved.isEmpty()) {
-            MsgBox(QStringLiteral("No site has moved."), Msg::Buttons::Ok, Msg::Icon::Exclamation, Msg::Answer::None,
-                   kTitle);
+            MsgBox(tr("No site has moved."), Msg::Buttons::Ok, Msg::Icon::Exclamation, Msg::Answer::None,
+                   tr("Site check"));
             return;
         }
         const int changed = UseNewAddresses(moved);
         LoadChecks();
         if (m_links.sitesChanged)
             m_links.sitesChanged();
-        MsgBox(QStringLiteral("%1 sites have their new submit address.").arg(changed), Msg::Buttons::Ok,
-               Msg::Icon::Information, Msg::Answer::None, kTitle);
+        MsgBox(tr("%1 sites have their new submit address.").arg(changed), Msg::Buttons::Ok, Msg::Icon::Information,
+               Msg::Answer::None, tr("Site check"));
     });
 }
 
@@ -206,12 +208,12 @@ void frmSiteCheck::cmdDeleteFailed_Click() {
     Trap(QStringLiteral("Error in cmdDeleteFailed_Click: "), [&] {
         const QList<qint64> failed = IdsWhere(CheckFailed);
         if (failed.isEmpty()) {
-            MsgBox(QStringLiteral("No site failed the check."), Msg::Buttons::Ok, Msg::Icon::Exclamation,
-                   Msg::Answer::None, kTitle);
+            MsgBox(tr("No site failed the check."), Msg::Buttons::Ok, Msg::Icon::Exclamation, Msg::Answer::None,
+                   tr("Site check"));
             return;
         }
-        if (MsgBox(QStringLiteral("Delete the %1 sites that are gone or unreachable?").arg(failed.size()),
-                   Msg::Buttons::YesNo, Msg::Icon::Question, Msg::Answer::No, kTitle) != Msg::Answer::Yes)
+        if (MsgBox(tr("Delete the %1 sites that are gone or unreachable?").arg(failed.size()), Msg::Buttons::YesNo,
+                   Msg::Icon::Question, Msg::Answer::No, tr("Site check")) != Msg::Answer::Yes)
             return;
         if (!BackUpBeforeChange())
             return;
