@@ -1060,39 +1060,39 @@ Trotzdem diese Website öffnen?</translation>
         <translation>Kein Anmeldeformular auf dieser Seite.</translation>
     </message>
     <message>
-        <source>Fill log-in</source>
+        <source>Fill &amp;log-in</source>
         <translation>Anmeldung ausfüllen</translation>
     </message>
     <message>
-        <source>Reload</source>
+        <source>&amp;Reload</source>
         <translation>Neu laden</translation>
     </message>
     <message>
-        <source>Stop</source>
+        <source>&amp;Stop</source>
         <translation>Stopp</translation>
     </message>
     <message>
-        <source>Find in page...</source>
+        <source>Fi&amp;nd in page...</source>
         <translation>Auf der Seite suchen...</translation>
     </message>
     <message>
-        <source>Zoom in</source>
+        <source>Zoom &amp;in</source>
         <translation>Vergrößern</translation>
     </message>
     <message>
-        <source>Zoom out</source>
+        <source>Zoom &amp;out</source>
         <translation>Verkleinern</translation>
     </message>
     <message>
-        <source>Actual size</source>
+        <source>Actual si&amp;ze</source>
         <translation>Originalgröße</translation>
     </message>
     <message>
-        <source>Open this page in the external browser</source>
+        <source>Open this page in the e&amp;xternal browser</source>
         <translation>Diese Seite im externen Browser öffnen</translation>
     </message>
     <message>
-        <source>Copy page address</source>
+        <source>&amp;Copy page address</source>
         <translation>Seitenadresse kopieren</translation>
     </message>
     <message>

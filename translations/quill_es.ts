@@ -1060,39 +1060,39 @@ Continue to this site anyway?</source>
         <translation>No hay formulario de inicio de sesión en esta página.</translation>
     </message>
     <message>
-        <source>Fill log-in</source>
+        <source>Fill &amp;log-in</source>
         <translation>Rellenar inicio de sesión</translation>
     </message>
     <message>
-        <source>Reload</source>
+        <source>&amp;Reload</source>
         <translation>Recargar</translation>
     </message>
     <message>
-        <source>Stop</source>
+        <source>&amp;Stop</source>
         <translation>Detener</translation>
     </message>
     <message>
-        <source>Find in page...</source>
+        <source>Fi&amp;nd in page...</source>
         <translation>Buscar en la página...</translation>
     </message>
     <message>
-        <source>Zoom in</source>
+        <source>Zoom &amp;in</source>
         <translation>Ampliar</translation>
     </message>
     <message>
-        <source>Zoom out</source>
+        <source>Zoom &amp;out</source>
         <translation>Reducir</translation>
     </message>
     <message>
-        <source>Actual size</source>
+        <source>Actual si&amp;ze</source>
         <translation>Tamaño real</translation>
     </message>
     <message>
-        <source>Open this page in the external browser</source>
+        <source>Open this page in the e&amp;xternal browser</source>
         <translation>Abrir esta página en el navegador externo</translation>
     </message>
     <message>
-        <source>Copy page address</source>
+        <source>&amp;Copy page address</source>
         <translation>Copiar la dirección de la página</translation>
     </message>
     <message>

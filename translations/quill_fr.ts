@@ -1060,39 +1060,39 @@ Continuer quand même vers ce site ?</translation>
         <translation>Aucun formulaire de connexion sur cette page.</translation>
     </message>
     <message>
-        <source>Fill log-in</source>
+        <source>Fill &amp;log-in</source>
         <translation>Remplir la connexion</translation>
     </message>
     <message>
-        <source>Reload</source>
+        <source>&amp;Reload</source>
         <translation>Actualiser</translation>
     </message>
     <message>
-        <source>Stop</source>
+        <source>&amp;Stop</source>
         <translation>Arrêter</translation>
     </message>
     <message>
-        <source>Find in page...</source>
+        <source>Fi&amp;nd in page...</source>
         <translation>Rechercher dans la page...</translation>
     </message>
     <message>
-        <source>Zoom in</source>
+        <source>Zoom &amp;in</source>
         <translation>Zoom avant</translation>
     </message>
     <message>
-        <source>Zoom out</source>
+        <source>Zoom &amp;out</source>
         <translation>Zoom arrière</translation>
     </message>
     <message>
-        <source>Actual size</source>
+        <source>Actual si&amp;ze</source>
         <translation>Taille réelle</translation>
     </message>
     <message>
-        <source>Open this page in the external browser</source>
+        <source>Open this page in the e&amp;xternal browser</source>
         <translation>Ouvrir cette page dans le navigateur externe</translation>
     </message>
     <message>
-        <source>Copy page address</source>
+        <source>&amp;Copy page address</source>
         <translation>Copier l&apos;adresse de la page</translation>
     </message>
     <message>

@@ -31,6 +31,7 @@
 #include <QMouseEvent>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QToolBar>
@@ -90,6 +91,11 @@ frmMain::frmMain() {
     cmdFillReport->hide();
     statusBar()->addPermanentWidget(cmdFillReport);
     buildMenus();
+    // The keys to the two places the work starts from, so that it runs without a mouse.
+    connect(new QShortcut(Qt::CTRL | Qt::Key_P, this), &QShortcut::activated, this,
+            [this] { cboProducts->setFocus(Qt::ShortcutFocusReason); });
+    connect(new QShortcut(Qt::CTRL | Qt::Key_L, this), &QShortcut::activated, this,
+            [this] { lvwSites->setFocus(Qt::ShortcutFocusReason); });
     connectBrowserCommands();
     buildSiteListMenu();
 }
@@ -103,20 +109,22 @@ void frmMain::buildToolbar() {
         const char* key;
         const char* icon;
         const char* toolTip;
+        QKeyCombination shortcut;
     };
     static constexpr Button buttons[] = {
-        {"ShowHideListView", "show-hide-list", "Show/Hide ListView"},
-        {"SiteNew", "site-new", "New PAD Site"},
-        {"SiteProperty", "site-property", "PAD Site Property"},
-        {"SiteNotSubmitted", "site-not-submitted", "Change status to Not Submitted"},
-        {"SiteSubmitted", "site-submitted", "Change status to Submitted"},
-        {"SitePublished", "site-published", "Change status to Published"},
-        {"SiteHistory", "site-history", "Show product history log for selected site"},
-        {"SiteOldVersion", "site-old-version", "Set \"Old Version\"  flag"},
+        {"ShowHideListView", "show-hide-list", "Show/Hide ListView", Qt::Key_F9},
+        {"SiteNew", "site-new", "New PAD Site", Qt::CTRL | Qt::Key_N},
+        {"SiteProperty", "site-property", "PAD Site Property", Qt::CTRL | Qt::Key_I},
+        {"SiteNotSubmitted", "site-not-submitted", "Change status to Not Submitted", Qt::CTRL | Qt::Key_1},
+        {"SiteSubmitted", "site-submitted", "Change status to Submitted", Qt::CTRL | Qt::Key_2},
+        {"SitePublished", "site-published", "Change status to Published", Qt::CTRL | Qt::Key_3},
+        {"SiteHistory", "site-history", "Show product history log for selected site", Qt::CTRL | Qt::Key_H},
+        {"SiteOldVersion", "site-old-version", "Set \"Old Version\"  flag", Qt::CTRL | Qt::Key_4},
     };
     for (const Button& button : buttons) {
         const QString key = QString::fromLatin1(button.key);
-        toolbarAction(Toolbar1, key, QString::fromLatin1(button.icon), QString(), QString::fromLatin1(button.toolTip));
+        toolbarAction(Toolbar1, key, QString::fromLatin1(button.icon), QString(), QString::fromLatin1(button.toolTip))
+            ->setShortcut(button.shortcut);
         if (key == QLatin1String("ShowHideListView"))
             Toolbar1->addSeparator();
     }
@@ -184,6 +192,7 @@ QWidget* frmMain::buildSiteListPane() {
     layout->addLayout(searchRow);
 
     lvwSites = named(new QTreeWidget(picLeft), "lvwSites");
+    lvwSites->setAccessibleName(QStringLiteral("PAD sites"));
     lvwSites->setRootIsDecorated(false);
     lvwSites->setUniformRowHeights(true);
     lvwSites->setAllColumnsShowFocus(true);
@@ -211,13 +220,16 @@ QWidget* frmMain::buildBrowserPane() {
     cmdGoBack = named(new QToolButton(picRight), "cmdGoBack");
     cmdGoBack->setIcon(icon(QStringLiteral("go-back")));
     cmdGoBack->setToolTip(QStringLiteral("Back"));
+    cmdGoBack->setAccessibleName(QStringLiteral("Back"));
     cmdGoForward = named(new QToolButton(picRight), "cmdGoForward");
     cmdGoForward->setIcon(icon(QStringLiteral("go-forward")));
     cmdGoForward->setToolTip(QStringLiteral("Forward"));
+    cmdGoForward->setAccessibleName(QStringLiteral("Forward"));
     cmdHome = named(new QPushButton(icon(QStringLiteral("go-home")), QStringLiteral("Home"), picRight), "cmdHome");
     txtWebStatusBar = named(new QLineEdit(picRight), "txtWebStatusBar");
     txtWebStatusBar->setReadOnly(true);
     txtWebStatusBar->setFocusPolicy(Qt::NoFocus);
+    txtWebStatusBar->setAccessibleName(QStringLiteral("Page status"));
     ProgressBar1 = named(new QProgressBar(picRight), "ProgressBar1");
     ProgressBar1->setRange(0, 100);
     ProgressBar1->setMaximumWidth(120);
@@ -270,11 +282,14 @@ QWidget* frmMain::buildProductBar() {
     tbProduct->setIconSize(QSize(20, 20));
     tbProduct->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     toolbarAction(tbProduct, QStringLiteral("New"), QStringLiteral("product-new"), QStringLiteral("New"),
-                  QStringLiteral("New"));
+                  QStringLiteral("New"))
+        ->setShortcut(Qt::CTRL | Qt::SHIFT | Qt::Key_N);
     toolbarAction(tbProduct, QStringLiteral("Modify"), QStringLiteral("product-modify"), QStringLiteral("Property"),
-                  QStringLiteral("Modify"));
+                  QStringLiteral("Modify"))
+        ->setShortcut(Qt::CTRL | Qt::SHIFT | Qt::Key_I);
     toolbarAction(tbProduct, QStringLiteral("Delete"), QStringLiteral("product-delete"), QStringLiteral("Delete"),
-                  QStringLiteral("Delete"));
+                  QStringLiteral("Delete"))
+        ->setShortcut(Qt::CTRL | Qt::SHIFT | Qt::Key_Delete);
     tbProduct->setMinimumWidth(tbProduct->sizeHint().width());
     productColumn->addWidget(tbProduct);
     layout->addLayout(productColumn, 2);
@@ -311,6 +326,11 @@ QWidget* frmMain::buildProductBar() {
                                             "form (Ctrl+Shift+L)"));
     cmdFillLogIn->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred); // as tall as the two rows
     pasteGrid->addWidget(cmdFillLogIn, 0, 3, 2, 1);
+    // Tab reads the grid by rows.
+    QWidget* const rowOrder[] = {cmdPADurl[0], cmdPADurl[1], cmdPADurl[4], cmdPADurl[2],
+                                 cmdPADurl[3], cmdPADurl[5], cmdFillLogIn};
+    for (int i = 1; i < 7; ++i)
+        setTabOrder(rowOrder[i - 1], rowOrder[i]);
     pasteRow->addLayout(pasteGrid);
 
     fraPadOtherElements = named(new QGroupBox(QStringLiteral("Other elements"), picButtons), "fraPadOtherElements");
@@ -340,65 +360,68 @@ void frmMain::buildMenus() {
         return menu;
     };
 
-    QMenu* file = addMenu("mnuFile", QStringLiteral("File"));
-    addItem(file, "miFileBackUp", QStringLiteral("Back up archive..."), [this] { BackUpArchiveToFile(); });
-    addItem(file, "miFileRestore", QStringLiteral("Restore from backup..."), [this] { RestoreFromBackup(); });
-    addItem(file, "miFileExportReport", QStringLiteral("Export report..."), [this] { ExportReport(); });
-    addItem(file, "miFileExportFormMaps", QStringLiteral("Export form maps..."), [this] { ExportFormMaps(); });
-    addItem(file, "miFileImportFormMaps", QStringLiteral("Import form maps..."), [this] { ImportFormMaps(); });
+    QMenu* file = addMenu("mnuFile", QStringLiteral("&File"));
+    addItem(file, "miFileBackUp", QStringLiteral("&Back up archive..."), [this] { BackUpArchiveToFile(); });
+    addItem(file, "miFileRestore", QStringLiteral("&Restore from backup..."), [this] { RestoreFromBackup(); });
+    addItem(file, "miFileExportReport", QStringLiteral("&Export report..."), [this] { ExportReport(); });
+    addItem(file, "miFileExportFormMaps", QStringLiteral("Export &form maps..."), [this] { ExportFormMaps(); });
+    addItem(file, "miFileImportFormMaps", QStringLiteral("&Import form maps..."), [this] { ImportFormMaps(); });
     file->addSeparator()->setObjectName(QStringLiteral("miFileSep1"));
-    addItem(file, "miFileExit", QStringLiteral("Exit"), [this] { close(); });
+    addItem(file, "miFileExit", QStringLiteral("E&xit"), [this] { close(); });
 
-    QMenu* site = addMenu("mnuSite", QStringLiteral("PAD Sites"));
-    addItem(site, "miSiteNew", QStringLiteral("New site"), [this] { SiteNew(); });
-    addItem(site, "miSiteProperty", QStringLiteral("Site property"), [this] { SiteProperty(); });
+    QMenu* site = addMenu("mnuSite", QStringLiteral("&PAD Sites"));
+    addItem(site, "miSiteNew", QStringLiteral("&New site"), [this] { SiteNew(); });
+    addItem(site, "miSiteProperty", QStringLiteral("Site &property"), [this] { SiteProperty(); });
+    addItem(site, "miSiteVisit", QStringLiteral("&Visit submit page"), [this] {
+        VisitSelectedSite();
+    })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Return));
     site->addSeparator()->setObjectName(QStringLiteral("miSiteSep1"));
-    addItem(site, "miSiteSelectAll", QStringLiteral("Select all"), [this] { SelectAllSites(); });
-    addItem(site, "miSiteSelectNone", QStringLiteral("Select none"), [this] { SelectNoSites(); });
+    addItem(site, "miSiteSelectAll", QStringLiteral("Select &all"), [this] { SelectAllSites(); });
+    addItem(site, "miSiteSelectNone", QStringLiteral("Select n&one"), [this] { SelectNoSites(); });
     site->addSeparator()->setObjectName(QStringLiteral("miSiteSep2"));
-    addItem(site, "miSiteImportFromFile", QStringLiteral("Import from file..."), [this] { SiteImportFromFile(); });
-    addItem(site, "miSiteImportList", QStringLiteral("Import sites from a list..."), [this] { SiteImportList(); });
-    addItem(site, "miSiteDuplicates", QStringLiteral("Find duplicate sites"), [this] { SiteFindDuplicates(); });
-    addItem(site, "miSiteCheck", QStringLiteral("Check sites..."), [this] { CheckSites(); });
+    addItem(site, "miSiteImportFromFile", QStringLiteral("&Import from file..."), [this] { SiteImportFromFile(); });
+    addItem(site, "miSiteImportList", QStringLiteral("Import sites from a &list..."), [this] { SiteImportList(); });
+    addItem(site, "miSiteDuplicates", QStringLiteral("Find &duplicate sites"), [this] { SiteFindDuplicates(); });
+    addItem(site, "miSiteCheck", QStringLiteral("&Check sites..."), [this] { CheckSites(); });
 
-    QMenu* product = addMenu("mnuProduct", QStringLiteral("Products"));
-    addItem(product, "miProductAdd", QStringLiteral("Add product"), [this] { ProductAdd(); });
-    addItem(product, "miProductProperty", QStringLiteral("Product property"), [this] { ProductProperty(); });
-    addItem(product, "miProductUpdateFromPad", QStringLiteral("Update from PAD file"),
+    QMenu* product = addMenu("mnuProduct", QStringLiteral("P&roducts"));
+    addItem(product, "miProductAdd", QStringLiteral("&Add product"), [this] { ProductAdd(); });
+    addItem(product, "miProductProperty", QStringLiteral("Product &property"), [this] { ProductProperty(); });
+    addItem(product, "miProductUpdateFromPad", QStringLiteral("&Update from PAD file"),
             [this] { ProductUpdateFromPad(); });
-    addItem(product, "miProductNewVersion", QStringLiteral("New version..."), [this] { ProductNewVersion(); });
+    addItem(product, "miProductNewVersion", QStringLiteral("New &version..."), [this] { ProductNewVersion(); });
 
-    QMenu* browser = addMenu("mnuBrowser", QStringLiteral("Browser"));
-    addItem(browser, "miBrowserFillAll", QStringLiteral("Fill all"), [this] {
+    QMenu* browser = addMenu("mnuBrowser", QStringLiteral("&Browser"));
+    addItem(browser, "miBrowserFillAll", QStringLiteral("&Fill all"), [this] {
         cmdFillAll_Click();
     })->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F));
-    addItem(browser, "miBrowserUndoFillAll", QStringLiteral("Undo Fill all"), [this] {
+    addItem(browser, "miBrowserUndoFillAll", QStringLiteral("&Undo Fill all"), [this] {
         UndoFillAll();
     })->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
     addBrowserMenuCommands(browser);
-    addItem(browser, "miBrowserRememberForm", QStringLiteral("Remember this form"), [this] { RememberThisForm(); });
+    addItem(browser, "miBrowserRememberForm", QStringLiteral("Re&member this form"), [this] { RememberThisForm(); });
 
-    QMenu* tools = addMenu("mnuTools", QStringLiteral("Tools"));
-    addItem(tools, "miOptions", QStringLiteral("Options"), [this] {
+    QMenu* tools = addMenu("mnuTools", QStringLiteral("&Tools"));
+    addItem(tools, "miOptions", QStringLiteral("&Options"), [this] {
         frmOptions options(this);
         options.exec();
     });
-    addItem(tools, "miToolsForgetLogIns", QStringLiteral("Forget site log-ins..."), [this] { ForgetSiteLogIns(); });
+    addItem(tools, "miToolsForgetLogIns", QStringLiteral("&Forget site log-ins..."), [this] { ForgetSiteLogIns(); });
 
-    QMenu* help = addMenu("mnuHelp", QStringLiteral("Help"));
-    addItem(help, "miHelpDownloadSites", QStringLiteral("Download Sites List"), [] {
+    QMenu* help = addMenu("mnuHelp", QStringLiteral("&Help"));
+    addItem(help, "miHelpDownloadSites", QStringLiteral("Download &Sites List"), [] {
         QString address = AppInfo::PadSitesList;
         VisitSite(address);
     });
-    addItem(help, "miHelpManual", QStringLiteral("Contents"), [] { HelpManual(); });
-    addItem(help, "miHelpWebSite", QStringLiteral("Quillomar Pad Submitter Web Site"), [] {
+    addItem(help, "miHelpManual", QStringLiteral("&Contents"), [] { HelpManual(); });
+    addItem(help, "miHelpWebSite", QStringLiteral("Quillomar Pad Submitter &Web Site"), [] {
         QString address = AppInfo::ProductWebPage;
         VisitSite(address);
     });
-    addItem(help, "miHelpFacebook", QStringLiteral("Facebook"),
+    addItem(help, "miHelpFacebook", QStringLiteral("F&acebook"),
             [] { ShellOpen(QStringLiteral("Open"), AppInfo::SocialPage); });
     help->addSeparator()->setObjectName(QStringLiteral("miHelpSep1"));
-    addItem(help, "miHelpAbout", QStringLiteral("About Quillomar Pad Submitter"), [this] {
+    addItem(help, "miHelpAbout", QStringLiteral("A&bout Quillomar Pad Submitter"), [this] {
         frmAbout about(this);
         about.exec();
     });

@@ -91,6 +91,8 @@ public:
     // Embedded browser: visiting sites, navigation display, pop-ups, form filling and pasting.
     void VisitPadSite(const QString& url);
     void lvwSites_DblClick();
+    // The submit page of the selected site, wherever the mouse was last released: the keyboard's way to visit.
+    void VisitSelectedSite();
     void OpenSiteHome();
     void VisitSiteHomeInExternal();
     void cmdGoBack_Click();

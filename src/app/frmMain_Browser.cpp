@@ -72,28 +72,28 @@ void frmMain::addBrowserMenuCommands(QMenu* browser) {
         connect(action, &QAction::triggered, this, handler);
         return action;
     };
-    add("miBrowserFillLogIn", tr("Fill log-in"), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L)},
+    add("miBrowserFillLogIn", tr("Fill &log-in"), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L)},
         [this] { FillLogIn(); });
     browser->addSeparator();
-    add("miBrowserReload", tr("Reload"), {QKeySequence(Qt::Key_F5)}, [this] { webSite->reload(); });
+    add("miBrowserReload", tr("&Reload"), {QKeySequence(Qt::Key_F5)}, [this] { webSite->reload(); });
     // Only while a page loads, so that Escape stays free for everything else.
-    QAction* stop = add("miBrowserStop", tr("Stop"), {QKeySequence(Qt::Key_Escape)}, [this] { webSite->stop(); });
+    QAction* stop = add("miBrowserStop", tr("&Stop"), {QKeySequence(Qt::Key_Escape)}, [this] { webSite->stop(); });
     stop->setEnabled(false);
     connect(webSite, &QWebEngineView::loadStarted, stop, [stop] { stop->setEnabled(true); });
     connect(webSite, &QWebEngineView::loadFinished, stop, [stop] { stop->setEnabled(false); });
-    add("miBrowserFind", tr("Find in page..."), {QKeySequence::Find}, [this] { findBar->Open(); });
+    add("miBrowserFind", tr("Fi&nd in page..."), {QKeySequence::Find}, [this] { findBar->Open(); });
     browser->addSeparator();
-    add("miBrowserZoomIn", tr("Zoom in"), {QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)},
+    add("miBrowserZoomIn", tr("Zoom &in"), {QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)},
         [this] { webSite->ZoomIn(); });
-    add("miBrowserZoomOut", tr("Zoom out"), {QKeySequence::ZoomOut}, [this] { webSite->ZoomOut(); });
-    add("miBrowserZoomReset", tr("Actual size"), {QKeySequence(Qt::CTRL | Qt::Key_0)},
+    add("miBrowserZoomOut", tr("Zoom &out"), {QKeySequence::ZoomOut}, [this] { webSite->ZoomOut(); });
+    add("miBrowserZoomReset", tr("Actual si&ze"), {QKeySequence(Qt::CTRL | Qt::Key_0)},
         [this] { webSite->ZoomReset(); });
     browser->addSeparator();
-    add("miBrowserOpenExternal", tr("Open this page in the external browser"), {}, [this] {
+    add("miBrowserOpenExternal", tr("Open this page in the e&xternal browser"), {}, [this] {
         if (!ShowsStartPage() && !webSite->url().isEmpty())
             ShellOpen(QStringLiteral("Open"), webSite->url().toString());
     });
-    add("miBrowserCopyAddress", tr("Copy page address"), {}, [this] {
+    add("miBrowserCopyAddress", tr("&Copy page address"), {}, [this] {
         if (!ShowsStartPage() && !webSite->url().isEmpty())
             PutOnClipboard(webSite->url().toString());
     });
@@ -113,10 +113,13 @@ void frmMain::VisitPadSite(const QString& url) {
 }
 
 void frmMain::lvwSites_DblClick() {
+    // The Enter key and the menu act only while the last release over the list lay on a row.
+    if (m_lvwSitesMouseUp && lvwSites->itemAt(*m_lvwSitesMouseUp))
+        VisitSelectedSite();
+}
+
+void frmMain::VisitSelectedSite() {
     Trap(QStringLiteral("Error in lvwSites_DblClick: "), [&] {
-        // The Enter key and the menu act only while the last release over the list lay on a row.
-        if (!m_lvwSitesMouseUp || !lvwSites->itemAt(*m_lvwSitesMouseUp))
-            return;
         const QTreeWidgetItem* row = SiteRow::SelectedItem(lvwSites);
         if (!row)
             return;

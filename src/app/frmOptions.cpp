@@ -97,6 +97,7 @@ frmOptions::frmOptions(QWidget* parent) : QDialog(parent) {
     runLayout->addWidget(chkNextRemainingSite);
     runLayout->addWidget(chkNextOldVersionSite);
     runLayout->addWidget(chkFillAllAfterVisit);
+    setTabOrder(chkNextOldVersionSite, chkFillAllAfterVisit);
     groups->addWidget(run);
     groups->addLayout(languageRow());
 

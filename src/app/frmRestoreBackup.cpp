@@ -30,6 +30,7 @@ frmRestoreBackup::frmRestoreBackup(QWidget* parent) : QDialog(parent) {
     setModal(true);
     auto* layout = new QVBoxLayout(this);
     lvwBackups = named(new QTreeWidget(this), "lvwBackups");
+    lvwBackups->setAccessibleName(QStringLiteral("Backups"));
     lvwBackups->setRootIsDecorated(false);
     lvwBackups->setHeaderLabels({tr("Made"), tr("Sites"), tr("Products")});
     lvwBackups->header()->setSectionResizeMode(0, QHeaderView::Stretch);
@@ -47,6 +48,8 @@ frmRestoreBackup::frmRestoreBackup(QWidget* parent) : QDialog(parent) {
     buttons->addWidget(cmdRestore);
     buttons->addWidget(cmdClose);
     layout->addLayout(buttons);
+    setTabOrder(cmdOtherFile, cmdRestore);
+    setTabOrder(cmdRestore, cmdClose);
     resize(minimumSizeHint().expandedTo(QSize(460, 320)));
 
     connect(cmdRestore, &QPushButton::clicked, this, &frmRestoreBackup::cmdRestore_Click);

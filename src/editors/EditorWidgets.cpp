@@ -25,6 +25,8 @@ QWidget* SectionHeading(const QString& title, const QString& name, QWidget* pare
     layout->setContentsMargins(0, 6, 0, 0);
     auto* label = new QLabel(title, heading);
     label->setBuddy(buddy);
+    if (buddy) // Qt names a box by the labels beside it only
+        buddy->setAccessibleName(QString(title).remove(QLatin1Char('&')));
     QFont bold = label->font();
     bold.setBold(true);
     label->setFont(bold);
@@ -45,6 +47,7 @@ CheckableDateEdit::CheckableDateEdit(QWidget* parent) : QWidget(parent) {
     m_check->setAccessibleName(tr("Has a date"));
     m_date = new QDateEdit(this);
     m_date->setObjectName(QStringLiteral("date"));
+    m_date->setAccessibleName(QStringLiteral("Date"));
     m_date->setCalendarPopup(true);
     m_date->setEnabled(false);
     layout->addWidget(m_check);

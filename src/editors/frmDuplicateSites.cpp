@@ -30,6 +30,7 @@ frmDuplicateSites::frmDuplicateSites(std::function<void()> rebuildSiteList, QWid
                                  this));
     lvwGroups = new QTreeWidget(this);
     lvwGroups->setObjectName(QStringLiteral("lvwGroups"));
+    lvwGroups->setAccessibleName(windowTitle());
     lvwGroups->setHeaderLabels({tr("Site"), tr("Submit URL"), tr("Statuses"), tr("History")});
     layout->addWidget(lvwGroups, 1);
     auto* buttons = new QHBoxLayout;

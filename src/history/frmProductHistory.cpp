@@ -91,6 +91,7 @@ frmProductHistory::frmProductHistory(QWidget* parent) : QDialog(parent) {
     layout->addWidget(Frame1);
 
     lvwHistory = named(new QTreeWidget(this), "lvwHistory");
+    lvwHistory->setAccessibleName(windowTitle());
     lvwHistory->setRootIsDecorated(false);
     lvwHistory->setUniformRowHeights(true);
     lvwHistory->setAllColumnsShowFocus(true);

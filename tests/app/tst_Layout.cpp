@@ -1,22 +1,6 @@
-#include "LoopbackHttpServer.h"
+#include "EveryWindow.h"
 #include "RunningProgram.h"
 #include "TestMain.h"
-#include "cProduct.h"
-#include "cSite.h"
-#include "frmAbout.h"
-#include "frmDuplicateSites.h"
-#include "frmOptions.h"
-#include "frmPadSource.h"
-#include "frmPadUpdate.h"
-#include "frmProduct.h"
-#include "frmProductHistory.h"
-#include "frmProductHistoryItem.h"
-#include "frmRestoreBackup.h"
-#include "frmSite.h"
-#include "frmSiteCheck.h"
-#include "frmSiteImport.h"
-#include "frmSiteListImport.h"
-#include "frmSplash.h"
 
 #include <QAbstractSpinBox>
 #include <QHeaderView>
@@ -100,31 +84,10 @@ private slots:
     void everyWindowShowsItsControlsWholeAndApart() {
         RunningProgram p([](const TestProgramDir&) { SeedSite("http://a.example/submit"); });
         QVERIFY(p.started);
-        qint32 editingID = 0;
-        std::unique_ptr<cSite> site;
-        std::unique_ptr<cProduct> product;
-        frmProductHistory history;
-        LoopbackHttpServer server; // the update window is shown while it reads
-        server.hang("/pad.xml");
-        cProduct padProduct;
-        padProduct.PADurl = server.url("/pad.xml").toString();
-        const std::unique_ptr<QWidget> dialogs[] = {
-            std::make_unique<frmAbout>(),
-            std::make_unique<frmSplash>(),
-            std::make_unique<frmOptions>(),
-            std::make_unique<frmRestoreBackup>(),
-            std::make_unique<frmProductHistoryItem>(&history),
-            std::make_unique<frmSite>(SiteEditorLinks{editingID, site, {}, {}}),
-            std::make_unique<frmProduct>(ProductEditorLinks{editingID, product, {}}),
-            std::make_unique<frmSiteImport>(nullptr),
-            std::make_unique<frmSiteCheck>(QString(), frmSiteCheck::Links{}),
-            std::make_unique<frmSiteListImport>(nullptr),
-            std::make_unique<frmDuplicateSites>(nullptr),
-            std::make_unique<frmPadSource>("https://www.example.com/pad.xml"),
-            std::make_unique<frmPadUpdate>(padProduct)};
-        QStringList faults = faultsOf(gMainWindow) + faultsOf(&history);
-        for (const auto& dialog : dialogs)
-            faults << faultsOf(dialog.get());
+        EveryWindow windows;
+        QStringList faults;
+        for (QWidget* window : windows.all())
+            faults << faultsOf(window);
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
     }
 };
