@@ -1065,39 +1065,39 @@ Trotzdem diese Website öffnen?</translation>
     </message>
     <message>
         <source>Fill &amp;log-in</source>
-        <translation>Anmeldung ausfüllen</translation>
+        <translation>Anmeldung aus&amp;füllen</translation>
     </message>
     <message>
         <source>&amp;Reload</source>
-        <translation>Neu laden</translation>
+        <translation>&amp;Neu laden</translation>
     </message>
     <message>
         <source>&amp;Stop</source>
-        <translation>Stopp</translation>
+        <translation>&amp;Stopp</translation>
     </message>
     <message>
         <source>Fi&amp;nd in page...</source>
-        <translation>Auf der Seite suchen...</translation>
+        <translation>Auf der Seite s&amp;uchen...</translation>
     </message>
     <message>
         <source>Zoom &amp;in</source>
-        <translation>Vergrößern</translation>
+        <translation>&amp;Vergrößern</translation>
     </message>
     <message>
         <source>Zoom &amp;out</source>
-        <translation>Verkleinern</translation>
+        <translation>Verk&amp;leinern</translation>
     </message>
     <message>
         <source>Actual si&amp;ze</source>
-        <translation>Originalgröße</translation>
+        <translation>&amp;Originalgröße</translation>
     </message>
     <message>
         <source>Open this page in the e&amp;xternal browser</source>
-        <translation>Diese Seite im externen Browser öffnen</translation>
+        <translation>Diese Seite im &amp;externen Browser öffnen</translation>
     </message>
     <message>
         <source>&amp;Copy page address</source>
-        <translation>Seitenadresse kopieren</translation>
+        <translation>Seitenadresse &amp;kopieren</translation>
     </message>
     <message>
         <source>PAD site url not found!</source>

@@ -1065,39 +1065,39 @@ Continue to this site anyway?</source>
     </message>
     <message>
         <source>Fill &amp;log-in</source>
-        <translation>Rellenar inicio de sesión</translation>
+        <translation>Rellenar &amp;inicio de sesión</translation>
     </message>
     <message>
         <source>&amp;Reload</source>
-        <translation>Recargar</translation>
+        <translation>Re&amp;cargar</translation>
     </message>
     <message>
         <source>&amp;Stop</source>
-        <translation>Detener</translation>
+        <translation>De&amp;tener</translation>
     </message>
     <message>
         <source>Fi&amp;nd in page...</source>
-        <translation>Buscar en la página...</translation>
+        <translation>&amp;Buscar en la página...</translation>
     </message>
     <message>
         <source>Zoom &amp;in</source>
-        <translation>Ampliar</translation>
+        <translation>&amp;Ampliar</translation>
     </message>
     <message>
         <source>Zoom &amp;out</source>
-        <translation>Reducir</translation>
+        <translation>Red&amp;ucir</translation>
     </message>
     <message>
         <source>Actual si&amp;ze</source>
-        <translation>Tamaño real</translation>
+        <translation>Tamaño r&amp;eal</translation>
     </message>
     <message>
         <source>Open this page in the e&amp;xternal browser</source>
-        <translation>Abrir esta página en el navegador externo</translation>
+        <translation>Abrir esta página en el navegador e&amp;xterno</translation>
     </message>
     <message>
         <source>&amp;Copy page address</source>
-        <translation>Copiar la dirección de la página</translation>
+        <translation>Co&amp;piar la dirección de la página</translation>
     </message>
     <message>
         <source>PAD site url not found!</source>

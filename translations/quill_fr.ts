@@ -1065,39 +1065,39 @@ Continuer quand même vers ce site ?</translation>
     </message>
     <message>
         <source>Fill &amp;log-in</source>
-        <translation>Remplir la connexion</translation>
+        <translation>Remplir la &amp;connexion</translation>
     </message>
     <message>
         <source>&amp;Reload</source>
-        <translation>Actualiser</translation>
+        <translation>Act&amp;ualiser</translation>
     </message>
     <message>
         <source>&amp;Stop</source>
-        <translation>Arrêter</translation>
+        <translation>Arrêt&amp;er</translation>
     </message>
     <message>
         <source>Fi&amp;nd in page...</source>
-        <translation>Rechercher dans la page...</translation>
+        <translation>Rec&amp;hercher dans la page...</translation>
     </message>
     <message>
         <source>Zoom &amp;in</source>
-        <translation>Zoom avant</translation>
+        <translation>&amp;Zoom avant</translation>
     </message>
     <message>
         <source>Zoom &amp;out</source>
-        <translation>Zoom arrière</translation>
+        <translation>Zoom a&amp;rrière</translation>
     </message>
     <message>
         <source>Actual si&amp;ze</source>
-        <translation>Taille réelle</translation>
+        <translation>Ta&amp;ille réelle</translation>
     </message>
     <message>
         <source>Open this page in the e&amp;xternal browser</source>
-        <translation>Ouvrir cette page dans le navigateur externe</translation>
+        <translation>&amp;Ouvrir cette page dans le navigateur externe</translation>
     </message>
     <message>
         <source>&amp;Copy page address</source>
-        <translation>Copier l&apos;adresse de la page</translation>
+        <translation>Co&amp;pier l&apos;adresse de la page</translation>
     </message>
     <message>
         <source>PAD site url not found!</source>
