@@ -84,6 +84,10 @@ Ohne Sicherung fortfahren?</translation>
         <source>Has a date</source>
         <translation>Hat ein Datum</translation>
     </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
 </context>
 <context>
     <name>ColumnValues</name>
@@ -1061,39 +1065,39 @@ Trotzdem diese Website öffnen?</translation>
     </message>
     <message>
         <source>Fill &amp;log-in</source>
-        <translation>Anmeldung ausfüllen</translation>
+        <translation>Anmeldung aus&amp;füllen</translation>
     </message>
     <message>
         <source>&amp;Reload</source>
-        <translation>Neu laden</translation>
+        <translation>&amp;Neu laden</translation>
     </message>
     <message>
         <source>&amp;Stop</source>
-        <translation>Stopp</translation>
+        <translation>&amp;Stopp</translation>
     </message>
     <message>
         <source>Fi&amp;nd in page...</source>
-        <translation>Auf der Seite suchen...</translation>
+        <translation>Auf der Seite s&amp;uchen...</translation>
     </message>
     <message>
         <source>Zoom &amp;in</source>
-        <translation>Vergrößern</translation>
+        <translation>&amp;Vergrößern</translation>
     </message>
     <message>
         <source>Zoom &amp;out</source>
-        <translation>Verkleinern</translation>
+        <translation>Verk&amp;leinern</translation>
     </message>
     <message>
         <source>Actual si&amp;ze</source>
-        <translation>Originalgröße</translation>
+        <translation>&amp;Originalgröße</translation>
     </message>
     <message>
         <source>Open this page in the e&amp;xternal browser</source>
-        <translation>Diese Seite im externen Browser öffnen</translation>
+        <translation>Diese Seite im &amp;externen Browser öffnen</translation>
     </message>
     <message>
         <source>&amp;Copy page address</source>
-        <translation>Seitenadresse kopieren</translation>
+        <translation>Seitenadresse &amp;kopieren</translation>
     </message>
     <message>
         <source>PAD site url not found!</source>
@@ -1315,6 +1319,306 @@ Trotzdem diese Website öffnen?</translation>
         <source>You must select a site to show pad site status!</source>
         <translation>Sie müssen eine Website auswählen, um den Status der PAD-Website anzuzeigen!</translation>
     </message>
+    <message>
+        <source>What the last Fill all filled and left for you</source>
+        <translation>Was das letzte „Alles ausfüllen“ ausgefüllt und Ihnen übrig gelassen hat</translation>
+    </message>
+    <message>
+        <source>Sites</source>
+        <translation>Websites</translation>
+    </message>
+    <message>
+        <source>Show/Hide ListView</source>
+        <translation>Liste ein-/ausblenden</translation>
+    </message>
+    <message>
+        <source>New PAD Site</source>
+        <translation>Neue PAD-Website</translation>
+    </message>
+    <message>
+        <source>PAD Site Property</source>
+        <translation>Eigenschaften der PAD-Website</translation>
+    </message>
+    <message>
+        <source>Change status to Not Submitted</source>
+        <translation>Status auf „Nicht eingereicht“ setzen</translation>
+    </message>
+    <message>
+        <source>Change status to Submitted</source>
+        <translation>Status auf „Eingereicht“ setzen</translation>
+    </message>
+    <message>
+        <source>Change status to Published</source>
+        <translation>Status auf „Veröffentlicht“ setzen</translation>
+    </message>
+    <message>
+        <source>Show product history log for selected site</source>
+        <translation>Verlaufsprotokoll des Produkts für die ausgewählte Website anzeigen</translation>
+    </message>
+    <message>
+        <source>Set &quot;Old Version&quot;  flag</source>
+        <translation>Markierung „Alte Version“ setzen</translation>
+    </message>
+    <message>
+        <source>Filter:</source>
+        <translation>Filter:</translation>
+    </message>
+    <message>
+        <source>Old version only</source>
+        <translation>Nur alte Version</translation>
+    </message>
+    <message>
+        <source>Search:</source>
+        <translation>Suchen:</translation>
+    </message>
+    <message>
+        <source>part of a submit address</source>
+        <translation>Teil einer Einreichungsadresse</translation>
+    </message>
+    <message>
+        <source>Clear Filter</source>
+        <translation>Filter löschen</translation>
+    </message>
+    <message>
+        <source>PAD sites</source>
+        <translation>PAD-Websites</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Vor</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Startseite</translation>
+    </message>
+    <message>
+        <source>Page status</source>
+        <translation>Seitenstatus</translation>
+    </message>
+    <message>
+        <source>Clear form values</source>
+        <translation>Formularwerte löschen</translation>
+    </message>
+    <message>
+        <source>Product:</source>
+        <translation>Produkt:</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>Eigenschaften</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>Ändern</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>AUTO</source>
+        <translation>AUTO</translation>
+    </message>
+    <message>
+        <source>Fill the page&apos;s form from the product</source>
+        <translation>Das Formular der Seite aus dem Produkt ausfüllen</translation>
+    </message>
+    <message>
+        <source>Fill all</source>
+        <translation>Alles ausfüllen</translation>
+    </message>
+    <message>
+        <source>Fill every field of the page by what it asks for (Ctrl+Shift+F)</source>
+        <translation>Jedes Feld der Seite nach dem ausfüllen, was es verlangt (Strg+Umschalt+F)</translation>
+    </message>
+    <message>
+        <source>PAD</source>
+        <translation>PAD</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>E-Mail</translation>
+    </message>
+    <message>
+        <source>Author</source>
+        <translation>Autor</translation>
+    </message>
+    <message>
+        <source>RegNow</source>
+        <translation>RegNow</translation>
+    </message>
+    <message>
+        <source>Username</source>
+        <translation>Benutzername</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Passwort</translation>
+    </message>
+    <message>
+        <source>Fill log-in</source>
+        <translation>Anmeldung ausfüllen</translation>
+    </message>
+    <message>
+        <source>Fill the selected site&apos;s user name and password into the page&apos;s log-in form (Ctrl+Shift+L)</source>
+        <translation>Benutzername und Passwort der ausgewählten Website in das Anmeldeformular der Seite eintragen (Strg+Umschalt+L)</translation>
+    </message>
+    <message>
+        <source>Other elements</source>
+        <translation>Weitere Elemente</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Einfügen</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Back up archive...</source>
+        <translation>Archiv &amp;sichern...</translation>
+    </message>
+    <message>
+        <source>&amp;Restore from backup...</source>
+        <translation>Aus Sicherung &amp;wiederherstellen...</translation>
+    </message>
+    <message>
+        <source>&amp;Export report...</source>
+        <translation>Bericht &amp;exportieren...</translation>
+    </message>
+    <message>
+        <source>Export &amp;form maps...</source>
+        <translation>&amp;Formularzuordnungen exportieren...</translation>
+    </message>
+    <message>
+        <source>&amp;Import form maps...</source>
+        <translation>Formularzuordnungen &amp;importieren...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;PAD Sites</source>
+        <translation>&amp;PAD-Websites</translation>
+    </message>
+    <message>
+        <source>&amp;New site</source>
+        <translation>&amp;Neue Website</translation>
+    </message>
+    <message>
+        <source>Site &amp;property</source>
+        <translation>Website-&amp;Eigenschaften</translation>
+    </message>
+    <message>
+        <source>&amp;Visit submit page</source>
+        <translation>Einreichungsseite &amp;besuchen</translation>
+    </message>
+    <message>
+        <source>Select &amp;all</source>
+        <translation>&amp;Alle auswählen</translation>
+    </message>
+    <message>
+        <source>Select n&amp;one</source>
+        <translation>&amp;Keine auswählen</translation>
+    </message>
+    <message>
+        <source>&amp;Import from file...</source>
+        <translation>Aus Datei &amp;importieren...</translation>
+    </message>
+    <message>
+        <source>Import sites from a &amp;list...</source>
+        <translation>Websites aus einer &amp;Liste importieren...</translation>
+    </message>
+    <message>
+        <source>Find &amp;duplicate sites</source>
+        <translation>&amp;Doppelte Websites suchen</translation>
+    </message>
+    <message>
+        <source>&amp;Check sites...</source>
+        <translation>Websites &amp;prüfen...</translation>
+    </message>
+    <message>
+        <source>P&amp;roducts</source>
+        <translation>P&amp;rodukte</translation>
+    </message>
+    <message>
+        <source>&amp;Add product</source>
+        <translation>Produkt &amp;hinzufügen</translation>
+    </message>
+    <message>
+        <source>Product &amp;property</source>
+        <translation>Produkt-&amp;Eigenschaften</translation>
+    </message>
+    <message>
+        <source>&amp;Update from PAD file</source>
+        <translation>Aus PAD-Datei &amp;aktualisieren</translation>
+    </message>
+    <message>
+        <source>New &amp;version...</source>
+        <translation>Neue &amp;Version...</translation>
+    </message>
+    <message>
+        <source>&amp;Browser</source>
+        <translation>&amp;Browser</translation>
+    </message>
+    <message>
+        <source>&amp;Fill all</source>
+        <translation>&amp;Alles ausfüllen</translation>
+    </message>
+    <message>
+        <source>&amp;Undo Fill all</source>
+        <translation>Alles ausfüllen &amp;rückgängig machen</translation>
+    </message>
+    <message>
+        <source>Re&amp;member this form</source>
+        <translation>Dieses Formular &amp;merken</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>E&amp;xtras</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Einstellungen</translation>
+    </message>
+    <message>
+        <source>&amp;Forget site log-ins...</source>
+        <translation>&amp;Anmeldungen vergessen...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>Download &amp;Sites List</source>
+        <translation>Website&amp;liste herunterladen</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Inhalt</translation>
+    </message>
+    <message>
+        <source>Quillomar Pad Submitter &amp;Web Site</source>
+        <translation>&amp;Website von Quillomar Pad Submitter</translation>
+    </message>
+    <message>
+        <source>F&amp;acebook</source>
+        <translation>F&amp;acebook</translation>
+    </message>
+    <message>
+        <source>A&amp;bout Quillomar Pad Submitter</source>
+        <translation>Ü&amp;ber Quillomar Pad Submitter</translation>
+    </message>
 </context>
 <context>
     <name>frmOptions</name>
@@ -1493,6 +1797,10 @@ Sie gelten bis zum Programmende.</translation>
 %2</source>
         <translation>Aus %1 wurde nichts aktualisiert:
 %2</translation>
+    </message>
+    <message>
+        <source>Changes</source>
+        <translation>Änderungen</translation>
     </message>
 </context>
 <context>
@@ -1880,6 +2188,10 @@ The archive is backed up first.</source>
 <byte value="xd"/>
 Das Archiv wird zuvor gesichert.</translation>
     </message>
+    <message>
+        <source>Backups</source>
+        <translation>Sicherungen</translation>
+    </message>
 </context>
 <context>
     <name>frmSite</name>
@@ -2086,6 +2398,10 @@ Das Archiv wird zuvor gesichert.</translation>
         <source>Delete the %1 sites that are gone or unreachable?</source>
         <translation>Die %1 verschwundenen oder nicht erreichbaren Websites löschen?</translation>
     </message>
+    <message>
+        <source>Results</source>
+        <translation>Ergebnisse</translation>
+    </message>
 </context>
 <context>
     <name>frmSiteImport</name>
@@ -2275,6 +2591,10 @@ Das Archiv wird zuvor gesichert.</translation>
     <message>
         <source>Imported %1 PAD sites.</source>
         <translation>%1 PAD-Websites importiert.</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Vorschau</translation>
     </message>
 </context>
 <context>

@@ -84,6 +84,10 @@ Go on without a backup?</source>
         <source>Has a date</source>
         <translation>Tiene fecha</translation>
     </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
 </context>
 <context>
     <name>ColumnValues</name>
@@ -1061,39 +1065,39 @@ Continue to this site anyway?</source>
     </message>
     <message>
         <source>Fill &amp;log-in</source>
-        <translation>Rellenar inicio de sesión</translation>
+        <translation>Rellenar &amp;inicio de sesión</translation>
     </message>
     <message>
         <source>&amp;Reload</source>
-        <translation>Recargar</translation>
+        <translation>Re&amp;cargar</translation>
     </message>
     <message>
         <source>&amp;Stop</source>
-        <translation>Detener</translation>
+        <translation>De&amp;tener</translation>
     </message>
     <message>
         <source>Fi&amp;nd in page...</source>
-        <translation>Buscar en la página...</translation>
+        <translation>&amp;Buscar en la página...</translation>
     </message>
     <message>
         <source>Zoom &amp;in</source>
-        <translation>Ampliar</translation>
+        <translation>&amp;Ampliar</translation>
     </message>
     <message>
         <source>Zoom &amp;out</source>
-        <translation>Reducir</translation>
+        <translation>Red&amp;ucir</translation>
     </message>
     <message>
         <source>Actual si&amp;ze</source>
-        <translation>Tamaño real</translation>
+        <translation>Tamaño r&amp;eal</translation>
     </message>
     <message>
         <source>Open this page in the e&amp;xternal browser</source>
-        <translation>Abrir esta página en el navegador externo</translation>
+        <translation>Abrir esta página en el navegador e&amp;xterno</translation>
     </message>
     <message>
         <source>&amp;Copy page address</source>
-        <translation>Copiar la dirección de la página</translation>
+        <translation>Co&amp;piar la dirección de la página</translation>
     </message>
     <message>
         <source>PAD site url not found!</source>
@@ -1315,6 +1319,306 @@ Continue to this site anyway?</source>
         <source>You must select a site to show pad site status!</source>
         <translation>¡Debe seleccionar un sitio para mostrar el estado del sitio PAD!</translation>
     </message>
+    <message>
+        <source>What the last Fill all filled and left for you</source>
+        <translation>Lo que el último Rellenar todo rellenó y lo que le dejó a usted</translation>
+    </message>
+    <message>
+        <source>Sites</source>
+        <translation>Sitios</translation>
+    </message>
+    <message>
+        <source>Show/Hide ListView</source>
+        <translation>Mostrar/ocultar la lista</translation>
+    </message>
+    <message>
+        <source>New PAD Site</source>
+        <translation>Nuevo sitio PAD</translation>
+    </message>
+    <message>
+        <source>PAD Site Property</source>
+        <translation>Propiedades del sitio PAD</translation>
+    </message>
+    <message>
+        <source>Change status to Not Submitted</source>
+        <translation>Cambiar el estado a No enviado</translation>
+    </message>
+    <message>
+        <source>Change status to Submitted</source>
+        <translation>Cambiar el estado a Enviado</translation>
+    </message>
+    <message>
+        <source>Change status to Published</source>
+        <translation>Cambiar el estado a Publicado</translation>
+    </message>
+    <message>
+        <source>Show product history log for selected site</source>
+        <translation>Mostrar el historial del producto para el sitio seleccionado</translation>
+    </message>
+    <message>
+        <source>Set &quot;Old Version&quot;  flag</source>
+        <translation>Establecer la marca «Versión antigua»</translation>
+    </message>
+    <message>
+        <source>Filter:</source>
+        <translation>Filtro:</translation>
+    </message>
+    <message>
+        <source>Old version only</source>
+        <translation>Solo versión antigua</translation>
+    </message>
+    <message>
+        <source>Search:</source>
+        <translation>Buscar:</translation>
+    </message>
+    <message>
+        <source>part of a submit address</source>
+        <translation>parte de una dirección de envío</translation>
+    </message>
+    <message>
+        <source>Clear Filter</source>
+        <translation>Borrar filtro</translation>
+    </message>
+    <message>
+        <source>PAD sites</source>
+        <translation>Sitios PAD</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Atrás</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Adelante</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Inicio</translation>
+    </message>
+    <message>
+        <source>Page status</source>
+        <translation>Estado de la página</translation>
+    </message>
+    <message>
+        <source>Clear form values</source>
+        <translation>Borrar los valores del formulario</translation>
+    </message>
+    <message>
+        <source>Product:</source>
+        <translation>Producto:</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nuevo</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>Propiedades</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>Modificar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>AUTO</source>
+        <translation>AUTO</translation>
+    </message>
+    <message>
+        <source>Fill the page&apos;s form from the product</source>
+        <translation>Rellenar el formulario de la página con el producto</translation>
+    </message>
+    <message>
+        <source>Fill all</source>
+        <translation>Rellenar todo</translation>
+    </message>
+    <message>
+        <source>Fill every field of the page by what it asks for (Ctrl+Shift+F)</source>
+        <translation>Rellenar cada campo de la página según lo que pide (Ctrl+Mayús+F)</translation>
+    </message>
+    <message>
+        <source>PAD</source>
+        <translation>PAD</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>Correo electrónico</translation>
+    </message>
+    <message>
+        <source>Author</source>
+        <translation>Autor</translation>
+    </message>
+    <message>
+        <source>RegNow</source>
+        <translation>RegNow</translation>
+    </message>
+    <message>
+        <source>Username</source>
+        <translation>Usuario</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Contraseña</translation>
+    </message>
+    <message>
+        <source>Fill log-in</source>
+        <translation>Rellenar inicio de sesión</translation>
+    </message>
+    <message>
+        <source>Fill the selected site&apos;s user name and password into the page&apos;s log-in form (Ctrl+Shift+L)</source>
+        <translation>Escribir el usuario y la contraseña del sitio seleccionado en el formulario de inicio de sesión de la página (Ctrl+Mayús+L)</translation>
+    </message>
+    <message>
+        <source>Other elements</source>
+        <translation>Otros elementos</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Pegar</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;Back up archive...</source>
+        <translation>&amp;Copia de seguridad del archivo...</translation>
+    </message>
+    <message>
+        <source>&amp;Restore from backup...</source>
+        <translation>&amp;Restaurar desde copia de seguridad...</translation>
+    </message>
+    <message>
+        <source>&amp;Export report...</source>
+        <translation>&amp;Exportar informe...</translation>
+    </message>
+    <message>
+        <source>Export &amp;form maps...</source>
+        <translation>Exportar &amp;mapas de formularios...</translation>
+    </message>
+    <message>
+        <source>&amp;Import form maps...</source>
+        <translation>&amp;Importar mapas de formularios...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;PAD Sites</source>
+        <translation>Sitios &amp;PAD</translation>
+    </message>
+    <message>
+        <source>&amp;New site</source>
+        <translation>&amp;Nuevo sitio</translation>
+    </message>
+    <message>
+        <source>Site &amp;property</source>
+        <translation>&amp;Propiedades del sitio</translation>
+    </message>
+    <message>
+        <source>&amp;Visit submit page</source>
+        <translation>&amp;Visitar la página de envío</translation>
+    </message>
+    <message>
+        <source>Select &amp;all</source>
+        <translation>Seleccionar &amp;todo</translation>
+    </message>
+    <message>
+        <source>Select n&amp;one</source>
+        <translation>No seleccionar nad&amp;a</translation>
+    </message>
+    <message>
+        <source>&amp;Import from file...</source>
+        <translation>&amp;Importar desde archivo...</translation>
+    </message>
+    <message>
+        <source>Import sites from a &amp;list...</source>
+        <translation>Importar sitios desde una &amp;lista...</translation>
+    </message>
+    <message>
+        <source>Find &amp;duplicate sites</source>
+        <translation>Buscar sitios &amp;duplicados</translation>
+    </message>
+    <message>
+        <source>&amp;Check sites...</source>
+        <translation>&amp;Comprobar sitios...</translation>
+    </message>
+    <message>
+        <source>P&amp;roducts</source>
+        <translation>P&amp;roductos</translation>
+    </message>
+    <message>
+        <source>&amp;Add product</source>
+        <translation>Aña&amp;dir producto</translation>
+    </message>
+    <message>
+        <source>Product &amp;property</source>
+        <translation>&amp;Propiedades del producto</translation>
+    </message>
+    <message>
+        <source>&amp;Update from PAD file</source>
+        <translation>&amp;Actualizar desde el archivo PAD</translation>
+    </message>
+    <message>
+        <source>New &amp;version...</source>
+        <translation>Nueva &amp;versión...</translation>
+    </message>
+    <message>
+        <source>&amp;Browser</source>
+        <translation>&amp;Navegador</translation>
+    </message>
+    <message>
+        <source>&amp;Fill all</source>
+        <translation>&amp;Rellenar todo</translation>
+    </message>
+    <message>
+        <source>&amp;Undo Fill all</source>
+        <translation>&amp;Deshacer Rellenar todo</translation>
+    </message>
+    <message>
+        <source>Re&amp;member this form</source>
+        <translation>Recordar este &amp;formulario</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Herramientas</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Opciones</translation>
+    </message>
+    <message>
+        <source>&amp;Forget site log-ins...</source>
+        <translation>Olvidar los &amp;inicios de sesión de los sitios...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>Download &amp;Sites List</source>
+        <translation>Descargar la &amp;lista de sitios</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Contenido</translation>
+    </message>
+    <message>
+        <source>Quillomar Pad Submitter &amp;Web Site</source>
+        <translation>Sitio &amp;web de Quillomar Pad Submitter</translation>
+    </message>
+    <message>
+        <source>F&amp;acebook</source>
+        <translation>F&amp;acebook</translation>
+    </message>
+    <message>
+        <source>A&amp;bout Quillomar Pad Submitter</source>
+        <translation>Acerca &amp;de Quillomar Pad Submitter</translation>
+    </message>
 </context>
 <context>
     <name>frmOptions</name>
@@ -1493,6 +1797,10 @@ Se aplican hasta que se cierre el programa.</translation>
 %2</source>
         <translation>No se actualizó nada desde %1:
 %2</translation>
+    </message>
+    <message>
+        <source>Changes</source>
+        <translation>Cambios</translation>
     </message>
 </context>
 <context>
@@ -1880,6 +2188,10 @@ The archive is backed up first.</source>
 <byte value="xd"/>
 Antes se hace una copia de seguridad del archivo.</translation>
     </message>
+    <message>
+        <source>Backups</source>
+        <translation>Copias de seguridad</translation>
+    </message>
 </context>
 <context>
     <name>frmSite</name>
@@ -2086,6 +2398,10 @@ Antes se hace una copia de seguridad del archivo.</translation>
         <source>Delete the %1 sites that are gone or unreachable?</source>
         <translation>¿Eliminar los %1 sitios desaparecidos o inaccesibles?</translation>
     </message>
+    <message>
+        <source>Results</source>
+        <translation>Resultados</translation>
+    </message>
 </context>
 <context>
     <name>frmSiteImport</name>
@@ -2275,6 +2591,10 @@ Antes se hace una copia de seguridad del archivo.</translation>
     <message>
         <source>Imported %1 PAD sites.</source>
         <translation>Se importaron %1 sitios PAD.</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Vista previa</translation>
     </message>
 </context>
 <context>

@@ -84,6 +84,10 @@ Continuer sans sauvegarde ?</translation>
         <source>Has a date</source>
         <translation>A une date</translation>
     </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
 </context>
 <context>
     <name>ColumnValues</name>
@@ -1061,39 +1065,39 @@ Continuer quand même vers ce site ?</translation>
     </message>
     <message>
         <source>Fill &amp;log-in</source>
-        <translation>Remplir la connexion</translation>
+        <translation>Remplir la &amp;connexion</translation>
     </message>
     <message>
         <source>&amp;Reload</source>
-        <translation>Actualiser</translation>
+        <translation>Act&amp;ualiser</translation>
     </message>
     <message>
         <source>&amp;Stop</source>
-        <translation>Arrêter</translation>
+        <translation>Arrêt&amp;er</translation>
     </message>
     <message>
         <source>Fi&amp;nd in page...</source>
-        <translation>Rechercher dans la page...</translation>
+        <translation>Rec&amp;hercher dans la page...</translation>
     </message>
     <message>
         <source>Zoom &amp;in</source>
-        <translation>Zoom avant</translation>
+        <translation>&amp;Zoom avant</translation>
     </message>
     <message>
         <source>Zoom &amp;out</source>
-        <translation>Zoom arrière</translation>
+        <translation>Zoom a&amp;rrière</translation>
     </message>
     <message>
         <source>Actual si&amp;ze</source>
-        <translation>Taille réelle</translation>
+        <translation>Ta&amp;ille réelle</translation>
     </message>
     <message>
         <source>Open this page in the e&amp;xternal browser</source>
-        <translation>Ouvrir cette page dans le navigateur externe</translation>
+        <translation>&amp;Ouvrir cette page dans le navigateur externe</translation>
     </message>
     <message>
         <source>&amp;Copy page address</source>
-        <translation>Copier l&apos;adresse de la page</translation>
+        <translation>Co&amp;pier l&apos;adresse de la page</translation>
     </message>
     <message>
         <source>PAD site url not found!</source>
@@ -1315,6 +1319,306 @@ Continuer quand même vers ce site ?</translation>
         <source>You must select a site to show pad site status!</source>
         <translation>Vous devez sélectionner un site pour afficher le statut du site PAD !</translation>
     </message>
+    <message>
+        <source>What the last Fill all filled and left for you</source>
+        <translation>Ce que le dernier Tout remplir a rempli et ce qu&apos;il vous a laissé</translation>
+    </message>
+    <message>
+        <source>Sites</source>
+        <translation>Sites</translation>
+    </message>
+    <message>
+        <source>Show/Hide ListView</source>
+        <translation>Afficher/masquer la liste</translation>
+    </message>
+    <message>
+        <source>New PAD Site</source>
+        <translation>Nouveau site PAD</translation>
+    </message>
+    <message>
+        <source>PAD Site Property</source>
+        <translation>Propriétés du site PAD</translation>
+    </message>
+    <message>
+        <source>Change status to Not Submitted</source>
+        <translation>Passer le statut à Non soumis</translation>
+    </message>
+    <message>
+        <source>Change status to Submitted</source>
+        <translation>Passer le statut à Soumis</translation>
+    </message>
+    <message>
+        <source>Change status to Published</source>
+        <translation>Passer le statut à Publié</translation>
+    </message>
+    <message>
+        <source>Show product history log for selected site</source>
+        <translation>Afficher l&apos;historique du produit pour le site sélectionné</translation>
+    </message>
+    <message>
+        <source>Set &quot;Old Version&quot;  flag</source>
+        <translation>Définir l&apos;indicateur « Ancienne version »</translation>
+    </message>
+    <message>
+        <source>Filter:</source>
+        <translation>Filtre :</translation>
+    </message>
+    <message>
+        <source>Old version only</source>
+        <translation>Ancienne version seulement</translation>
+    </message>
+    <message>
+        <source>Search:</source>
+        <translation>Rechercher :</translation>
+    </message>
+    <message>
+        <source>part of a submit address</source>
+        <translation>partie d&apos;une adresse de soumission</translation>
+    </message>
+    <message>
+        <source>Clear Filter</source>
+        <translation>Effacer le filtre</translation>
+    </message>
+    <message>
+        <source>PAD sites</source>
+        <translation>Sites PAD</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Précédent</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Suivant</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Accueil</translation>
+    </message>
+    <message>
+        <source>Page status</source>
+        <translation>État de la page</translation>
+    </message>
+    <message>
+        <source>Clear form values</source>
+        <translation>Effacer les valeurs du formulaire</translation>
+    </message>
+    <message>
+        <source>Product:</source>
+        <translation>Produit :</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nouveau</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>Propriétés</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>Modifier</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>AUTO</source>
+        <translation>AUTO</translation>
+    </message>
+    <message>
+        <source>Fill the page&apos;s form from the product</source>
+        <translation>Remplir le formulaire de la page à partir du produit</translation>
+    </message>
+    <message>
+        <source>Fill all</source>
+        <translation>Tout remplir</translation>
+    </message>
+    <message>
+        <source>Fill every field of the page by what it asks for (Ctrl+Shift+F)</source>
+        <translation>Remplir chaque champ de la page selon ce qu&apos;il demande (Ctrl+Maj+F)</translation>
+    </message>
+    <message>
+        <source>PAD</source>
+        <translation>PAD</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>E-mail</translation>
+    </message>
+    <message>
+        <source>Author</source>
+        <translation>Auteur</translation>
+    </message>
+    <message>
+        <source>RegNow</source>
+        <translation>RegNow</translation>
+    </message>
+    <message>
+        <source>Username</source>
+        <translation>Nom d&apos;utilisateur</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Mot de passe</translation>
+    </message>
+    <message>
+        <source>Fill log-in</source>
+        <translation>Remplir la connexion</translation>
+    </message>
+    <message>
+        <source>Fill the selected site&apos;s user name and password into the page&apos;s log-in form (Ctrl+Shift+L)</source>
+        <translation>Saisir le nom d&apos;utilisateur et le mot de passe du site sélectionné dans le formulaire de connexion de la page (Ctrl+Maj+L)</translation>
+    </message>
+    <message>
+        <source>Other elements</source>
+        <translation>Autres éléments</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Coller</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Back up archive...</source>
+        <translation>&amp;Sauvegarder l&apos;archive...</translation>
+    </message>
+    <message>
+        <source>&amp;Restore from backup...</source>
+        <translation>&amp;Restaurer depuis une sauvegarde...</translation>
+    </message>
+    <message>
+        <source>&amp;Export report...</source>
+        <translation>&amp;Exporter le rapport...</translation>
+    </message>
+    <message>
+        <source>Export &amp;form maps...</source>
+        <translation>Exporter les &amp;correspondances de formulaires...</translation>
+    </message>
+    <message>
+        <source>&amp;Import form maps...</source>
+        <translation>&amp;Importer des correspondances de formulaires...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;PAD Sites</source>
+        <translation>Sites &amp;PAD</translation>
+    </message>
+    <message>
+        <source>&amp;New site</source>
+        <translation>&amp;Nouveau site</translation>
+    </message>
+    <message>
+        <source>Site &amp;property</source>
+        <translation>&amp;Propriétés du site</translation>
+    </message>
+    <message>
+        <source>&amp;Visit submit page</source>
+        <translation>&amp;Visiter la page de soumission</translation>
+    </message>
+    <message>
+        <source>Select &amp;all</source>
+        <translation>&amp;Tout sélectionner</translation>
+    </message>
+    <message>
+        <source>Select n&amp;one</source>
+        <translation>Ne &amp;rien sélectionner</translation>
+    </message>
+    <message>
+        <source>&amp;Import from file...</source>
+        <translation>&amp;Importer depuis un fichier...</translation>
+    </message>
+    <message>
+        <source>Import sites from a &amp;list...</source>
+        <translation>Importer des sites depuis une &amp;liste...</translation>
+    </message>
+    <message>
+        <source>Find &amp;duplicate sites</source>
+        <translation>Rechercher les sites en &amp;double</translation>
+    </message>
+    <message>
+        <source>&amp;Check sites...</source>
+        <translation>Vérifier les &amp;sites...</translation>
+    </message>
+    <message>
+        <source>P&amp;roducts</source>
+        <translation>P&amp;roduits</translation>
+    </message>
+    <message>
+        <source>&amp;Add product</source>
+        <translation>&amp;Ajouter un produit</translation>
+    </message>
+    <message>
+        <source>Product &amp;property</source>
+        <translation>&amp;Propriétés du produit</translation>
+    </message>
+    <message>
+        <source>&amp;Update from PAD file</source>
+        <translation>&amp;Mettre à jour depuis le fichier PAD</translation>
+    </message>
+    <message>
+        <source>New &amp;version...</source>
+        <translation>Nouvelle &amp;version...</translation>
+    </message>
+    <message>
+        <source>&amp;Browser</source>
+        <translation>&amp;Navigateur</translation>
+    </message>
+    <message>
+        <source>&amp;Fill all</source>
+        <translation>&amp;Tout remplir</translation>
+    </message>
+    <message>
+        <source>&amp;Undo Fill all</source>
+        <translation>&amp;Annuler Tout remplir</translation>
+    </message>
+    <message>
+        <source>Re&amp;member this form</source>
+        <translation>&amp;Mémoriser ce formulaire</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Outils</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Options</translation>
+    </message>
+    <message>
+        <source>&amp;Forget site log-ins...</source>
+        <translation>Oublier les &amp;connexions des sites...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>Download &amp;Sites List</source>
+        <translation>Télécharger la &amp;liste des sites</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Sommaire</translation>
+    </message>
+    <message>
+        <source>Quillomar Pad Submitter &amp;Web Site</source>
+        <translation>Site &amp;web de Quillomar Pad Submitter</translation>
+    </message>
+    <message>
+        <source>F&amp;acebook</source>
+        <translation>F&amp;acebook</translation>
+    </message>
+    <message>
+        <source>A&amp;bout Quillomar Pad Submitter</source>
+        <translation>À &amp;propos de Quillomar Pad Submitter</translation>
+    </message>
 </context>
 <context>
     <name>frmOptions</name>
@@ -1493,6 +1797,10 @@ Elles s&apos;appliquent jusqu&apos;à la fermeture du programme.</translation>
 %2</source>
         <translation>Rien n&apos;a été mis à jour depuis %1 :
 %2</translation>
+    </message>
+    <message>
+        <source>Changes</source>
+        <translation>Modifications</translation>
     </message>
 </context>
 <context>
@@ -1880,6 +2188,10 @@ The archive is backed up first.</source>
 <byte value="xd"/>
 L&apos;archive est d&apos;abord sauvegardée.</translation>
     </message>
+    <message>
+        <source>Backups</source>
+        <translation>Sauvegardes</translation>
+    </message>
 </context>
 <context>
     <name>frmSite</name>
@@ -2086,6 +2398,10 @@ L&apos;archive est d&apos;abord sauvegardée.</translation>
         <source>Delete the %1 sites that are gone or unreachable?</source>
         <translation>Supprimer les %1 sites disparus ou injoignables ?</translation>
     </message>
+    <message>
+        <source>Results</source>
+        <translation>Résultats</translation>
+    </message>
 </context>
 <context>
     <name>frmSiteImport</name>
@@ -2275,6 +2591,10 @@ L&apos;archive est d&apos;abord sauvegardée.</translation>
     <message>
         <source>Imported %1 PAD sites.</source>
         <translation>%1 sites PAD importés.</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Aperçu</translation>
     </message>
 </context>
 <context>

@@ -85,8 +85,8 @@ frmMain::frmMain() {
     statusBar()->setObjectName(QStringLiteral("StatusBar1"));
     statusBar()->addWidget(StatusBar1Panel1, 1);
     cmdFillReport = named(new QToolButton(this), "cmdFillReport");
-    cmdFillReport->setText(QStringLiteral("Fill report"));
-    cmdFillReport->setToolTip(QStringLiteral("What the last Fill all filled and left for you"));
+    cmdFillReport->setText(tr("Fill report"));
+    cmdFillReport->setToolTip(tr("What the last Fill all filled and left for you"));
     cmdFillReport->setAutoRaise(true);
     cmdFillReport->hide();
     statusBar()->addPermanentWidget(cmdFillReport);
@@ -101,7 +101,7 @@ frmMain::frmMain() {
 }
 
 void frmMain::buildToolbar() {
-    Toolbar1 = named(new QToolBar(QStringLiteral("Sites"), this), "Toolbar1");
+    Toolbar1 = named(new QToolBar(tr("Sites"), this), "Toolbar1");
     Toolbar1->setMovable(false);
     Toolbar1->setIconSize(QSize(24, 24));
     addToolBar(Qt::TopToolBarArea, Toolbar1);
@@ -112,18 +112,18 @@ void frmMain::buildToolbar() {
         QKeyCombination shortcut;
     };
     static constexpr Button buttons[] = {
-        {"ShowHideListView", "show-hide-list", "Show/Hide ListView", Qt::Key_F9},
-        {"SiteNew", "site-new", "New PAD Site", Qt::CTRL | Qt::Key_N},
-        {"SiteProperty", "site-property", "PAD Site Property", Qt::CTRL | Qt::Key_I},
-        {"SiteNotSubmitted", "site-not-submitted", "Change status to Not Submitted", Qt::CTRL | Qt::Key_1},
-        {"SiteSubmitted", "site-submitted", "Change status to Submitted", Qt::CTRL | Qt::Key_2},
-        {"SitePublished", "site-published", "Change status to Published", Qt::CTRL | Qt::Key_3},
-        {"SiteHistory", "site-history", "Show product history log for selected site", Qt::CTRL | Qt::Key_H},
-        {"SiteOldVersion", "site-old-version", "Set \"Old Version\"  flag", Qt::CTRL | Qt::Key_4},
+        {"ShowHideListView", "show-hide-list", QT_TR_NOOP("Show/Hide ListView"), Qt::Key_F9},
+        {"SiteNew", "site-new", QT_TR_NOOP("New PAD Site"), Qt::CTRL | Qt::Key_N},
+        {"SiteProperty", "site-property", QT_TR_NOOP("PAD Site Property"), Qt::CTRL | Qt::Key_I},
+        {"SiteNotSubmitted", "site-not-submitted", QT_TR_NOOP("Change status to Not Submitted"), Qt::CTRL | Qt::Key_1},
+        {"SiteSubmitted", "site-submitted", QT_TR_NOOP("Change status to Submitted"), Qt::CTRL | Qt::Key_2},
+        {"SitePublished", "site-published", QT_TR_NOOP("Change status to Published"), Qt::CTRL | Qt::Key_3},
+        {"SiteHistory", "site-history", QT_TR_NOOP("Show product history log for selected site"), Qt::CTRL | Qt::Key_H},
+        {"SiteOldVersion", "site-old-version", QT_TR_NOOP("Set \"Old Version\"  flag"), Qt::CTRL | Qt::Key_4},
     };
     for (const Button& button : buttons) {
         const QString key = QString::fromLatin1(button.key);
-        toolbarAction(Toolbar1, key, QString::fromLatin1(button.icon), QString(), QString::fromLatin1(button.toolTip))
+        toolbarAction(Toolbar1, key, QString::fromLatin1(button.icon), QString(), tr(button.toolTip))
             ->setShortcut(button.shortcut);
         if (key == QLatin1String("ShowHideListView"))
             Toolbar1->addSeparator();
@@ -171,28 +171,28 @@ QWidget* frmMain::buildSiteListPane() {
     layout->setContentsMargins(4, 4, 0, 0);
 
     auto* filterRow = new QHBoxLayout;
-    auto* lblFilter1 = named(new QLabel(QStringLiteral("Filter:"), picLeft), "lblFilter1");
+    auto* lblFilter1 = named(new QLabel(tr("Filter:"), picLeft), "lblFilter1");
     cboFilterStatus = named(new QComboBox(picLeft), "cboFilterStatus");
     lblFilter1->setBuddy(cboFilterStatus);
-    chkOldVersionOnly = named(new QCheckBox(QStringLiteral("Old version only"), picLeft), "chkOldVersionOnly");
+    chkOldVersionOnly = named(new QCheckBox(tr("Old version only"), picLeft), "chkOldVersionOnly");
     filterRow->addWidget(lblFilter1);
     filterRow->addWidget(cboFilterStatus, 1);
     filterRow->addWidget(chkOldVersionOnly);
     layout->addLayout(filterRow);
 
     auto* searchRow = new QHBoxLayout;
-    auto* lblSearch = named(new QLabel(QStringLiteral("Search:"), picLeft), "lblSearch");
+    auto* lblSearch = named(new QLabel(tr("Search:"), picLeft), "lblSearch");
     txtSearch = named(new QLineEdit(picLeft), "txtSearch");
-    txtSearch->setPlaceholderText(QStringLiteral("part of a submit address"));
+    txtSearch->setPlaceholderText(tr("part of a submit address"));
     lblSearch->setBuddy(txtSearch);
-    cmdClearFilter = named(new QPushButton(QStringLiteral("Clear Filter"), picLeft), "cmdClearFilter");
+    cmdClearFilter = named(new QPushButton(tr("Clear Filter"), picLeft), "cmdClearFilter");
     searchRow->addWidget(lblSearch);
     searchRow->addWidget(txtSearch, 1);
     searchRow->addWidget(cmdClearFilter);
     layout->addLayout(searchRow);
 
     lvwSites = named(new QTreeWidget(picLeft), "lvwSites");
-    lvwSites->setAccessibleName(QStringLiteral("PAD sites"));
+    lvwSites->setAccessibleName(tr("PAD sites"));
     lvwSites->setRootIsDecorated(false);
     lvwSites->setUniformRowHeights(true);
     lvwSites->setAllColumnsShowFocus(true);
@@ -219,17 +219,17 @@ QWidget* frmMain::buildBrowserPane() {
     auto* navigation = new QHBoxLayout;
     cmdGoBack = named(new QToolButton(picRight), "cmdGoBack");
     cmdGoBack->setIcon(icon(QStringLiteral("go-back")));
-    cmdGoBack->setToolTip(QStringLiteral("Back"));
-    cmdGoBack->setAccessibleName(QStringLiteral("Back"));
+    cmdGoBack->setToolTip(tr("Back"));
+    cmdGoBack->setAccessibleName(tr("Back"));
     cmdGoForward = named(new QToolButton(picRight), "cmdGoForward");
     cmdGoForward->setIcon(icon(QStringLiteral("go-forward")));
-    cmdGoForward->setToolTip(QStringLiteral("Forward"));
-    cmdGoForward->setAccessibleName(QStringLiteral("Forward"));
-    cmdHome = named(new QPushButton(icon(QStringLiteral("go-home")), QStringLiteral("Home"), picRight), "cmdHome");
+    cmdGoForward->setToolTip(tr("Forward"));
+    cmdGoForward->setAccessibleName(tr("Forward"));
+    cmdHome = named(new QPushButton(icon(QStringLiteral("go-home")), tr("Home"), picRight), "cmdHome");
     txtWebStatusBar = named(new QLineEdit(picRight), "txtWebStatusBar");
     txtWebStatusBar->setReadOnly(true);
     txtWebStatusBar->setFocusPolicy(Qt::NoFocus);
-    txtWebStatusBar->setAccessibleName(QStringLiteral("Page status"));
+    txtWebStatusBar->setAccessibleName(tr("Page status"));
     ProgressBar1 = named(new QProgressBar(picRight), "ProgressBar1");
     ProgressBar1->setRange(0, 100);
     ProgressBar1->setMaximumWidth(120);
@@ -237,7 +237,7 @@ QWidget* frmMain::buildBrowserPane() {
     ProgressBar1->hide();
     lblProgress = named(new QLabel(picRight), "lblProgress");
     lblProgress->setMinimumWidth(90);
-    cmdResetForm = named(new QPushButton(QStringLiteral("Clear form values"), picRight), "cmdResetForm");
+    cmdResetForm = named(new QPushButton(tr("Clear form values"), picRight), "cmdResetForm");
     navigation->addWidget(cmdGoBack);
     navigation->addWidget(cmdGoForward);
     navigation->addWidget(cmdHome);
@@ -270,7 +270,7 @@ QWidget* frmMain::buildProductBar() {
 
     auto* productColumn = new QVBoxLayout;
     auto* productRow = new QHBoxLayout;
-    auto* lblProduct = named(new QLabel(QStringLiteral("Product:"), picButtons), "lblProduct");
+    auto* lblProduct = named(new QLabel(tr("Product:"), picButtons), "lblProduct");
     cboProducts = named(new QComboBox(picButtons), "cboProducts");
     cboProducts->setMinimumWidth(200);
     cboProducts->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
@@ -281,28 +281,25 @@ QWidget* frmMain::buildProductBar() {
     tbProduct = named(new QToolBar(picButtons), "tbProduct");
     tbProduct->setIconSize(QSize(20, 20));
     tbProduct->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    toolbarAction(tbProduct, QStringLiteral("New"), QStringLiteral("product-new"), QStringLiteral("New"),
-                  QStringLiteral("New"))
+    toolbarAction(tbProduct, QStringLiteral("New"), QStringLiteral("product-new"), tr("New"), tr("New"))
         ->setShortcut(Qt::CTRL | Qt::SHIFT | Qt::Key_N);
-    toolbarAction(tbProduct, QStringLiteral("Modify"), QStringLiteral("product-modify"), QStringLiteral("Property"),
-                  QStringLiteral("Modify"))
+    toolbarAction(tbProduct, QStringLiteral("Modify"), QStringLiteral("product-modify"), tr("Property"), tr("Modify"))
         ->setShortcut(Qt::CTRL | Qt::SHIFT | Qt::Key_I);
-    toolbarAction(tbProduct, QStringLiteral("Delete"), QStringLiteral("product-delete"), QStringLiteral("Delete"),
-                  QStringLiteral("Delete"))
+    toolbarAction(tbProduct, QStringLiteral("Delete"), QStringLiteral("product-delete"), tr("Delete"), tr("Delete"))
         ->setShortcut(Qt::CTRL | Qt::SHIFT | Qt::Key_Delete);
     tbProduct->setMinimumWidth(tbProduct->sizeHint().width());
     productColumn->addWidget(tbProduct);
     layout->addLayout(productColumn, 2);
 
-    cmdMagic = named(new QPushButton(QStringLiteral("AUTO"), picButtons), "cmdMagic");
-    cmdMagic->setToolTip(QStringLiteral("Fill the page's form from the product"));
+    cmdMagic = named(new QPushButton(tr("AUTO"), picButtons), "cmdMagic");
+    cmdMagic->setToolTip(tr("Fill the page's form from the product"));
     cmdMagic->setMinimumHeight(56);
     QFont bold = cmdMagic->font();
     bold.setBold(true);
     cmdMagic->setFont(bold);
     layout->addWidget(cmdMagic);
-    cmdFillAll = named(new QPushButton(QStringLiteral("Fill all"), picButtons), "cmdFillAll");
-    cmdFillAll->setToolTip(QStringLiteral("Fill every field of the page by what it asks for (Ctrl+Shift+F)"));
+    cmdFillAll = named(new QPushButton(tr("Fill all"), picButtons), "cmdFillAll");
+    cmdFillAll->setToolTip(tr("Fill every field of the page by what it asks for (Ctrl+Shift+F)"));
     cmdFillAll->setMinimumHeight(56);
     layout->addWidget(cmdFillAll);
 
@@ -312,18 +309,19 @@ QWidget* frmMain::buildProductBar() {
     // Two rows of three: PAD, Email, Username over Author, RegNow, Password; Fill log-in beside the last two.
     auto* pasteGrid = new QGridLayout;
     pasteGrid->setSpacing(4);
-    static constexpr const char* captions[] = {"PAD", "Email", "Author", "RegNow", "Username", "Password"};
+    static constexpr const char* captions[] = {QT_TR_NOOP("PAD"),    QT_TR_NOOP("Email"),    QT_TR_NOOP("Author"),
+                                               QT_TR_NOOP("RegNow"), QT_TR_NOOP("Username"), QT_TR_NOOP("Password")};
     static constexpr int rows[] = {0, 0, 1, 1, 0, 1};
     static constexpr int columns[] = {0, 1, 0, 1, 2, 2};
     for (int i = 0; i < 6; ++i) {
-        auto* button = new QPushButton(QString::fromLatin1(captions[i]), picButtons);
+        auto* button = new QPushButton(tr(captions[i]), picButtons);
         button->setObjectName(QStringLiteral("cmdPADurl_%1").arg(i));
         cmdPADurl << button;
         pasteGrid->addWidget(button, rows[i], columns[i]);
     }
-    cmdFillLogIn = named(new QPushButton(QStringLiteral("Fill log-in"), picButtons), "cmdFillLogIn");
-    cmdFillLogIn->setToolTip(QStringLiteral("Fill the selected site's user name and password into the page's log-in "
-                                            "form (Ctrl+Shift+L)"));
+    cmdFillLogIn = named(new QPushButton(tr("Fill log-in"), picButtons), "cmdFillLogIn");
+    cmdFillLogIn->setToolTip(tr("Fill the selected site's user name and password into the page's log-in "
+                                "form (Ctrl+Shift+L)"));
     cmdFillLogIn->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred); // as tall as the two rows
     pasteGrid->addWidget(cmdFillLogIn, 0, 3, 2, 1);
     // Tab reads the grid by rows.
@@ -333,12 +331,12 @@ QWidget* frmMain::buildProductBar() {
         setTabOrder(rowOrder[i - 1], rowOrder[i]);
     pasteRow->addLayout(pasteGrid);
 
-    fraPadOtherElements = named(new QGroupBox(QStringLiteral("Other elements"), picButtons), "fraPadOtherElements");
+    fraPadOtherElements = named(new QGroupBox(tr("Other elements"), picButtons), "fraPadOtherElements");
     auto* otherLayout = new QHBoxLayout(fraPadOtherElements);
     otherLayout->setContentsMargins(6, 2, 6, 4);
     cboPad = named(new QComboBox(fraPadOtherElements), "cboPad");
     cboPad->setMinimumWidth(140);
-    cmdPaste = named(new QPushButton(QStringLiteral("Paste"), fraPadOtherElements), "cmdPaste");
+    cmdPaste = named(new QPushButton(tr("Paste"), fraPadOtherElements), "cmdPaste");
     otherLayout->addWidget(cboPad, 1);
     otherLayout->addWidget(cmdPaste);
     pasteRow->addWidget(fraPadOtherElements, 1);
@@ -360,68 +358,66 @@ void frmMain::buildMenus() {
         return menu;
     };
 
-    QMenu* file = addMenu("mnuFile", QStringLiteral("&File"));
-    addItem(file, "miFileBackUp", QStringLiteral("&Back up archive..."), [this] { BackUpArchiveToFile(); });
-    addItem(file, "miFileRestore", QStringLiteral("&Restore from backup..."), [this] { RestoreFromBackup(); });
-    addItem(file, "miFileExportReport", QStringLiteral("&Export report..."), [this] { ExportReport(); });
-    addItem(file, "miFileExportFormMaps", QStringLiteral("Export &form maps..."), [this] { ExportFormMaps(); });
-    addItem(file, "miFileImportFormMaps", QStringLiteral("&Import form maps..."), [this] { ImportFormMaps(); });
+    QMenu* file = addMenu("mnuFile", tr("&File"));
+    addItem(file, "miFileBackUp", tr("&Back up archive..."), [this] { BackUpArchiveToFile(); });
+    addItem(file, "miFileRestore", tr("&Restore from backup..."), [this] { RestoreFromBackup(); });
+    addItem(file, "miFileExportReport", tr("&Export report..."), [this] { ExportReport(); });
+    addItem(file, "miFileExportFormMaps", tr("Export &form maps..."), [this] { ExportFormMaps(); });
+    addItem(file, "miFileImportFormMaps", tr("&Import form maps..."), [this] { ImportFormMaps(); });
     file->addSeparator()->setObjectName(QStringLiteral("miFileSep1"));
-    addItem(file, "miFileExit", QStringLiteral("E&xit"), [this] { close(); });
+    addItem(file, "miFileExit", tr("E&xit"), [this] { close(); });
 
-    QMenu* site = addMenu("mnuSite", QStringLiteral("&PAD Sites"));
-    addItem(site, "miSiteNew", QStringLiteral("&New site"), [this] { SiteNew(); });
-    addItem(site, "miSiteProperty", QStringLiteral("Site &property"), [this] { SiteProperty(); });
-    addItem(site, "miSiteVisit", QStringLiteral("&Visit submit page"), [this] {
+    QMenu* site = addMenu("mnuSite", tr("&PAD Sites"));
+    addItem(site, "miSiteNew", tr("&New site"), [this] { SiteNew(); });
+    addItem(site, "miSiteProperty", tr("Site &property"), [this] { SiteProperty(); });
+    addItem(site, "miSiteVisit", tr("&Visit submit page"), [this] {
         VisitSelectedSite();
     })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Return));
     site->addSeparator()->setObjectName(QStringLiteral("miSiteSep1"));
-    addItem(site, "miSiteSelectAll", QStringLiteral("Select &all"), [this] { SelectAllSites(); });
-    addItem(site, "miSiteSelectNone", QStringLiteral("Select n&one"), [this] { SelectNoSites(); });
+    addItem(site, "miSiteSelectAll", tr("Select &all"), [this] { SelectAllSites(); });
+    addItem(site, "miSiteSelectNone", tr("Select n&one"), [this] { SelectNoSites(); });
     site->addSeparator()->setObjectName(QStringLiteral("miSiteSep2"));
-    addItem(site, "miSiteImportFromFile", QStringLiteral("&Import from file..."), [this] { SiteImportFromFile(); });
-    addItem(site, "miSiteImportList", QStringLiteral("Import sites from a &list..."), [this] { SiteImportList(); });
-    addItem(site, "miSiteDuplicates", QStringLiteral("Find &duplicate sites"), [this] { SiteFindDuplicates(); });
-    addItem(site, "miSiteCheck", QStringLiteral("&Check sites..."), [this] { CheckSites(); });
+    addItem(site, "miSiteImportFromFile", tr("&Import from file..."), [this] { SiteImportFromFile(); });
+    addItem(site, "miSiteImportList", tr("Import sites from a &list..."), [this] { SiteImportList(); });
+    addItem(site, "miSiteDuplicates", tr("Find &duplicate sites"), [this] { SiteFindDuplicates(); });
+    addItem(site, "miSiteCheck", tr("&Check sites..."), [this] { CheckSites(); });
 
-    QMenu* product = addMenu("mnuProduct", QStringLiteral("P&roducts"));
-    addItem(product, "miProductAdd", QStringLiteral("&Add product"), [this] { ProductAdd(); });
-    addItem(product, "miProductProperty", QStringLiteral("Product &property"), [this] { ProductProperty(); });
-    addItem(product, "miProductUpdateFromPad", QStringLiteral("&Update from PAD file"),
-            [this] { ProductUpdateFromPad(); });
-    addItem(product, "miProductNewVersion", QStringLiteral("New &version..."), [this] { ProductNewVersion(); });
+    QMenu* product = addMenu("mnuProduct", tr("P&roducts"));
+    addItem(product, "miProductAdd", tr("&Add product"), [this] { ProductAdd(); });
+    addItem(product, "miProductProperty", tr("Product &property"), [this] { ProductProperty(); });
+    addItem(product, "miProductUpdateFromPad", tr("&Update from PAD file"), [this] { ProductUpdateFromPad(); });
+    addItem(product, "miProductNewVersion", tr("New &version..."), [this] { ProductNewVersion(); });
 
-    QMenu* browser = addMenu("mnuBrowser", QStringLiteral("&Browser"));
-    addItem(browser, "miBrowserFillAll", QStringLiteral("&Fill all"), [this] {
+    QMenu* browser = addMenu("mnuBrowser", tr("&Browser"));
+    addItem(browser, "miBrowserFillAll", tr("&Fill all"), [this] {
         cmdFillAll_Click();
     })->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F));
-    addItem(browser, "miBrowserUndoFillAll", QStringLiteral("&Undo Fill all"), [this] {
+    addItem(browser, "miBrowserUndoFillAll", tr("&Undo Fill all"), [this] {
         UndoFillAll();
     })->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
     addBrowserMenuCommands(browser);
-    addItem(browser, "miBrowserRememberForm", QStringLiteral("Re&member this form"), [this] { RememberThisForm(); });
+    addItem(browser, "miBrowserRememberForm", tr("Re&member this form"), [this] { RememberThisForm(); });
 
-    QMenu* tools = addMenu("mnuTools", QStringLiteral("&Tools"));
-    addItem(tools, "miOptions", QStringLiteral("&Options"), [this] {
+    QMenu* tools = addMenu("mnuTools", tr("&Tools"));
+    addItem(tools, "miOptions", tr("&Options"), [this] {
         frmOptions options(this);
         options.exec();
     });
-    addItem(tools, "miToolsForgetLogIns", QStringLiteral("&Forget site log-ins..."), [this] { ForgetSiteLogIns(); });
+    addItem(tools, "miToolsForgetLogIns", tr("&Forget site log-ins..."), [this] { ForgetSiteLogIns(); });
 
-    QMenu* help = addMenu("mnuHelp", QStringLiteral("&Help"));
-    addItem(help, "miHelpDownloadSites", QStringLiteral("Download &Sites List"), [] {
+    QMenu* help = addMenu("mnuHelp", tr("&Help"));
+    addItem(help, "miHelpDownloadSites", tr("Download &Sites List"), [] {
         QString address = AppInfo::PadSitesList;
         VisitSite(address);
     });
-    addItem(help, "miHelpManual", QStringLiteral("&Contents"), [] { HelpManual(); });
-    addItem(help, "miHelpWebSite", QStringLiteral("Quillomar Pad Submitter &Web Site"), [] {
+    addItem(help, "miHelpManual", tr("&Contents"), [] { HelpManual(); });
+    addItem(help, "miHelpWebSite", tr("Quillomar Pad Submitter &Web Site"), [] {
         QString address = AppInfo::ProductWebPage;
         VisitSite(address);
     });
-    addItem(help, "miHelpFacebook", QStringLiteral("F&acebook"),
-            [] { ShellOpen(QStringLiteral("Open"), AppInfo::SocialPage); });
+    addItem(help, "miHelpFacebook", tr("F&acebook"), [] { ShellOpen(QStringLiteral("Open"), AppInfo::SocialPage); });
     help->addSeparator()->setObjectName(QStringLiteral("miHelpSep1"));
-    addItem(help, "miHelpAbout", QStringLiteral("A&bout Quillomar Pad Submitter"), [this] {
+    addItem(help, "miHelpAbout", tr("A&bout Quillomar Pad Submitter"), [this] {
         frmAbout about(this);
         about.exec();
     });

@@ -30,7 +30,7 @@ frmRestoreBackup::frmRestoreBackup(QWidget* parent) : QDialog(parent) {
     setModal(true);
     auto* layout = new QVBoxLayout(this);
     lvwBackups = named(new QTreeWidget(this), "lvwBackups");
-    lvwBackups->setAccessibleName(QStringLiteral("Backups"));
+    lvwBackups->setAccessibleName(tr("Backups"));
     lvwBackups->setRootIsDecorated(false);
     lvwBackups->setHeaderLabels({tr("Made"), tr("Sites"), tr("Products")});
     lvwBackups->header()->setSectionResizeMode(0, QHeaderView::Stretch);

@@ -47,7 +47,7 @@ CheckableDateEdit::CheckableDateEdit(QWidget* parent) : QWidget(parent) {
     m_check->setAccessibleName(tr("Has a date"));
     m_date = new QDateEdit(this);
     m_date->setObjectName(QStringLiteral("date"));
-    m_date->setAccessibleName(QStringLiteral("Date"));
+    m_date->setAccessibleName(tr("Date"));
     m_date->setCalendarPopup(true);
     m_date->setEnabled(false);
     layout->addWidget(m_check);

@@ -30,7 +30,7 @@ frmPadUpdate::frmPadUpdate(const cProduct& product, QWidget* parent)
     prgDownload->setTextVisible(false);
     lstChanges = new QListWidget(this);
     lstChanges->setObjectName(QStringLiteral("lstChanges"));
-    lstChanges->setAccessibleName(QStringLiteral("Changes"));
+    lstChanges->setAccessibleName(tr("Changes"));
     lstChanges->setMinimumWidth(lstChanges->fontMetrics().horizontalAdvance(QString(70, QLatin1Char('x'))));
     cmdStore = new QPushButton(tr("&Store"), this);
     cmdStore->setObjectName(QStringLiteral("cmdStore"));

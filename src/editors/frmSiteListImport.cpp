@@ -70,7 +70,7 @@ void frmSiteListImport::buildControls() {
     layout->addLayout(columns);
 
     lvwPreview = named(new QTreeWidget(this), QStringLiteral("lvwPreview"));
-    lvwPreview->setAccessibleName(QStringLiteral("Preview"));
+    lvwPreview->setAccessibleName(tr("Preview"));
     lvwPreview->setRootIsDecorated(false);
     lvwPreview->setUniformRowHeights(true);
     lvwPreview->setHeaderLabels({tr("Name"), tr("Address"), tr("Note")});

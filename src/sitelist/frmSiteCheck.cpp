@@ -56,7 +56,7 @@ frmSiteCheck::frmSiteCheck(const QString& userAgent, Links links, QWidget* paren
     layout->addLayout(top);
 
     lvwChecks = named(new QTreeWidget(this), "lvwChecks");
-    lvwChecks->setAccessibleName(QStringLiteral("Results"));
+    lvwChecks->setAccessibleName(tr("Results"));
     lvwChecks->setRootIsDecorated(false);
     lvwChecks->setSelectionMode(QAbstractItemView::ExtendedSelection);
     lvwChecks->setMinimumWidth(640);
