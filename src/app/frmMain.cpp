@@ -477,9 +477,17 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
             lvwSites_MouseUp(mouse->button(), mouse->position().toPoint());
         }
     } else if (watched == lvwSites && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
+        const auto* press = static_cast<QKeyEvent*>(event);
+        const int key = press->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Delete) {
             lvwSites_KeyDown(key);
+            return true;
+        }
+        // The keyboard's way to the list's menu, opened under the current row as a right click would open it.
+        if (key == Qt::Key_Menu || (key == Qt::Key_F10 && press->modifiers() == Qt::ShiftModifier)) {
+            const QTreeWidgetItem* current = lvwSites->currentItem();
+            const QPoint at = current ? lvwSites->visualItemRect(current).bottomLeft() : QPoint();
+            mnuLvwSites->popup(lvwSites->viewport()->mapToGlobal(at));
             return true;
         }
     }

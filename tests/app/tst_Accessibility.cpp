@@ -7,6 +7,8 @@
 #include <QAbstractItemView>
 #include <QAbstractSpinBox>
 #include <QAccessible>
+#include <QMenu>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QRadioButton>
@@ -205,6 +207,11 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(ValueOf(*w->webSite, "v").toString(), QString("2.0"), kLoadTimeout);
         press(Qt::Key_2, Qt::ControlModifier);
         QCOMPARE(p.dir.scalar("SELECT submitStatus FROM tab_productStatus WHERE siteID = 2").toInt(), 1);
+        press(Qt::Key_L, Qt::ControlModifier);
+        press(Qt::Key_Menu); // the list's own menu, as a right click opens it
+        auto* menu = w->findChild<QMenu*>("mnuLvwSites");
+        QTRY_VERIFY(menu->isVisible());
+        menu->close();
 
         // The log opens on its list: Tab goes to "Add history item", whose window opens on the note.
         ModalDriver log([&](QWidget* history) {
