@@ -8,7 +8,6 @@
 #include <QAbstractSpinBox>
 #include <QAccessible>
 #include <QMenu>
-#include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QRadioButton>
