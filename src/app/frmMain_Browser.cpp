@@ -12,6 +12,7 @@
 #include "MessageBox.h"
 #include "ProductFields.h"
 #include "Shell.h"
+#include "SiteAddress.h"
 #include "SiteQueries.h"
 #include "SiteRow.h"
 #include "Trap.h"
@@ -375,8 +376,8 @@ void frmMain::FillLogIn() {
                 return;
             }
             // The page's answer is the page's word; its address, which the engine knows, must pass too.
-            const QString pageHost = HostMayHaveLogIn(shown.host(), hosts) ? form->host : shown.host();
-            if (!HostMayHaveLogIn(pageHost, hosts)) {
+            const QString pageHost = HostIsWithin(shown.host(), hosts) ? form->host : shown.host();
+            if (!HostIsWithin(pageHost, hosts)) {
                 StatusBar1Panel1->setText(
                     tr("The log-in of %1 was withheld: this page is on %2, not on the site's own host (%3).")
                         .arg(whose, pageHost.isEmpty() ? tr("no host") : pageHost,

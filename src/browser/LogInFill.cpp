@@ -3,7 +3,6 @@
 #include "PageScripts.h"
 #include "WebBrowser.h"
 
-#include <QUrl>
 #include <QVariantMap>
 
 namespace {
@@ -22,28 +21,6 @@ void LocateLogInForm(WebBrowser& browser, std::function<void(const std::optional
         done(LogInForm{answer.value(QStringLiteral("found")).toBool(), answer.value(QStringLiteral("host")).toString(),
                        answer.value(QStringLiteral("onlyForm")).toBool()});
     });
-}
-
-QStringList SiteHosts(const QStringList& siteAddresses) {
-    QStringList hosts;
-    for (const QString& address : siteAddresses) {
-        const QString host = QUrl::fromUserInput(address.trimmed()).host();
-        if (!host.isEmpty() && !hosts.contains(host))
-            hosts << host;
-    }
-    return hosts;
-}
-
-bool HostMayHaveLogIn(const QString& pageHost, const QStringList& siteHosts) {
-    if (pageHost.isEmpty())
-        return false;
-    const QString page = pageHost.toLower();
-    for (const QString& site : siteHosts) {
-        const QString host = site.toLower();
-        if (page == host || page.endsWith(QLatin1Char('.') + host))
-            return true;
-    }
-    return false;
 }
 
 void FillLogInForm(WebBrowser& browser, const QString& user, const QString& password, std::function<void(bool)> done) {

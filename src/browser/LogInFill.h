@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
 
 #include <functional>
 #include <optional>
@@ -21,13 +20,6 @@ struct LogInForm {
 
 // done gets nothing when the page ran no script.
 void LocateLogInForm(WebBrowser& browser, std::function<void(const std::optional<LogInForm>&)> done);
-
-// The hosts of a site's addresses (a stored address may lack its scheme); an address without a host gives none.
-QStringList SiteHosts(const QStringList& siteAddresses);
-
-// A page on pageHost may have a site's log-in when it is on one of the site's hosts or a subdomain of one. A page
-// without a host (a local file) may have none.
-bool HostMayHaveLogIn(const QString& pageHost, const QStringList& siteHosts);
 
 // done gets whether a log-in form took the log-in.
 void FillLogInForm(WebBrowser& browser, const QString& user, const QString& password, std::function<void(bool)> done);

@@ -2,6 +2,7 @@
 
 #include "DbConnection.h"
 #include "ProductFields.h"
+#include "SiteAddress.h"
 
 #include <QDate>
 
@@ -82,27 +83,24 @@ QList<FormMapField> LearnedFields(const QVariantList& readFields, const QString&
 
 namespace {
 
-QString hostOf(const QUrl& url) {
-    const QString host = url.host().toLower();
+QString withoutWww(const QString& host) {
     return host.startsWith(QLatin1String("www.")) ? host.mid(4) : host;
-}
-
-bool withinHost(const QString& pageHost, const QString& address) {
-    if (address.trimmed().isEmpty())
-        return false;
-    const QString siteHost = hostOf(QUrl::fromUserInput(address.trimmed()));
-    return !siteHost.isEmpty() && (pageHost == siteHost || pageHost.endsWith(u'.' + siteHost));
 }
 
 } // namespace
 
 bool PageIsOnSite(qint32 siteID, const QUrl& page) {
-    const QString pageHost = hostOf(page);
+    const QString pageHost = withoutWww(page.host().toLower());
     if (pageHost.isEmpty())
         return false;
     const DbConnection db;
     QSqlQuery q = db.query(QStringLiteral("SELECT submitUrl, homePage FROM tab_sites WHERE siteID = ?"), {siteID});
-    return q.next() && (withinHost(pageHost, q.value(0).toString()) || withinHost(pageHost, q.value(1).toString()));
+    if (!q.next())
+        return false;
+    QStringList hosts = SiteHosts({q.value(0).toString(), q.value(1).toString()});
+    for (QString& host : hosts)
+        host = withoutWww(host);
+    return HostIsWithin(pageHost, hosts);
 }
 
 QVariantMap LearnedMapForPage(qint32 siteID, const QUrl& page) {

@@ -95,3 +95,25 @@ QSet<QString> NormalizedSiteAddresses() {
         addresses.insert(NormalizedSiteAddress(q.value(0).toString()));
     return addresses;
 }
+
+QStringList SiteHosts(const QStringList& siteAddresses) {
+    QStringList hosts;
+    for (const QString& address : siteAddresses) {
+        const QString host = QUrl::fromUserInput(address.trimmed()).host();
+        if (!host.isEmpty() && !hosts.contains(host))
+            hosts << host;
+    }
+    return hosts;
+}
+
+bool HostIsWithin(const QString& pageHost, const QStringList& hosts) {
+    if (pageHost.isEmpty())
+        return false;
+    const QString page = pageHost.toLower();
+    for (const QString& site : hosts) {
+        const QString host = site.toLower();
+        if (page == host || page.endsWith(QLatin1Char('.') + host))
+            return true;
+    }
+    return false;
+}
