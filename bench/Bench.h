@@ -19,7 +19,7 @@ struct BenchCase {
 // Cases register themselves from their own files.
 void RegisterBenchCase(BenchCase benchCase);
 
-// A fresh archive in a temporary directory, made the program's current database.
+// A fresh archive in a temporary directory, prepared as the program's start prepares it and made the current database.
 QString MakeBenchArchive();
 // Fills the current archive with sites and products; each product has a status row on every statusEvery-th site
 // (1: every pair), which sites shifting with the product.

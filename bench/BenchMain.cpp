@@ -1,6 +1,7 @@
 #include "Bench.h"
 #include "DateText.h"
 #include "DbConnection.h"
+#include "ExtraTables.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -46,6 +47,7 @@ QString MakeBenchArchive() {
     QFile::copy(QStringLiteral(QUILL_EMPTY_DB), path);
     QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     gConnectionString = ConnectionStringFor(path);
+    EnsureExtraTables(); // as the program's start prepares the archive
     return dir.path();
 }
 

@@ -3,7 +3,6 @@
 // spread over many ports, as the checker asks one host at a time.
 #include "Bench.h"
 #include "DbConnection.h"
-#include "ExtraTables.h"
 #include "LoopbackHttpServer.h"
 #include "SiteChecker.h"
 
@@ -31,7 +30,6 @@ void onServerThread(const std::function<void()>& work) {
 
 void prepare() {
     MakeBenchArchive();
-    EnsureExtraTables();
     gServerThread.start();
     gServerSide = new QObject;
     gServerSide->moveToThread(&gServerThread);

@@ -18,7 +18,7 @@ struct ExtraTable {
 
 const QList<ExtraTable>& ExtraTables();
 
-// Creates the missing ones; throws DbError.
+// Creates the missing ones, and the site list's index on tab_sites; throws DbError.
 void EnsureExtraTables(const DbConnection& db);
 void EnsureExtraTables();
 // Deletes the rows of these sites from every table present that names a site. The caller holds the transaction.

@@ -3,8 +3,11 @@
 #include "DbConnection.h"
 
 void ForEachSite(const QString& search, qint16 sitesOrder, const std::function<void(const SiteListRow&)>& row) {
-    QString sql = QStringLiteral("SELECT siteID, submitUrl, userID, rank, authReq, bookmark, autoUpdate "
-                                 "FROM tab_sites WHERE 1 = 1");
+    // The log-in state is worked out here: reading every user name only to test it for emptiness cost a string a row.
+    QString sql =
+        QStringLiteral("SELECT siteID, submitUrl, CASE WHEN authReq = 1 AND userID IS NOT NULL "
+                       "THEN CASE WHEN length(userID) = 0 THEN 1 ELSE 2 END ELSE 0 END, rank, bookmark, autoUpdate "
+                       "FROM tab_sites WHERE 1 = 1");
     QVariantList values;
     // Blanks around the text count only for deciding whether to search: they stand in the pattern.
     if (!search.trimmed().isEmpty()) {
@@ -24,8 +27,8 @@ void ForEachSite(const QString& search, qint16 sitesOrder, const std::function<v
     DbConnection db;
     QSqlQuery q = db.query(sql, values);
     while (q.next())
-        row(SiteListRow{q.value(0).toInt(), q.value(1), q.value(2), q.value(3), q.value(4).toInt() == 1,
-                        q.value(5).toInt() == 1, q.value(6).toInt() == 1});
+        row(SiteListRow{q.value(0).toInt(), q.value(1), SiteListLogin(q.value(2).toInt()), q.value(3),
+                        q.value(4).toInt() == 1, q.value(5).toInt() == 1});
 }
 
 std::optional<SiteLogin> ReadSiteLogin(qint32 siteID) {

@@ -6,13 +6,15 @@
 #include <functional>
 #include <optional>
 
+// Whether a site needs a log-in and whether its user name is known.
+enum class SiteListLogin : quint8 { NotNeeded, UserRequired, UserKnown };
+
 // One site as the site list shows it; columns that may be null stay variants.
 struct SiteListRow {
     qint32 siteID = 0;
     QVariant submitUrl;
-    QVariant userID;
+    SiteListLogin login = SiteListLogin::NotNeeded; // a log-in without any user name stored shows as not needed
     QVariant rank;
-    bool authReq = false;
     bool bookmark = false;
     bool autoUpdate = false;
 };

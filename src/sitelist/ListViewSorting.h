@@ -16,7 +16,7 @@ inline constexpr int SortValueRole = 0x0104; // Qt::UserRole + 4
 // NUMBER and DATE cells by value, anything else by text (SortValueRole's when the cell has one) without regard
 // to case. A cell that is not a
 // number or not a date sorts before all others in ascending order.
-class SortableItem final : public QTreeWidgetItem {
+class SortableItem : public QTreeWidgetItem {
 public:
     using QTreeWidgetItem::QTreeWidgetItem;
     bool operator<(const QTreeWidgetItem& other) const override;

@@ -3,6 +3,7 @@
 #include "BusyGuard.h"
 #include "ListViewSorting.h"
 #include "MessageBox.h"
+#include "SiteIcons.h"
 #include "SiteQueries.h"
 #include "SiteRow.h"
 #include "StatusCache.h"
@@ -12,6 +13,9 @@
 #include <QCoreApplication>
 #include <QHeaderView>
 #include <QTreeWidget>
+
+#include <memory>
+#include <optional>
 
 namespace {
 
@@ -24,50 +28,113 @@ QString statusIconKey(qint32 code) {
     return status ? WordsFor(*status).iconKey : QStringLiteral("empty");
 }
 
-QTreeWidgetItem* makeRow(const SiteListRow& site) {
-    auto* row = new SortableItem;
-    row->setText(ColId, QString::number(site.siteID));
-    if (site.submitUrl.isNull()) {
-        MsgBox(QCoreApplication::translate("SiteList", "Error SubmitUrl is null"));
-    } else {
-        const QString url = site.submitUrl.toString();
-        row->setText(ColUrl, url.startsWith(kHttp) ? url.mid(kHttp.size()) : url);
+// A row keeps the site's few values and answers the list's questions from them. A row of its own texts, pictures
+// and keys costs a dozen allocations; at tens of thousands of sites building and freeing those outweighed the
+// database read.
+class SiteItem final : public SortableItem {
+public:
+    SiteItem(const SiteListRow& site, const StatusCache* cache, qint32 productID)
+        : m_submitUrl(site.submitUrl.toString()), m_siteID(site.siteID), m_rank(site.rank.toInt()),
+          m_hasRank(!site.rank.isNull()), m_bookmark(site.bookmark), m_autoUpdate(site.autoUpdate),
+          m_login(site.login) {
+        if (cache) {
+            const qint16 status = cache->GetProductStatus(m_siteID, productID);
+            if (SubmitStatusOf(status))
+                m_status = status;
+            const qint16 old = cache->GetProductVersionPublished(m_siteID, productID);
+            if (old == 0 || old == 1)
+                m_old = qint8(old);
+        }
     }
-    QString loginIcon = QStringLiteral("empty");
-    if (site.authReq && !site.userID.isNull())
-        loginIcon = site.userID.toString().isEmpty() ? QStringLiteral("user_req") : QStringLiteral("user_ok");
-    SiteRow::SetIcon(row, ColUrl, loginIcon);
-    if (site.bookmark)
-        SiteRow::SetIcon(row, ColId, QStringLiteral("bookmark"));
-    row->setData(ColId, SiteRow::KeyRole, SiteRow::KeyFor(site.siteID));
-    row->setData(ColId, SiteRow::TagRole, site.submitUrl.toString());
-    row->setText(ColStatus, QStringLiteral("?"));
-    SiteRow::SetIcon(row, ColStatus, QStringLiteral("empty"));
-    row->setText(ColOld, QStringLiteral("?"));
-    row->setText(ColRank, site.rank.isNull() ? QString() : QString::number(site.rank.toInt()));
-    row->setText(ColAutoUpdate, site.autoUpdate ? QStringLiteral("X") : QString());
-    return row;
-}
 
-void applyStatus(QTreeWidgetItem* row, const StatusCache& cache, qint32 productID) {
-    const qint32 siteID = SiteRow::IdOf(row);
-    const qint16 status = cache.GetProductStatus(siteID, productID);
-    if (SubmitStatusOf(status)) {
-        SiteRow::SetIcon(row, ColStatus, statusIconKey(status));
-        row->setText(ColStatus, QStringLiteral(" "));
-        // The cell shows only a picture: it sorts by the status, then by the address.
-        row->setData(ColStatus, SortValueRole, QStringLiteral("%1 %2").arg(status).arg(row->text(ColUrl)));
+    QString iconKey(int column) const {
+        switch (column) {
+        case ColId:
+            return m_bookmark ? QStringLiteral("bookmark") : QString();
+        case ColUrl:
+            return m_login == SiteListLogin::UserKnown      ? QStringLiteral("user_ok")
+                   : m_login == SiteListLogin::UserRequired ? QStringLiteral("user_req")
+                                                            : QStringLiteral("empty");
+        case ColStatus:
+            return statusIconKey(m_status);
+        default:
+            return {};
+        }
     }
-    const qint16 old = cache.GetProductVersionPublished(siteID, productID);
-    if (old == 0 || old == 1)
-        row->setText(ColOld, old == 1 ? QStringLiteral("X") : QString());
-}
+    // "Old version only" drops the rows known to hold the current version, not those whose state is unknown.
+    bool keptBy(const SiteListFilter& filter) const {
+        if (filter.oldVersionOnly && m_old == 0)
+            return false;
+        return filter.filter < 0 || filter.filter > 2 || iconKey(ColStatus) == statusIconKey(filter.filter);
+    }
 
-bool keptByFilter(const QTreeWidgetItem* row, const SiteListFilter& filter) {
-    if (filter.filter < 0 || filter.filter > 2)
-        return true;
-    return SiteRow::IconKey(row, ColStatus) == statusIconKey(filter.filter);
-}
+    QVariant data(int column, int role) const override {
+        switch (role) {
+        case Qt::DisplayRole:
+        case Qt::EditRole:
+            return text(column);
+        case Qt::DecorationRole:
+        case SiteRow::IconKeyRole: {
+            const QString key = iconKey(column);
+            if (key.isEmpty())
+                return {};
+            return role == SiteRow::IconKeyRole ? QVariant(key) : QVariant(SiteIcon(key));
+        }
+        case SiteRow::KeyRole:
+            return column == ColId ? QVariant(SiteRow::KeyFor(m_siteID)) : QVariant();
+        case SiteRow::TagRole:
+            return column == ColId ? QVariant(m_submitUrl) : QVariant();
+        case SortValueRole:
+            // The cell shows only a picture: it sorts by the status, then by the address.
+            if (column == ColStatus && m_status >= 0)
+                return QStringLiteral("%1 %2").arg(m_status).arg(shownUrl());
+            return {};
+        default:
+            return SortableItem::data(column, role);
+        }
+    }
+
+    // The bookmark command marks the row by its picture's key; the picture follows the key.
+    void setData(int column, int role, const QVariant& value) override {
+        if (column == ColId && role == SiteRow::IconKeyRole) {
+            m_bookmark = value.toString() == QLatin1String("bookmark");
+            emitDataChanged();
+        } else if (!(column == ColId && role == Qt::DecorationRole)) {
+            SortableItem::setData(column, role, value);
+        }
+    }
+
+private:
+    QString text(int column) const {
+        switch (column) {
+        case ColId:
+            return QString::number(m_siteID);
+        case ColUrl:
+            return shownUrl();
+        case ColStatus:
+            return m_status >= 0 ? QStringLiteral(" ") : QStringLiteral("?");
+        case ColOld:
+            return m_old < 0 ? QStringLiteral("?") : m_old == 1 ? QStringLiteral("X") : QString();
+        case ColRank:
+            return m_hasRank ? QString::number(m_rank) : QString();
+        case ColAutoUpdate:
+            return m_autoUpdate ? QStringLiteral("X") : QString();
+        default:
+            return {};
+        }
+    }
+    QString shownUrl() const { return m_submitUrl.startsWith(kHttp) ? m_submitUrl.mid(kHttp.size()) : m_submitUrl; }
+
+    QString m_submitUrl;
+    qint32 m_siteID;
+    qint32 m_rank;
+    bool m_hasRank;
+    bool m_bookmark;
+    bool m_autoUpdate;
+    SiteListLogin m_login;
+    qint16 m_status = -1; // -1: not known, as when no product is chosen
+    qint8 m_old = -1;
+};
 
 } // namespace
 
@@ -86,39 +153,33 @@ void BuildSiteList(QTreeWidget* list, const SiteListFilter& filter,
     BusyGuard busy(list);
     list->clear();
 
+    std::optional<StatusCache> cache;
+    if (filter.productID > 0) {
+        cache.emplace();
+        Trap(QStringLiteral("Error in SetProductStatus: "), [&] { cache->SetProductStatus(filter.productID); });
+    }
     // Rows are built off the list and added in one go: adding and then removing thousands one by one is slow.
     QList<QTreeWidgetItem*> rows;
-    try {
-        ForEachSite(filter.search, filter.sitesOrder, [&](const SiteListRow& site) {
-            rows << makeRow(site);
-            if (rows.size() % 500 == 0)
-                statusText(QCoreApplication::translate("SiteList", "Loading... %1").arg(rows.size()));
-        });
-    } catch (...) {
+    int read = 0;
+    const auto finish = [&] {
         list->addTopLevelItems(rows);
         FollowListSort(list);
+    };
+    try {
+        ForEachSite(filter.search, filter.sitesOrder, [&](const SiteListRow& site) {
+            if (site.submitUrl.isNull())
+                MsgBox(QCoreApplication::translate("SiteList", "Error SubmitUrl is null"));
+            auto row = std::make_unique<SiteItem>(site, cache ? &*cache : nullptr, filter.productID);
+            if (row->keptBy(filter))
+                rows << row.release();
+            if (++read % 500 == 0)
+                statusText(QCoreApplication::translate("SiteList", "Loading... %1").arg(read));
+        });
+    } catch (...) {
+        finish();
         throw;
     }
-
-    const bool productChosen = filter.productID > 0;
-    if (productChosen) {
-        StatusCache cache;
-        Trap(QStringLiteral("Error in SetProductStatus: "), [&] { cache.SetProductStatus(filter.productID); });
-        for (QTreeWidgetItem* row : rows)
-            applyStatus(row, cache, filter.productID);
-    }
-    if (productChosen || filter.filter != -1) {
-        const auto dropped = [&](QTreeWidgetItem* row) {
-            const bool drop =
-                !keptByFilter(row, filter) || (filter.oldVersionOnly && row->text(ColOld).trimmed().isEmpty());
-            if (drop)
-                delete row;
-            return drop;
-        };
-        rows.removeIf(dropped);
-    }
-    list->addTopLevelItems(rows);
-    FollowListSort(list);
+    finish();
     list->setCurrentItem(nullptr);
     statusText(QCoreApplication::translate("SiteList", "Quillomar PAD Submitter - Elements: %1")
                    .arg(list->topLevelItemCount()));
