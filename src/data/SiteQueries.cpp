@@ -27,8 +27,9 @@ void ForEachSite(const QString& search, qint16 sitesOrder, const std::function<v
     DbConnection db;
     QSqlQuery q = db.query(sql, values);
     while (q.next())
-        row(SiteListRow{q.value(0).toInt(), q.value(1), SiteListLogin(q.value(2).toInt()), q.value(3),
-                        q.value(4).toInt() == 1, q.value(5).toInt() == 1});
+        // The driver hands integers over as 64-bit: reading them as such skips a conversion per value.
+        row(SiteListRow{qint32(q.value(0).toLongLong()), q.value(1), SiteListLogin(q.value(2).toLongLong()), q.value(3),
+                        q.value(4).toLongLong() == 1, q.value(5).toLongLong() == 1});
 }
 
 std::optional<SiteLogin> ReadSiteLogin(qint32 siteID) {

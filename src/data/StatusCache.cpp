@@ -30,9 +30,10 @@ void StatusCache::SetProductStatus(qint32 productID) {
     qsizetype rowsRead = 0;
     while (q.next()) {
         const qint64 row = q.value(0).toLongLong();
-        Entry& entry = slot(q.value(1).toInt(), productID, ++rowsRead);
+        // The driver hands integers over as 64-bit: reading them as such skips a conversion per value.
+        Entry& entry = slot(qint32(q.value(1).toLongLong()), productID, ++rowsRead);
         if (entry.row == 0 || row < entry.row)
-            entry = Entry{qint16(q.value(2).toInt()), qint16(q.value(3).toInt() == 1 ? 1 : 0), row};
+            entry = Entry{qint16(q.value(2).toLongLong()), qint16(q.value(3).toLongLong() == 1 ? 1 : 0), row};
     }
 }
 
