@@ -25,6 +25,11 @@
 #include <memory>
 #include <vector>
 
+// A widget as the reports of faults name it: by its object name, else by its class.
+inline QString NameOf(const QWidget* w) {
+    return w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className()) : w->objectName();
+}
+
 class EveryWindow final {
 public:
     EveryWindow() {

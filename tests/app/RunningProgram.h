@@ -2,6 +2,7 @@
 
 // With the main window's widget types and the test helpers, so that a window test reaches every member.
 #include "ListRows.h"
+#include "ModalDriver.h"
 #include "Seed.h"
 #include "SiteRow.h"
 #include "Spies.h"
@@ -46,6 +47,16 @@ public:
     }
 
     static void trigger(const char* name) { gMainWindow->findChild<QAction*>(QString::fromLatin1(name))->trigger(); }
+    // Triggers the command and runs act on the modal window it opens; false when none opened.
+    template <class Window> static bool drive(const char* command, const std::function<void(Window*)>& act) {
+        ModalDriver driver([&](QWidget* modal) {
+            auto* window = qobject_cast<Window*>(modal);
+            QVERIFY(window);
+            act(window);
+        });
+        trigger(command);
+        return driver.ran();
+    }
     static void chooseProduct(const QString& name) {
         const int index = gMainWindow->cboProducts->findText(name);
         gMainWindow->cboProducts->setCurrentIndex(index);

@@ -38,10 +38,6 @@ bool isPartOfAControl(const QWidget* w, const QWidget* window) {
     return false;
 }
 
-QString nameOf(const QWidget* w) {
-    return w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className()) : w->objectName();
-}
-
 // What a screen reader says for the control.
 QString spokenName(QWidget* w) {
     QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(w);
@@ -82,16 +78,16 @@ QStringList faultsOf(QWidget* window) {
         if (!isControl(w) || !w->isVisible() || w->window() != window || isPartOfAControl(w, window))
             continue;
         if (spokenName(w).isEmpty())
-            faults << at + nameOf(w) + " has no name";
+            faults << at + NameOf(w) + " has no name";
         QWidget* focused = w->focusProxy() ? w->focusProxy() : w;
         if (w->isEnabled() && !stops.contains(focused) && !isReachedOtherwise(w))
-            faults << at + "Tab never reaches " + nameOf(w);
+            faults << at + "Tab never reaches " + NameOf(w);
     }
     for (qsizetype i = 1; i < stops.size(); ++i) {
         const QRect a(stops[i - 1]->mapTo(window, QPoint()), stops[i - 1]->size());
         const QRect b(stops[i]->mapTo(window, QPoint()), stops[i]->size());
         if (goesBack(a, b))
-            faults << at + "Tab goes back from " + nameOf(stops[i - 1]) + " to " + nameOf(stops[i]);
+            faults << at + "Tab goes back from " + NameOf(stops[i - 1]) + " to " + NameOf(stops[i]);
     }
     return faults;
 }

@@ -1,6 +1,5 @@
 #include "ArchiveBackup.h"
 #include "DbConnection.h"
-#include "ModalDriver.h"
 #include "RunningProgram.h"
 #include "TestFiles.h"
 #include "TestMain.h"
@@ -26,17 +25,6 @@ void deleteSites(int first, int last) {
     RunningProgram::trigger("miLvwSitesDelete");
 }
 
-// Runs "Restore from backup...", where act works the window; whether the window showed.
-bool restoreWindow(const std::function<void(frmRestoreBackup*)>& act) {
-    ModalDriver driver([&](QWidget* modal) {
-        auto* window = qobject_cast<frmRestoreBackup*>(modal);
-        QVERIFY(window);
-        act(window);
-    });
-    RunningProgram::trigger("miFileRestore");
-    return driver.ran();
-}
-
 } // namespace
 
 class tst_Backups final : public QObject {
@@ -56,7 +44,7 @@ private slots:
         // The list shows what each copy holds; the newest is chosen.
         p.boxes.clear();
         p.boxes.answer(Msg::Answer::Yes);
-        QVERIFY(restoreWindow([&](frmRestoreBackup* window) {
+        QVERIFY(p.drive<frmRestoreBackup>("miFileRestore", [&](frmRestoreBackup* window) {
             QCOMPARE(window->lvwBackups->topLevelItemCount(), 2);
             QCOMPARE(window->lvwBackups->currentItem()->text(1) + window->lvwBackups->currentItem()->text(2),
                      QString("121"));
@@ -101,7 +89,7 @@ private slots:
         FileDialogSpy files;
         files.choose(offered);
         p.boxes.answer(Msg::Answer::Yes);
-        QVERIFY(restoreWindow([&](frmRestoreBackup* window) {
+        QVERIFY(p.drive<frmRestoreBackup>("miFileRestore", [&](frmRestoreBackup* window) {
             QTest::mouseClick(window->cmdOtherFile, Qt::LeftButton);
             window->reject();
         }));
@@ -123,6 +111,10 @@ private slots:
         deleteSites(1, 3);
         QVERIFY(p.boxes.texts().value(1).startsWith("The archive could not be backed up before this change: "));
         QCOMPARE(gMainWindow->lvwSites->topLevelItemCount(), 12);
+        p.boxes.answer(Msg::Answer::Yes);
+        p.boxes.answer(Msg::Answer::Yes);
+        deleteSites(1, 3);
+        QCOMPARE(p.dir.scalar("SELECT COUNT(*) FROM tab_sites").toInt(), 9);
     }
 
     void onlyTheFirstStartOfADayMakesACopy() {

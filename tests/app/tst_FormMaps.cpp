@@ -1,6 +1,5 @@
 #include "FormMaps.h"
 #include "LoopbackHttpServer.h"
-#include "ModalDriver.h"
 #include "PageWaits.h"
 #include "RunningProgram.h"
 #include "TestFiles.h"
@@ -157,17 +156,13 @@ private slots:
         StoreFormMaps({{Learning, {{"/add.php", "web", "padURL"}, {"/add.php", "auth", ""}}}});
         p->click(Learning);
         p->boxes.answer(Msg::Answer::Yes);
-        ModalDriver driver([](QWidget* modal) {
-            auto* editor = qobject_cast<frmSite*>(modal);
-            QVERIFY(editor);
+        QVERIFY(p->drive<frmSite>("SiteProperty", [](frmSite* editor) {
             QCOMPARE(editor->lvwLearnedFields->topLevelItemCount(), 2);
             QCOMPARE(editor->lvwLearnedFields->topLevelItem(0)->text(2), QString("leave empty"));
             QTest::mouseClick(editor->cmdForgetLearned, Qt::LeftButton);
             QCOMPARE(editor->lvwLearnedFields->topLevelItemCount(), 0);
             editor->reject();
-        });
-        p->trigger("SiteProperty");
-        QVERIFY(driver.ran());
+        }));
         QCOMPARE(p->dir.scalar("SELECT COUNT(*) FROM tab_formMaps").toInt(), 0);
     }
 

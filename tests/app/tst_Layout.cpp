@@ -17,10 +17,6 @@ bool isComplexControl(const QWidget* w) {
            qobject_cast<const QWebEngineView*>(w);
 }
 
-QString nameOf(const QWidget* w) {
-    return w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className()) : w->objectName();
-}
-
 // Visible siblings that overlap, controls narrower than their text and list captions cut, from `parent` down.
 void collectFaults(const QWidget* parent, QStringList& faults) {
     QList<const QWidget*> shown;
@@ -32,16 +28,16 @@ void collectFaults(const QWidget* parent, QStringList& faults) {
         const QWidget* w = shown[i];
         for (int j = i + 1; j < shown.size(); ++j) {
             if (w->geometry().intersects(shown[j]->geometry()))
-                faults << nameOf(w) + " overlaps " + nameOf(shown[j]);
+                faults << NameOf(w) + " overlaps " + NameOf(shown[j]);
         }
         const bool hasText = qobject_cast<const QAbstractButton*>(w) || qobject_cast<const QLabel*>(w) ||
                              qobject_cast<const QComboBox*>(w);
         if (hasText && w->width() < w->minimumSizeHint().width())
-            faults << QString("%1 is %2 wide of %3").arg(nameOf(w)).arg(w->width()).arg(w->minimumSizeHint().width());
+            faults << QString("%1 is %2 wide of %3").arg(NameOf(w)).arg(w->width()).arg(w->minimumSizeHint().width());
         if (const auto* list = qobject_cast<const QTreeView*>(w)) {
             for (int c = 0; c < list->header()->count(); ++c) {
                 if (!list->isColumnHidden(c) && list->columnWidth(c) < list->header()->sectionSizeHint(c))
-                    faults << QString("%1 cuts the caption of column %2").arg(nameOf(w)).arg(c);
+                    faults << QString("%1 cuts the caption of column %2").arg(NameOf(w)).arg(c);
             }
         }
         if (!isComplexControl(w))

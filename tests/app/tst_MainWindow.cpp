@@ -1,6 +1,5 @@
 #include "EditorWidgets.h"
 #include "LoopbackHttpServer.h"
-#include "ModalDriver.h"
 #include "PadSamples.h"
 #include "RunningProgram.h"
 #include "TestMain.h"
@@ -27,17 +26,6 @@ void seed(const TestProgramDir&) {
     SeedStatus(SeedSite("http://a.example/submit", {{"rank", 9}}), zeta, 1);
     SeedStatus(SeedSite("http://b.example/o'brien", {{"rank", 10}}), zeta, 2, true);
     SeedSite("http://c.example/", {{"rank", 2}, {"bookmark", 1}});
-}
-
-// Triggers the main window's command and runs `act` on the editor it opens; false when none opened.
-template <class Editor> bool edit(const char* command, const std::function<void(Editor*)>& act) {
-    ModalDriver driver([&](QWidget* modal) {
-        auto* editor = qobject_cast<Editor*>(modal);
-        QVERIFY(editor);
-        act(editor);
-    });
-    RunningProgram::trigger(command);
-    return driver.ran();
 }
 
 // Zeta's status row on the site: "status|flag|insertDate|updateDate"; empty when there is none.
@@ -179,7 +167,7 @@ private slots:
         QTreeWidget* list = w()->lvwSites;
         SiteRow::SelectAndShow(list, p->row(303));
         list->scrollToTop();
-        QVERIFY(edit<frmSite>("SiteProperty", [](frmSite* editor) {
+        QVERIFY(p->drive<frmSite>("SiteProperty", [](frmSite* editor) {
             editor->txtSubmitUrl->setText("http://more999.example/");
             QTest::keyClick(editor->txtName, Qt::Key_Return);
         }));
@@ -293,7 +281,7 @@ private slots:
         p->boxes.clear();
         p->boxes.answer(Msg::Answer::Ok);
         p->boxes.answer(Msg::Answer::No);
-        QVERIFY(edit<frmPadUpdate>("miProductUpdateFromPad", [](frmPadUpdate* update) {
+        QVERIFY(p->drive<frmPadUpdate>("miProductUpdateFromPad", [](frmPadUpdate* update) {
             QTRY_VERIFY(update->cmdStore->isEnabled());
             QTest::mouseClick(update->cmdStore, Qt::LeftButton);
         }));
@@ -304,7 +292,7 @@ private slots:
     // A product added before the chosen one must not take its place in the selector.
     void savedProductsKeepTheChosenProductByItsKey() {
         p->chooseProduct("alpha tool");
-        QVERIFY(edit<frmProduct>("New", [](frmProduct* editor) {
+        QVERIFY(p->drive<frmProduct>("New", [](frmProduct* editor) {
             editor->txtName->setText("Aardvark");
             editor->dtpReleaseDate->SetValue(QDate(2012, 3, 5));
             QTest::mouseClick(editor->cmdOK, Qt::LeftButton);
@@ -318,7 +306,7 @@ private slots:
                          "New 1\thttp://new1.example/\r\nno separator\r\nNew 3\thttp://new3.example/\r\n");
         for (const Msg::Answer answer : {Msg::Answer::Yes, Msg::Answer::Ok, Msg::Answer::Yes})
             p->boxes.answer(answer);
-        QVERIFY(edit<frmSiteImport>("miSiteImportFromFile", [&](frmSiteImport* import) {
+        QVERIFY(p->drive<frmSiteImport>("miSiteImportFromFile", [&](frmSiteImport* import) {
             import->txtFileName->setText(p->dir.filePath("new sites.txt"));
             QTest::mouseClick(import->cmdImport, Qt::LeftButton);
             QCOMPARE(ids().size(), 4);

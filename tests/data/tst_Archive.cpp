@@ -6,7 +6,6 @@
 #include "SiteCommands.h"
 #include "SiteDuplicates.h"
 #include "Spies.h"
-#include "StatusQueries.h"
 #include "TestMain.h"
 #include "TestProgramDir.h"
 
@@ -28,17 +27,6 @@ private slots:
         gConnectionString = ConnectionStringFor(odd);
         DbConnection().execute("INSERT INTO tab_products (name) VALUES ('x')");
         QCOMPARE(dir.scalar("SELECT COUNT(*) FROM tab_products").toInt(), 1);
-    }
-
-    // The status row and its log row are stored in one transaction.
-    void statusChangeIsStoredWholeOrNotAtAll() {
-        TestProgramDir dir;
-        SeedSite("http://a.example/");
-        SeedProduct("P");
-        SeedStatus(1, 1, 1);
-        dir.sql("CREATE TRIGGER refuse BEFORE INSERT ON tab_productHistory BEGIN SELECT RAISE(ABORT, 'full'); END");
-        QVERIFY_THROWS_EXCEPTION(DbError, RecordStatusChange(1, 1, 2));
-        QCOMPARE(dir.scalar("SELECT submitStatus FROM tab_productStatus").toInt(), 1);
     }
 
     // A copy made at 15:30:12 on 2026-12-07 where a copy of that name exists, then the folder's rotation.
@@ -74,16 +62,6 @@ private slots:
         QVERIFY(QFile::setPermissions(dir.dbPath(), QFile::permissions(dir.dbPath()) | QFile::ReadGroup));
         BackUpArchive();
         QCOMPARE(othersMay(BackupFolder()), QFile::Permissions());
-    }
-
-    // Yes to a failed copy goes on with the change. (No, the default, stops it: tst_Backups.)
-    void failedBackupGoesOnAtYes() {
-        TestProgramDir dir;
-        MsgBoxSpy boxes;
-        dir.writeFile("backups", "not a folder");
-        boxes.answer(Msg::Answer::Yes);
-        QVERIFY(BackUpBeforeChange());
-        QCOMPARE(boxes.shown().size(), 1);
     }
 
     void restoreIsAllOrNothing() {

@@ -1,29 +1,20 @@
 #include "DateText.h"
 #include "SiteAddress.h"
-#include "SiteImport.h"
 #include "TestMain.h"
 
 #include <QLocale>
 #include <QScopeGuard>
 #include <QTest>
 
-using namespace SiteImport;
-
-// A site list's first row, site addresses and the date texts. A list's lines, encodings and inserts are tested with
+// Site addresses and the date texts. A site list's first row, lines, encodings and inserts are tested with
 // tst_frmSiteImport.
 class tst_Texts final : public QObject {
     Q_OBJECT
 
 private slots:
-    // The first row needs a character before its separator; a UTF-8 mark is no part of the first name.
-    void importFirstRowAndMark() {
-        QVERIFY(FirstRowHasSeparator("N;a/", ';') && !FirstRowHasSeparator(";a/", ';'));
-        QCOMPARE(Decode("\xEF\xBB\xBF\xC3\xBC;b"), QString("ü;b"));
-    }
-
     // Addresses that differ by scheme, "www.", the host's letters, a default port, a trailing slash or a last index
     // page are one site; a path's letters, another port or a query are not. Only http(s) and bare host names are
-    // web addresses.
+    // web addresses (words, numbers, links and bookmarks in real lists: tst_SiteListFile).
     void siteAddressesCompareNormalised_data() {
         QTest::addColumn<QString>("address");
         QTest::addColumn<QString>("normal"); // empty: not a web address
@@ -39,18 +30,8 @@ private slots:
                                     << "x.example:8080/a";
         QTest::newRow("query") << "http://x.example/add.php?id=3"
                                << "x.example/add.php?id=3";
-        QTest::newRow("score") << "3.5"
-                               << "";
-        QTest::newRow("words") << "Product Hunt"
-                               << "";
-        QTest::newRow("relative link") << "CONTRIBUTING.md"
-                                       << "";
         QTest::newRow("ftp") << "ftp://x.example/"
                              << "";
-        QTest::newRow("bookmark place") << "place:sort=8&maxResults=10"
-                                        << "";
-        QTest::newRow("mail") << "mailto:a@x.example"
-                              << "";
     }
     void siteAddressesCompareNormalised() {
         QFETCH(QString, address);

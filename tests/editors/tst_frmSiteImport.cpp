@@ -62,7 +62,8 @@ private slots:
         QTest::newRow("tab, UTF-16 with a byte order mark") << 0 << unicode << "Café €|http://x/ O'Brien|o/ #";
         QTest::newRow("semicolon, Windows-1252, a third field")
             << 1 << QByteArray("Caf\xE9 \x80;http://caf\xE9/;3rd\r\n\x93Q\x94;q/\n") << "Café €|http://café/ “Q”|q/ #";
-        QTest::newRow("comma, old Mac line end, blank kept") << 2 << QByteArray("A, a/\rB,b/\r\n") << "A| a/ B|b/ #";
+        QTest::newRow("comma, UTF-8 mark, old Mac line end, blank kept")
+            << 2 << QByteArray("\xEF\xBB\xBFN, a/\rB,b/\r\n") << "N| a/ B|b/ #";
         QTest::newRow("one field") << 1 << QByteArray("A;a/\r\nJust a name\r\nC;c/") << "A|a/ C|c/ #2";
         QTest::newRow("empty line") << 1 << QByteArray("A;a/\r\n\r\nC;c/") << "A|a/ C|c/ #2";
         QTest::newRow("refused by the archive") << 1 << QByteArray("A;a/\nrefused;r/\nC;c/") << "A|a/ C|c/ #2";
@@ -101,6 +102,8 @@ private slots:
         QTest::addColumn<QString>("message"); // how the last text shown starts
         const QByteArray good("Name;http://a.example/\r\n");
         QTest::newRow("semicolons, Tab chosen") << good << 0 << QString() << "Separator character was not found";
+        QTest::newRow("nothing before the separator")
+            << QByteArray(";http://a.example/\r\n") << 1 << QString() << "Separator character was not found";
         QTest::newRow("missing file") << QByteArray() << 1 << QString() << "Separator character was not found";
         QTest::newRow("No at the line count") << good << 1 << "No"
                                               << "File  to import contains 1 lines";

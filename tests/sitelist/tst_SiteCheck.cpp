@@ -36,13 +36,6 @@ QString result(qint64 siteID) {
         .trimmed();
 }
 
-// A port nothing listens on.
-quint16 closedPort() {
-    QTcpServer server;
-    server.listen(QHostAddress::LocalHost, 0);
-    return server.serverPort();
-}
-
 } // namespace
 
 // Checks of sites against servers on this machine, through the window "Site check" and the archive.
@@ -85,7 +78,7 @@ private slots:
             {web.url("/broken").toString(), 5, "500", {}},
             {web.url("/loop").toString(), 6, "-", {}},
             {silent.url("/never").toString(), 6, "-", {}},
-            {QString("http://127.0.0.1:%1/").arg(closedPort()), 6, "-", {}},
+            {QString("http://127.0.0.1:%1/").arg(LoopbackHttpServer::closedPort()), 6, "-", {}},
             {tls.url("/").toString(), 6, "-", {}},
             {"ftp://files.example/", 6, "-", {}},
         };

@@ -47,6 +47,11 @@ LoopbackHttpServer::LoopbackHttpServer(Kind kind) : m_kind(kind), m_server(serve
     });
 }
 
+quint16 LoopbackHttpServer::closedPort() {
+    QTcpServer probe;
+    return probe.listen(QHostAddress::LocalHost, 0) ? probe.serverPort() : 0;
+}
+
 QUrl LoopbackHttpServer::url(const QString& path, const QString& host) const {
     const QString scheme = m_kind == Kind::Http ? QStringLiteral("http") : QStringLiteral("https");
     return QUrl(QStringLiteral("%1://%2:%3%4").arg(scheme, host).arg(m_server->serverPort()).arg(path));

@@ -7,8 +7,8 @@
 #include <QTcpServer>
 #include <QUrl>
 
-#include <memory>
 #include <chrono>
+#include <memory>
 
 class QTcpSocket;
 
@@ -20,6 +20,8 @@ public:
     enum class Kind { Http, SelfSignedHttps };
     explicit LoopbackHttpServer(Kind kind = Kind::Http);
 
+    // A loopback port that nothing listens on.
+    static quint16 closedPort();
     // The host may be another loopback name, such as localhost, to stand for another site.
     QUrl url(const QString& path, const QString& host = QStringLiteral("127.0.0.1")) const;
     void ok(const QString& path, const QByteArray& body, const QByteArray& contentType = "text/xml");
