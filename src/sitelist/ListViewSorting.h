@@ -14,8 +14,7 @@ inline constexpr int SortValueRole = 0x0104; // Qt::UserRole + 4
 
 // A row of a report list that sorts by the type its column declares in the header (SortTypeRole):
 // NUMBER and DATE cells by value, anything else by text (SortValueRole's when the cell has one) without regard
-// to case. A cell that is not a
-// number or not a date sorts before all others in ascending order.
+// to case. A cell that is not a number or not a date sorts before all others in ascending order.
 class SortableItem : public QTreeWidgetItem {
 public:
     using QTreeWidgetItem::QTreeWidgetItem;

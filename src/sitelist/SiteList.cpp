@@ -65,7 +65,7 @@ public:
     bool keptBy(const SiteListFilter& filter) const {
         if (filter.oldVersionOnly && m_old == 0)
             return false;
-        return filter.filter < 0 || filter.filter > 2 || iconKey(ColStatus) == statusIconKey(filter.filter);
+        return filter.filter < 0 || filter.filter > 2 || m_status == filter.filter;
     }
 
     QVariant data(int column, int role) const override {
@@ -84,11 +84,6 @@ public:
             return column == ColId ? QVariant(SiteRow::KeyFor(m_siteID)) : QVariant();
         case SiteRow::TagRole:
             return column == ColId ? QVariant(m_submitUrl) : QVariant();
-        case SortValueRole:
-            // The cell shows only a picture: it sorts by the status, then by the address.
-            if (column == ColStatus && m_status >= 0)
-                return QStringLiteral("%1 %2").arg(m_status).arg(shownUrl());
-            return {};
         default:
             return SortableItem::data(column, role);
         }
@@ -106,7 +101,7 @@ public:
         if (site && column == ColUrl)
             return shownUrl().compare(site->shownUrl(), Qt::CaseInsensitive) < 0;
         if (site && column == ColStatus) {
-            // As "<status> <address>" against "?": the one-digit statuses sort before the unknown ones.
+            // The cell shows only a picture: by the status, then by the address; unknown statuses last.
             if ((m_status >= 0) != (site->m_status >= 0))
                 return m_status >= 0;
             if (m_status != site->m_status)
