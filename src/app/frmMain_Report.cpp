@@ -8,7 +8,6 @@
 
 #include <QComboBox>
 #include <QDir>
-#include <QTreeWidget>
 
 void frmMain::ExportReport() {
     Trap(QStringLiteral("Error in ExportReport: "), [&] {
@@ -27,10 +26,7 @@ void frmMain::ExportReport() {
         if (path.isEmpty())
             return;
         // The sites the list shows come first, in its order; the ones a filter hides follow.
-        QList<qint64> order;
-        for (int i = 0; i < lvwSites->topLevelItemCount(); ++i)
-            order << SiteRow::IdOf(lvwSites->topLevelItem(i));
-        WriteSubmissionReport(path, product, ReadSubmissionReport(productID, order));
+        WriteSubmissionReport(path, product, ReadSubmissionReport(productID, SiteRow::ShownIds(lvwSites)));
         MsgBox(tr("The report was written to %1.").arg(QDir::toNativeSeparators(path)), Msg::Buttons::Ok,
                Msg::Icon::Information);
     });

@@ -11,11 +11,8 @@
 void frmMain::CheckSites() {
     Trap(QStringLiteral("Error in CheckSites: "), [&] {
         QList<qint64> siteIDs = SiteRow::SelectedIds(lvwSites);
-        if (siteIDs.size() < 2) {
-            siteIDs.clear();
-            for (int i = 0; i < lvwSites->topLevelItemCount(); ++i)
-                siteIDs << SiteRow::IdOf(lvwSites->topLevelItem(i));
-        }
+        if (siteIDs.size() < 2)
+            siteIDs = SiteRow::ShownIds(lvwSites);
         if (!m_siteCheck) {
             frmSiteCheck::Links links;
             links.selectSite = [this](qint64 siteID) {

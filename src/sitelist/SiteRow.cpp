@@ -48,6 +48,14 @@ QList<qint64> SelectedIds(const QTreeWidget* list) {
     return ids;
 }
 
+QList<qint64> ShownIds(const QTreeWidget* list) {
+    QList<qint64> ids;
+    ids.reserve(list->topLevelItemCount());
+    for (int i = 0; i < list->topLevelItemCount(); ++i)
+        ids << IdOf(list->topLevelItem(i));
+    return ids;
+}
+
 QTreeWidgetItem* SelectedItem(QTreeWidget* list) {
     QTreeWidgetItem* current = list->currentItem();
     return current && current->isSelected() ? current : nullptr;

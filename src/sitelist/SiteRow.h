@@ -23,6 +23,8 @@ QTreeWidgetItem* FindByKey(QTreeWidget* list, const QString& key);
 
 // The identifiers of every selected row, in list order.
 QList<qint64> SelectedIds(const QTreeWidget* list);
+// The identifiers of every row, in list order.
+QList<qint64> ShownIds(const QTreeWidget* list);
 // The row that commands act on: the current row, only while it is selected.
 QTreeWidgetItem* SelectedItem(QTreeWidget* list);
 // Makes the row the selected one and scrolls it into view.
