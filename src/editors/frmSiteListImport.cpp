@@ -170,12 +170,7 @@ void frmSiteListImport::cmdImport_Click() {
             sites.append({row.name, row.address});
     if (sites.isEmpty() || !BackUpBeforeChange())
         return;
-    bool stored = false;
-    Trap(QStringLiteral("Error in cmdImport_Click: "), [&] {
-        SiteImport::InsertAll(sites);
-        stored = true;
-    });
-    if (!stored)
+    if (!Trap(QStringLiteral("Error in cmdImport_Click: "), [&] { SiteImport::InsertAll(sites); }))
         return;
     MsgBox(tr("Imported %1 PAD sites.").arg(sites.size()));
     if (m_rebuildSiteList)
