@@ -1,11 +1,9 @@
 #include "SiteListFile.h"
 
-#include "Failure.h"
 #include "SiteAddress.h"
 #include "SiteImport.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QTextBlock>
@@ -242,10 +240,7 @@ Table ReadText(const QString& text, const QString& fileName) {
 }
 
 Table ReadFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw Failure(QCoreApplication::translate("SiteListFile", "Cannot read %1: %2").arg(path, file.errorString()));
-    return ReadText(SiteImport::Decode(file.readAll()), path);
+    return ReadText(SiteImport::ReadFileText(path), path);
 }
 
 QList<PreviewRow> Preview(const Table& table, QSet<QString> known) {
