@@ -698,10 +698,6 @@ Ohne Sicherung fortfahren?</translation>
         <translation>Markdown-Links</translation>
     </message>
     <message>
-        <source>Cannot read %1: %2</source>
-        <translation>%1 kann nicht gelesen werden: %2</translation>
-    </message>
-    <message>
         <source>already in the list</source>
         <translation>bereits in der Liste</translation>
     </message>

@@ -698,10 +698,6 @@ Go on without a backup?</source>
         <translation>Enlaces Markdown</translation>
     </message>
     <message>
-        <source>Cannot read %1: %2</source>
-        <translation>No se puede leer %1: %2</translation>
-    </message>
-    <message>
         <source>already in the list</source>
         <translation>ya está en la lista</translation>
     </message>

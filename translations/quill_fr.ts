@@ -698,10 +698,6 @@ Continuer sans sauvegarde ?</translation>
         <translation>Liens Markdown</translation>
     </message>
     <message>
-        <source>Cannot read %1: %2</source>
-        <translation>Impossible de lire %1 : %2</translation>
-    </message>
-    <message>
         <source>already in the list</source>
         <translation>déjà dans la liste</translation>
     </message>

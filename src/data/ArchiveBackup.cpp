@@ -257,7 +257,7 @@ void RestoreArchiveFrom(const QString& path) {
         for (const ExtraTable& table : ExtraTables()) {
             const QStringList present = columnsOf(db, table.name, QStringLiteral("source"));
             QStringList quoted;
-            for (const QString& column : table.columns) {
+            for (const QString& column : columnsOf(db, table.name, QStringLiteral("main"))) {
                 if (present.contains(column, Qt::CaseInsensitive))
                     quoted << QLatin1Char('"') + column + QLatin1Char('"');
             }

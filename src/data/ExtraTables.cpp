@@ -3,6 +3,7 @@
 #include "DbConnection.h"
 
 #include <QSqlQuery>
+#include <QStringList>
 
 const QList<ExtraTable>& ExtraTables() {
     // Rows follow their site through explicit deletes, not foreign keys: those act only on connections that turn
@@ -12,16 +13,12 @@ const QList<ExtraTable>& ExtraTables() {
          QStringLiteral("CREATE TABLE IF NOT EXISTS tab_siteChecks (siteID INTEGER PRIMARY KEY, "
                         "resultCode INTEGER NOT NULL, httpStatus INTEGER, newAddress TEXT, reason TEXT, "
                         "checkDate TEXT NOT NULL)"),
-         {QStringLiteral("siteID"), QStringLiteral("resultCode"), QStringLiteral("httpStatus"),
-          QStringLiteral("newAddress"), QStringLiteral("reason"), QStringLiteral("checkDate")},
          QStringLiteral("siteID")},
         // What Fill all learned of a site's forms (FormMaps); an empty productColumn leaves the field empty.
         {QStringLiteral("tab_formMaps"),
          QStringLiteral("CREATE TABLE IF NOT EXISTS tab_formMaps (siteID INTEGER NOT NULL, formPath TEXT NOT NULL, "
                         "fieldKey TEXT NOT NULL, productColumn TEXT NOT NULL, learnDate TEXT NOT NULL, "
                         "PRIMARY KEY (siteID, formPath, fieldKey))"),
-         {QStringLiteral("siteID"), QStringLiteral("formPath"), QStringLiteral("fieldKey"),
-          QStringLiteral("productColumn"), QStringLiteral("learnDate")},
          QStringLiteral("siteID")},
     };
     return tables;

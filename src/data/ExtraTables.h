@@ -2,7 +2,6 @@
 
 #include <QList>
 #include <QString>
-#include <QStringList>
 
 class DbConnection;
 
@@ -12,7 +11,6 @@ class DbConnection;
 struct ExtraTable {
     QString name;
     QString createStatement; // CREATE TABLE IF NOT EXISTS ...
-    QStringList columns;     // what a restore copies, where the copy has the column
     QString siteColumn;      // the column naming a site: its rows go when the site is deleted; empty for none
 };
 

@@ -10,16 +10,15 @@
 #include <QMap>
 
 #include <algorithm>
-#include <iterator>
+#include <optional>
 
 namespace {
 
-// The place of a status in the order of kSubmitStatuses; a code the program does not know is below all.
+// The stored codes rise as a status advances (not submitted, submitted, published); a code the program does not know
+// is below all.
 int advancement(int code) {
-    for (int place = 0; place < int(std::size(kSubmitStatuses)); ++place)
-        if (int(kSubmitStatuses[place]) == code)
-            return place;
-    return -1;
+    const std::optional<SubmitStatus> status = SubmitStatusOf(code);
+    return status ? int(*status) : -1;
 }
 
 QHash<qint32, int> rowsPerSite(const DbConnection& db, const QString& table) {

@@ -64,11 +64,15 @@ QStringList SplitLines(const QString& text) {
     return lines;
 }
 
-QStringList ReadLines(const QString& path) {
+QString ReadFileText(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw Failure(QCoreApplication::translate("SiteImport", "Cannot read %1: %2").arg(path, file.errorString()));
-    return SplitLines(Decode(file.readAll()));
+    return Decode(file.readAll());
+}
+
+QStringList ReadLines(const QString& path) {
+    return SplitLines(ReadFileText(path));
 }
 
 bool FirstRowHasSeparator(const QString& firstRow, QChar separator) {

@@ -19,6 +19,8 @@ namespace SiteImport {
 QString Decode(const QByteArray& bytes);
 // Lines end at a carriage return, a carriage return and line feed, or a lone line feed.
 QStringList SplitLines(const QString& text);
+// Reads and decodes a whole file; throws Failure with a readable description.
+QString ReadFileText(const QString& path);
 // Reads and splits a whole file; throws Failure with a readable description.
 QStringList ReadLines(const QString& path);
 

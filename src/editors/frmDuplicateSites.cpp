@@ -86,11 +86,7 @@ void frmDuplicateSites::cmdMerge_Click() {
         return;
     if (!BackUpBeforeChange())
         return;
-    bool merged = false;
-    Trap(QStringLiteral("Error in cmdMerge_Click: "), [&] {
-        MergeSites(keptID, others);
-        merged = true;
-    });
+    const bool merged = Trap(QStringLiteral("Error in cmdMerge_Click: "), [&] { MergeSites(keptID, others); });
     if (merged && m_rebuildSiteList)
         m_rebuildSiteList();
     ShowGroups();

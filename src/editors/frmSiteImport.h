@@ -62,8 +62,8 @@ private:
     std::unique_ptr<SiteImport::Inserter> m_inserter;
     bool m_importing = false;
     bool m_closeRequested = false;
-    QList<QWidget*> m_idleOnly;
+    QList<QWidget*> m_idleOnly;     // enabled only while no import runs
     QSet<QString> m_knownAddresses; // normalised, while an import with chkSkipDuplicates runs
     QString m_lineAddress;          // the normalised address of the line in hand
-    qint32 m_skipped = 0;           // enabled only while no import runs
+    qint32 m_skipped = 0;
 };

@@ -120,6 +120,7 @@ void frmSiteListImport::cmdBrowse_Click() {
 
 void frmSiteListImport::LoadFile() {
     m_table = {};
+    m_knownAddresses.reset();
     if (txtFileName->text().trimmed().isEmpty())
         MsgBox(tr("Please, choose a file to import from!"), Msg::Buttons::Ok, Msg::Icon::Exclamation);
     else
@@ -146,7 +147,11 @@ void frmSiteListImport::showColumns() {
 
 void frmSiteListImport::showPreview() {
     m_preview.clear();
-    Trap(QStringLiteral("Error in showPreview: "), [&] { m_preview = Preview(m_table, NormalizedSiteAddresses()); });
+    Trap(QStringLiteral("Error in showPreview: "), [&] {
+        if (!m_knownAddresses)
+            m_knownAddresses = NormalizedSiteAddresses();
+        m_preview = Preview(m_table, *m_knownAddresses);
+    });
     lvwPreview->clear();
     QList<QTreeWidgetItem*> items;
     items.reserve(m_preview.size());
@@ -170,15 +175,11 @@ void frmSiteListImport::cmdImport_Click() {
             sites.append({row.name, row.address});
     if (sites.isEmpty() || !BackUpBeforeChange())
         return;
-    bool stored = false;
-    Trap(QStringLiteral("Error in cmdImport_Click: "), [&] {
-        SiteImport::InsertAll(sites);
-        stored = true;
-    });
-    if (!stored)
+    if (!Trap(QStringLiteral("Error in cmdImport_Click: "), [&] { SiteImport::InsertAll(sites); }))
         return;
     MsgBox(tr("Imported %1 PAD sites.").arg(sites.size()));
     if (m_rebuildSiteList)
         m_rebuildSiteList();
+    m_knownAddresses.reset();
     showPreview();
 }

@@ -5,6 +5,7 @@
 #include <QDialog>
 
 #include <functional>
+#include <optional>
 
 class QCheckBox;
 class QComboBox;
@@ -45,4 +46,7 @@ private:
     std::function<void()> m_rebuildSiteList;
     SiteListFile::Table m_table;
     QList<SiteListFile::PreviewRow> m_preview;
+    // The archive's normalised addresses, read at the first preview of a file and again after an import, not at each
+    // change of a column.
+    std::optional<QSet<QString>> m_knownAddresses;
 };

@@ -1,11 +1,9 @@
 #include "SiteListFile.h"
 
-#include "Failure.h"
 #include "SiteAddress.h"
 #include "SiteImport.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QTextBlock>
@@ -105,11 +103,12 @@ int webAddressesIn(const QList<QStringList>& rows, int column, qsizetype from) {
 void chooseColumns(Table& table) {
     const int columns = table.columnCount();
     const qsizetype from = table.rows.size() > 1 ? 1 : 0;
+    QList<int> addresses(columns);
     int mostAddresses = -1;
     for (int column = 0; column < columns; ++column) {
-        const int count = webAddressesIn(table.rows, column, from);
-        if (count > mostAddresses) {
-            mostAddresses = count;
+        addresses[column] = webAddressesIn(table.rows, column, from);
+        if (addresses[column] > mostAddresses) {
+            mostAddresses = addresses[column];
             table.addressColumn = column;
         }
     }
@@ -126,7 +125,7 @@ void chooseColumns(Table& table) {
     for (const int beside : {table.addressColumn - 1, table.addressColumn + 1}) {
         if (table.nameColumn >= 0)
             break;
-        if (beside >= 0 && beside < columns && webAddressesIn(table.rows, beside, from) * 2 < mostAddresses)
+        if (beside >= 0 && beside < columns && addresses[beside] * 2 < mostAddresses)
             table.nameColumn = beside;
     }
 }
@@ -242,10 +241,7 @@ Table ReadText(const QString& text, const QString& fileName) {
 }
 
 Table ReadFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw Failure(QCoreApplication::translate("SiteListFile", "Cannot read %1: %2").arg(path, file.errorString()));
-    return ReadText(SiteImport::Decode(file.readAll()), path);
+    return ReadText(SiteImport::ReadFileText(path), path);
 }
 
 QList<PreviewRow> Preview(const Table& table, QSet<QString> known) {
