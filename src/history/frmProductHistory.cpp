@@ -186,11 +186,7 @@ void frmProductHistory::MakeLvwHistoryContents() {
 
 void frmProductHistory::Delete() {
     Trap(QStringLiteral("Error in Delete: "), [&] {
-        QList<qint64> ids;
-        for (int i = 0; i < lvwHistory->topLevelItemCount(); ++i) {
-            if (const QTreeWidgetItem* row = lvwHistory->topLevelItem(i); row->isSelected())
-                ids << SiteRow::IdOf(row);
-        }
+        const QList<qint64> ids = SiteRow::SelectedIds(lvwHistory);
         if (ids.isEmpty())
             return;
         if (MsgBox(tr("Are you sure you want to delete selected items? "), Msg::Buttons::YesNo, Msg::Icon::Question,
