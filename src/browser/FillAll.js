@@ -602,10 +602,11 @@ function splitDates(list) {
 var docs = [document];
 for (var d = 0; d < docs.length; ++d) {
     var frames = docs[d].querySelectorAll('iframe, frame');
+    var framesPage = frames.length ? pageOf(docs[d].defaultView) : null;
     for (var f = 0; f < frames.length; ++f) {
         try {
             var inner = frames[f].contentDocument;
-            if (inner && shown(frames[f], pageOf(docs[d].defaultView)))
+            if (inner && shown(frames[f], framesPage))
                 docs.push(inner);
         } catch (e) {
         }
