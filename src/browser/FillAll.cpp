@@ -11,6 +11,15 @@
 
 namespace FormFiller {
 
+namespace {
+
+QString filledText(int filled) {
+    return filled == 1 ? QCoreApplication::translate("FormFiller", "Filled 1 field")
+                       : QCoreApplication::translate("FormFiller", "Filled %1 fields").arg(filled);
+}
+
+} // namespace
+
 const QStringList& TypedInputTypes() {
     static const QStringList types{QStringLiteral("text"), QStringLiteral("email"), QStringLiteral("url"),
                                    QStringLiteral("tel"), QStringLiteral("number")};
@@ -48,9 +57,7 @@ void UndoFill(WebBrowser& browser, std::function<void(std::optional<int>)> done)
 }
 
 QString FillReportText(const FillReport& report) {
-    QString text = report.filled == 1
-                       ? QCoreApplication::translate("FormFiller", "Filled 1 field")
-                       : QCoreApplication::translate("FormFiller", "Filled %1 fields").arg(report.filled);
+    QString text = filledText(report.filled);
     const QStringList empty = report.leftEmpty + report.undecided;
     if (!empty.isEmpty())
         text += QCoreApplication::translate("FormFiller", ". Left empty: %1").arg(empty.join(QLatin1String(", ")));
@@ -64,9 +71,7 @@ QString FillReportDetails(const FillReport& report) {
     const auto section = [](const QString& title, const QStringList& lines) {
         return lines.isEmpty() ? QString() : title + QLatin1Char('\n') + lines.join(QLatin1Char('\n')) + "\n\n";
     };
-    QString text = report.filled == 1
-                       ? QCoreApplication::translate("FormFiller", "Filled 1 field")
-                       : QCoreApplication::translate("FormFiller", "Filled %1 fields").arg(report.filled);
+    QString text = filledText(report.filled);
     if (report.fromSiteMap > 0)
         text += QCoreApplication::translate("FormFiller", " (%1 from this site's form, %2 by their words)")
                     .arg(report.fromSiteMap)

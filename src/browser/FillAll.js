@@ -186,6 +186,7 @@ function excludedParts(doc) {
             parts.push(searchParts[s]);
     }
     var forms = doc.querySelectorAll('form');
+    var typedBoxes = 'input:not([type]), input[type="text" i], input[type="email" i], textarea';
     for (var f = 0; f < forms.length; ++f) {
         var form = forms[f];
         // Search, newsletter and log-in forms share the page with the submit form, never its purpose.
@@ -195,10 +196,9 @@ function excludedParts(doc) {
         for (var b = 0; b < buttons.length; ++b)
             words.push(buttons[b].textContent, buttons[b].value);
         words = words.join(' ');
-        var typedCount = form.querySelectorAll('input:not([type]), input[type="text" i], input[type="email" i], textarea').length;
         if (/search|newsletter|subscri|(log|sign)[-_ ]?in|comment|reply|guestbook/i.test(words) ||
             form.querySelector('input[type="search" i]') ||
-            (form.querySelector('input[type="password" i]') && typedCount <= 2))
+            (form.querySelector('input[type="password" i]') && form.querySelectorAll(typedBoxes).length <= 2))
             parts.push(form);
     }
     return parts;
@@ -602,10 +602,11 @@ function splitDates(list) {
 var docs = [document];
 for (var d = 0; d < docs.length; ++d) {
     var frames = docs[d].querySelectorAll('iframe, frame');
+    var framesPage = frames.length ? pageOf(docs[d].defaultView) : null;
     for (var f = 0; f < frames.length; ++f) {
         try {
             var inner = frames[f].contentDocument;
-            if (inner && shown(frames[f], pageOf(docs[d].defaultView)))
+            if (inner && shown(frames[f], framesPage))
                 docs.push(inner);
         } catch (e) {
         }

@@ -19,30 +19,6 @@ for (var d = 0; d < docs.length; ++d) {
         }
     }
 }
-function containerOf(el) {
-    return el.form || el.closest('form') || el.ownerDocument.body;
-}
-var containers = [];
-docs.forEach(function (doc) {
-    var marked = doc.querySelectorAll('[data-quill-filled]');
-    for (var m = 0; m < marked.length; ++m) {
-        var c = containerOf(marked[m]);
-        if (containers.indexOf(c) < 0)
-            containers.push(c);
-    }
-});
-if (!containers.length) {
-    var focused = document.activeElement;
-    while (focused && /^I?FRAME$/.test(focused.tagName)) {
-        try {
-            focused = focused.contentDocument.activeElement;
-        } catch (e) {
-            focused = null;
-        }
-    }
-    if (focused && /^(INPUT|TEXTAREA|SELECT)$/.test(focused.tagName))
-        containers.push(containerOf(focused));
-}
 function isLogIn(container) {
     if (container.querySelector('input[type="password" i]'))
         return true;
@@ -90,6 +66,30 @@ if (watch) {
         }, true);
     });
     return true;
+}
+function containerOf(el) {
+    return el.form || el.closest('form') || el.ownerDocument.body;
+}
+var containers = [];
+docs.forEach(function (doc) {
+    var marked = doc.querySelectorAll('[data-quill-filled]');
+    for (var m = 0; m < marked.length; ++m) {
+        var c = containerOf(marked[m]);
+        if (containers.indexOf(c) < 0)
+            containers.push(c);
+    }
+});
+if (!containers.length) {
+    var focused = document.activeElement;
+    while (focused && /^I?FRAME$/.test(focused.tagName)) {
+        try {
+            focused = focused.contentDocument.activeElement;
+        } catch (e) {
+            focused = null;
+        }
+    }
+    if (focused && /^(INPUT|TEXTAREA|SELECT)$/.test(focused.tagName))
+        containers.push(containerOf(focused));
 }
 var sent = null;
 try {
