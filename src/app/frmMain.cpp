@@ -345,13 +345,15 @@ QWidget* frmMain::buildProductBar() {
     return picButtons;
 }
 
+QAction* frmMain::addCommand(QMenu* menu, const char* name, const QString& caption,
+                             const std::function<void()>& handler) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(QString::fromLatin1(name));
+    connect(action, &QAction::triggered, this, handler);
+    return action;
+}
+
 void frmMain::buildMenus() {
-    const auto addItem = [this](QMenu* menu, const char* name, const QString& caption, auto handler) {
-        QAction* action = menu->addAction(caption);
-        action->setObjectName(QString::fromLatin1(name));
-        connect(action, &QAction::triggered, this, handler);
-        return action;
-    };
     const auto addMenu = [this](const char* name, const QString& caption) {
         QMenu* menu = menuBar()->addMenu(caption);
         menu->setObjectName(QString::fromLatin1(name));
@@ -359,65 +361,65 @@ void frmMain::buildMenus() {
     };
 
     QMenu* file = addMenu("mnuFile", tr("&File"));
-    addItem(file, "miFileBackUp", tr("&Back up archive..."), [this] { BackUpArchiveToFile(); });
-    addItem(file, "miFileRestore", tr("&Restore from backup..."), [this] { RestoreFromBackup(); });
-    addItem(file, "miFileExportReport", tr("&Export report..."), [this] { ExportReport(); });
-    addItem(file, "miFileExportFormMaps", tr("Export &form maps..."), [this] { ExportFormMaps(); });
-    addItem(file, "miFileImportFormMaps", tr("&Import form maps..."), [this] { ImportFormMaps(); });
+    addCommand(file, "miFileBackUp", tr("&Back up archive..."), [this] { BackUpArchiveToFile(); });
+    addCommand(file, "miFileRestore", tr("&Restore from backup..."), [this] { RestoreFromBackup(); });
+    addCommand(file, "miFileExportReport", tr("&Export report..."), [this] { ExportReport(); });
+    addCommand(file, "miFileExportFormMaps", tr("Export &form maps..."), [this] { ExportFormMaps(); });
+    addCommand(file, "miFileImportFormMaps", tr("&Import form maps..."), [this] { ImportFormMaps(); });
     file->addSeparator()->setObjectName(QStringLiteral("miFileSep1"));
-    addItem(file, "miFileExit", tr("E&xit"), [this] { close(); });
+    addCommand(file, "miFileExit", tr("E&xit"), [this] { close(); });
 
     QMenu* site = addMenu("mnuSite", tr("&PAD Sites"));
-    addItem(site, "miSiteNew", tr("&New site"), [this] { SiteNew(); });
-    addItem(site, "miSiteProperty", tr("Site &property"), [this] { SiteProperty(); });
-    addItem(site, "miSiteVisit", tr("&Visit submit page"), [this] {
+    addCommand(site, "miSiteNew", tr("&New site"), [this] { SiteNew(); });
+    addCommand(site, "miSiteProperty", tr("Site &property"), [this] { SiteProperty(); });
+    addCommand(site, "miSiteVisit", tr("&Visit submit page"), [this] {
         VisitSelectedSite();
     })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Return));
     site->addSeparator()->setObjectName(QStringLiteral("miSiteSep1"));
-    addItem(site, "miSiteSelectAll", tr("Select &all"), [this] { SelectAllSites(); });
-    addItem(site, "miSiteSelectNone", tr("Select n&one"), [this] { SelectNoSites(); });
+    addCommand(site, "miSiteSelectAll", tr("Select &all"), [this] { SelectAllSites(); });
+    addCommand(site, "miSiteSelectNone", tr("Select n&one"), [this] { SelectNoSites(); });
     site->addSeparator()->setObjectName(QStringLiteral("miSiteSep2"));
-    addItem(site, "miSiteImportFromFile", tr("&Import from file..."), [this] { SiteImportFromFile(); });
-    addItem(site, "miSiteImportList", tr("Import sites from a &list..."), [this] { SiteImportList(); });
-    addItem(site, "miSiteDuplicates", tr("Find &duplicate sites"), [this] { SiteFindDuplicates(); });
-    addItem(site, "miSiteCheck", tr("&Check sites..."), [this] { CheckSites(); });
+    addCommand(site, "miSiteImportFromFile", tr("&Import from file..."), [this] { SiteImportFromFile(); });
+    addCommand(site, "miSiteImportList", tr("Import sites from a &list..."), [this] { SiteImportList(); });
+    addCommand(site, "miSiteDuplicates", tr("Find &duplicate sites"), [this] { SiteFindDuplicates(); });
+    addCommand(site, "miSiteCheck", tr("&Check sites..."), [this] { CheckSites(); });
 
     QMenu* product = addMenu("mnuProduct", tr("P&roducts"));
-    addItem(product, "miProductAdd", tr("&Add product"), [this] { ProductAdd(); });
-    addItem(product, "miProductProperty", tr("Product &property"), [this] { ProductProperty(); });
-    addItem(product, "miProductUpdateFromPad", tr("&Update from PAD file"), [this] { ProductUpdateFromPad(); });
-    addItem(product, "miProductNewVersion", tr("New &version..."), [this] { ProductNewVersion(); });
+    addCommand(product, "miProductAdd", tr("&Add product"), [this] { ProductAdd(); });
+    addCommand(product, "miProductProperty", tr("Product &property"), [this] { ProductProperty(); });
+    addCommand(product, "miProductUpdateFromPad", tr("&Update from PAD file"), [this] { ProductUpdateFromPad(); });
+    addCommand(product, "miProductNewVersion", tr("New &version..."), [this] { ProductNewVersion(); });
 
     QMenu* browser = addMenu("mnuBrowser", tr("&Browser"));
-    addItem(browser, "miBrowserFillAll", tr("&Fill all"), [this] {
+    addCommand(browser, "miBrowserFillAll", tr("&Fill all"), [this] {
         cmdFillAll_Click();
     })->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F));
-    addItem(browser, "miBrowserUndoFillAll", tr("&Undo Fill all"), [this] {
+    addCommand(browser, "miBrowserUndoFillAll", tr("&Undo Fill all"), [this] {
         UndoFillAll();
     })->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
     addBrowserMenuCommands(browser);
-    addItem(browser, "miBrowserRememberForm", tr("Re&member this form"), [this] { RememberThisForm(); });
+    addCommand(browser, "miBrowserRememberForm", tr("Re&member this form"), [this] { RememberThisForm(); });
 
     QMenu* tools = addMenu("mnuTools", tr("&Tools"));
-    addItem(tools, "miOptions", tr("&Options"), [this] {
+    addCommand(tools, "miOptions", tr("&Options"), [this] {
         frmOptions options(this);
         options.exec();
     });
-    addItem(tools, "miToolsForgetLogIns", tr("&Forget site log-ins..."), [this] { ForgetSiteLogIns(); });
+    addCommand(tools, "miToolsForgetLogIns", tr("&Forget site log-ins..."), [this] { ForgetSiteLogIns(); });
 
     QMenu* help = addMenu("mnuHelp", tr("&Help"));
-    addItem(help, "miHelpDownloadSites", tr("Download &Sites List"), [] {
+    addCommand(help, "miHelpDownloadSites", tr("Download &Sites List"), [] {
         QString address = AppInfo::PadSitesList;
         VisitSite(address);
     });
-    addItem(help, "miHelpManual", tr("&Contents"), [] { HelpManual(); });
-    addItem(help, "miHelpWebSite", tr("Quillomar Pad Submitter &Web Site"), [] {
+    addCommand(help, "miHelpManual", tr("&Contents"), [] { HelpManual(); });
+    addCommand(help, "miHelpWebSite", tr("Quillomar Pad Submitter &Web Site"), [] {
         QString address = AppInfo::ProductWebPage;
         VisitSite(address);
     });
-    addItem(help, "miHelpFacebook", tr("F&acebook"), [] { ShellOpen(QStringLiteral("Open"), AppInfo::SocialPage); });
+    addCommand(help, "miHelpFacebook", tr("F&acebook"), [] { ShellOpen(QStringLiteral("Open"), AppInfo::SocialPage); });
     help->addSeparator()->setObjectName(QStringLiteral("miHelpSep1"));
-    addItem(help, "miHelpAbout", tr("A&bout Quillomar Pad Submitter"), [this] {
+    addCommand(help, "miHelpAbout", tr("A&bout Quillomar Pad Submitter"), [this] {
         frmAbout about(this);
         about.exec();
     });

@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 class QAction;
@@ -213,6 +214,8 @@ private:
     // The Browser menu's commands after Fill all.
     void addBrowserMenuCommands(QMenu* browser);
     void buildSiteListMenu();
+    // A named command at the end of the menu.
+    QAction* addCommand(QMenu* menu, const char* name, const QString& caption, const std::function<void()>& handler);
 
     // Where the last mouse button was released over the site list, in the list's viewport; none before any.
     std::optional<QPoint> m_lvwSitesMouseUp;

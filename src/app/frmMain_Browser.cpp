@@ -66,11 +66,9 @@ void frmMain::connectBrowserCommands() {
 
 void frmMain::addBrowserMenuCommands(QMenu* browser) {
     const auto add = [this, browser](const char* name, const QString& caption, const QList<QKeySequence>& keys,
-                                     auto handler) {
-        QAction* action = browser->addAction(caption);
-        action->setObjectName(QString::fromLatin1(name));
+                                     const std::function<void()>& handler) {
+        QAction* action = addCommand(browser, name, caption, handler);
         action->setShortcuts(keys);
-        connect(action, &QAction::triggered, this, handler);
         return action;
     };
     add("miBrowserFillLogIn", tr("Fill &log-in"), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L)},

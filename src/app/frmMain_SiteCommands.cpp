@@ -19,9 +19,7 @@ void frmMain::buildSiteListMenu() {
     mnuLvwSites = new QMenu(this);
     mnuLvwSites->setObjectName(QStringLiteral("mnuLvwSites"));
     const auto item = [this](QMenu* menu, const char* name, const QString& caption, void (frmMain::*handler)()) {
-        QAction* action = menu->addAction(caption);
-        action->setObjectName(QString::fromLatin1(name));
-        connect(action, &QAction::triggered, this, handler);
+        addCommand(menu, name, caption, [this, handler] { (this->*handler)(); });
     };
     const auto separator = [](QMenu* menu, const char* name) {
         menu->addSeparator()->setObjectName(QString::fromLatin1(name));
